@@ -1,0 +1,39 @@
+# Developer entry points. `make test` and `make demo` work on a fresh Debian 12 machine: each
+# first installs the packages the project needs (scripts/install-deps.sh, idempotent).
+
+SANITIZE_BUILD := build/sanitize
+RELEASE_BUILD := build/release
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps test demo bench format clean
+
+all: test
+
+deps:
+	@scripts/install-deps.sh
+
+# Every test, built with the address and undefined-behaviour sanitizers.
+test: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELLUCOR_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+$(RELEASE_BUILD)/build.ninja:
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELLUCOR_BUILD_BENCH=ON
+
+# Runs pellucor-cli on the bundled sample site.
+demo: deps $(RELEASE_BUILD)/build.ninja
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target pellucor-cli
+	scripts/demo.sh $(RELEASE_BUILD)/src/cli/pellucor-cli
+
+# Google Benchmark programs and the whole-process comparisons, on a release build.
+bench: deps $(RELEASE_BUILD)/build.ninja
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+	$(RELEASE_BUILD)/bench/text_bench
+	bench/compare_iconv.sh $(RELEASE_BUILD)
+
+format:
+	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build out

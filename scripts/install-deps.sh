@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs to build, test and benchmark.
+# Safe to run again: it only asks apt for the packages that are missing.
+set -euo pipefail
+
+packages=(
+  build-essential
+  cmake
+  ninja-build
+  pkg-config
+  libc-bin            # iconv(1), used by the benchmark comparison
+  googletest
+  libgtest-dev
+  libgmock-dev
+  libbenchmark-dev
+  clang-format
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo_command=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_command=(sudo)
+fi
+
+echo "Installing: ${missing[*]}"
+"${sudo_command[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+"${sudo_command[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"

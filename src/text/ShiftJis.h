@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Byte classes of Shift_JIS (code page 932) and the character-aware walking that every text
+// helper builds on. A text is a std::string of Shift_JIS bytes.
+namespace pellucor {
+
+/// True for the first byte of a double-byte character (0x81-0x9F, 0xE0-0xFC).
+[[nodiscard]] constexpr bool IsLeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+/// True for a half-width katakana byte (0xA1-0xDF) standing as a character of its own.
+[[nodiscard]] constexpr bool IsHalfWidthKana(unsigned char byte) {
+  return byte >= 0xA1 && byte <= 0xDF;
+}
+
+/// Length in bytes of the character that starts at `offset`: 2 for a lead byte followed by
+/// another byte, otherwise 1 (a lead byte at the very end counts as one byte).
+[[nodiscard]] inline std::size_t CharLengthAt(std::string_view text, std::size_t offset) {
+  return IsLeadByte(static_cast<unsigned char>(text[offset])) && offset + 1 < text.size() ? 2 : 1;
+}
+
+[[nodiscard]] constexpr unsigned char FoldAscii(unsigned char byte) {
+  return byte >= 'a' && byte <= 'z' ? static_cast<unsigned char>(byte - 'a' + 'A') : byte;
+}
+
+/// ASCII letters upper-cased; second bytes of double-byte characters are left as they are.
+[[nodiscard]] std::string UpperCaseText(std::string_view text);
+
+/// ASCII letters lower-cased; second bytes of double-byte characters are left as they are.
+[[nodiscard]] std::string LowerCaseText(std::string_view text);
+
+enum class CaseMode { Exact, IgnoreAsciiCase };
+
+/// 0-based offset of the first occurrence of `pattern` that starts on a character start at or
+/// after `from` (which must itself be a character start); npos when absent or when the pattern
+/// is empty. IgnoreAsciiCase folds single-byte ASCII letters only.
+[[nodiscard]] std::size_t FindText(std::string_view text, std::string_view pattern,
+                                   std::size_t from = 0, CaseMode mode = CaseMode::Exact);
+
+/// Every non-overlapping occurrence of `pattern` (matched at character starts, left to right)
+/// replaced by `replacement`; what a replacement inserts is not searched again. An empty pattern
+/// leaves the text unchanged. Linear in the length of the text.
+[[nodiscard]] std::string ReplaceAll(std::string_view text, std::string_view pattern,
+                                     std::string_view replacement,
+                                     CaseMode mode = CaseMode::IgnoreAsciiCase);
+
+/// True when `text` contains `pattern` at a character start.
+[[nodiscard]] inline bool ContainsText(std::string_view text, std::string_view pattern,
+                                       CaseMode mode = CaseMode::Exact) {
+  return FindText(text, pattern, 0, mode) != std::string_view::npos;
+}
+
+}  // namespace pellucor

@@ -1,0 +1,152 @@
+#include "text/TextFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "text/CodePage932.h"
+#include "text/SafePath.h"
+#include "text/ShiftJis.h"
+#include "text/TextTrim.h"
+
+namespace pellucor {
+namespace {
+
+constexpr std::size_t kLongestFolder = 200;
+constexpr std::size_t kLongestPath = 250;
+
+std::string ReplaceExact(std::string_view text, std::string_view pattern,
+                         std::string_view replacement) {
+  return ReplaceAll(text, pattern, replacement, CaseMode::Exact);
+}
+
+// "\r\r" to LF, CR LF to LF, CR to LF, LF to CR LF - four passes that each see the result of the
+// one before, fused into one walk.
+std::string LineEndsToCrLf(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 16);
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const char byte = bytes[i];
+    if (byte == '\r') {
+      if (i + 1 < bytes.size() && bytes[i + 1] == '\r') {
+        ++i;  // "\r\r" is one line end
+      } else if (i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+        ++i;  // CR LF
+      }
+      out.append("\r\n");
+    } else if (byte == '\n') {
+      out.append("\r\n");
+    } else {
+      out.push_back(byte);
+    }
+  }
+  return out;
+}
+
+std::string ReadFailure(std::string_view path, int error) {
+  return SjisFromUtf8Literal("ファイルを読めません: ") + std::string(path) + " (" +
+         std::strerror(error) + ")";
+}
+
+bool WriteAll(int descriptor, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+}  // namespace
+
+LoadedTextFile ReadTextFile(std::string_view path) {
+  if (path.empty()) return {};
+  const std::optional<std::string> name = SjisToUtf8Exact(path);
+  if (!name) return {};
+  struct stat status {};
+  if (::stat(name->c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return {};
+  const int descriptor = ::open(name->c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return {{}, FileReadStatus::Unreadable, ReadFailure(path, errno)};
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(status.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+    if (count == 0) break;
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      ::close(descriptor);
+      return {{}, FileReadStatus::Unreadable, ReadFailure(path, error)};
+    }
+    bytes.append(buffer, static_cast<std::size_t>(count));
+  }
+  ::close(descriptor);
+  return {LineEndsToCrLf(bytes), FileReadStatus::Read, {}};
+}
+
+std::string LoadTextFile(std::string_view path) {
+  return ReadTextFile(path).text;
+}
+
+std::string ForceSafeFolder(std::string_view folder, const FileSideEffects& effects) {
+  if (TrimAllSpaces(folder).empty() || folder.size() > kLongestFolder) return {};
+  if (effects.setClipboardText) effects.setClipboardText(folder);
+  if (effects.processPendingEvents) effects.processPendingEvents();
+  std::string safe = MakeSafeFilePath(folder);
+  if (safe.empty()) return {};
+  safe = ReplaceExact(safe, "?", "@");
+  safe = ReplaceExact(safe, "|", "~");
+  safe = ReplaceExact(safe, "*", ";");
+  safe = ReplaceExact(safe, "+", "_");
+  const std::optional<std::string> name = SjisToUtf8Exact(safe);
+  if (!name) return {};
+  std::error_code error;
+  std::filesystem::create_directories(*name, error);
+  if (!std::filesystem::is_directory(*name, error)) return {};
+  return safe;
+}
+
+SaveOutcome SaveTextFile(std::string_view text, std::string_view path,
+                         const FileSideEffects& effects) {
+  if (text.empty()) return SaveOutcome::Refused;
+  if (TrimAllSpaces(path).empty() || path.ends_with('/') || ClassifyPathChars(path) == -1)
+    return SaveOutcome::Refused;
+  for (const std::string_view refused : {"http:", "https:", "+", "file:\\\\\\", "file:///"}) {
+    if (ContainsText(path, refused)) return SaveOutcome::Refused;
+  }
+  std::string target = ReplaceExact(path, "?", "@");
+  target = ReplaceExact(target, "|", "~");
+  // No path has a drive letter here, so no colon needs to be kept.
+  target = ReplaceExact(target, ":", ";");
+  const std::size_t slash = target.rfind('/');
+  const std::string_view folder =
+      slash == std::string::npos ? std::string_view() : std::string_view(target).substr(0, slash);
+  const std::string_view fileName = slash == std::string::npos
+                                        ? std::string_view(target)
+                                        : std::string_view(target).substr(slash + 1);
+  if (ForceSafeFolder(folder, effects).empty() || target.size() > kLongestPath || fileName.empty())
+    return SaveOutcome::Refused;
+  if (effects.setClipboardText) effects.setClipboardText(target);
+  if (const std::size_t at = FindText(target, "=http"); at != std::string::npos)
+    std::replace(target.begin() + static_cast<std::ptrdiff_t>(at), target.end(), '/', '~');
+  const std::optional<std::string> name = SjisToUtf8Exact(target);
+  if (!name) return SaveOutcome::Refused;
+  const int descriptor =
+      ::open(name->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+  if (descriptor < 0) return SaveOutcome::WriteFailed;
+  const bool written = WriteAll(descriptor, text);
+  return ::close(descriptor) == 0 && written ? SaveOutcome::Written : SaveOutcome::WriteFailed;
+}
+
+}  // namespace pellucor

@@ -1,0 +1,109 @@
+#include "text/TextSearch.h"
+
+#include <cstring>
+#include <vector>
+
+#include "text/ShiftJis.h"
+
+namespace pellucor {
+namespace {
+
+constexpr std::size_t kNotFound = std::string_view::npos;
+
+std::size_t ToPosition(std::size_t offset) {
+  return offset == kNotFound ? 0 : offset + 1;
+}
+
+}  // namespace
+
+std::size_t PosFrom(std::string_view pattern, std::string_view text, std::size_t position) {
+  if (position == 0) return ToPosition(FindText(text, pattern));
+  if (position > text.size()) return 0;
+  const bool lead = IsLeadByte(static_cast<unsigned char>(text[position - 1]));
+  return ToPosition(FindText(text, pattern, position + (lead ? 1 : 0)));
+}
+
+std::size_t BytePosFrom(std::string_view pattern, std::string_view text, std::size_t position) {
+  if (pattern.empty()) return 0;
+  if (position < 2) return ToPosition(FindText(text, pattern));
+  if (position > text.size()) return 0;
+  return ToPosition(text.find(pattern, position - 1));
+}
+
+std::string TextBetween(std::string_view text, std::string_view start, std::string_view end) {
+  const std::size_t startOffset = FindText(text, start);
+  if (startOffset == kNotFound) return {};
+  const std::size_t afterStart = startOffset + start.size();
+  const std::size_t endPosition = PosFrom(end, text, afterStart);
+  if (endPosition == 0) return {};
+  return std::string(text.substr(afterStart, endPosition - 1 - afterStart));
+}
+
+std::string DeleteAllBetween(std::string_view text, std::string_view start, std::string_view end) {
+  if (start.empty() || end.empty()) return std::string(text);
+  // Deleting a span and searching again from the start of the text would be quadratic. The text
+  // is kept as a gap buffer instead: buffer[0, kept) is the settled front, buffer[read, size)
+  // the rest. After a deletion only the last few characters of the front can begin a new start
+  // marker, so those are moved back across the gap and scanned again; where characters begin in
+  // the front is remembered because a join can shift the character boundaries of what follows.
+  std::string buffer(text);
+  std::vector<unsigned char> charStart(buffer.size(), 0);
+  std::size_t kept = 0;
+  std::size_t read = 0;
+  const std::size_t size = buffer.size();
+  while (read < size) {
+    const bool startHere = size - read >= start.size() &&
+                           std::memcmp(buffer.data() + read, start.data(), start.size()) == 0;
+    if (startHere) {
+      // The spec'd search for the end marker begins at the last byte of the start marker; only
+      // a one-byte start marker at the very beginning uses the character-aware search.
+      std::size_t endOffset;
+      if (kept == 0 && start.size() < 2) {
+        endOffset = FindText(std::string_view(buffer).substr(0, size), end, read);
+      } else {
+        endOffset = std::string_view(buffer).find(end, read + start.size() - 1);
+      }
+      if (endOffset != kNotFound) {
+        read = endOffset + end.size();
+        // Back off to the first character start from which a start marker could reach the gap.
+        std::size_t back = kept > start.size() - 1 ? kept - (start.size() - 1) : 0;
+        while (back < kept && !charStart[back])
+          ++back;
+        const std::size_t moved = kept - back;
+        std::memmove(buffer.data() + read - moved, buffer.data() + back, moved);
+        read -= moved;
+        kept = back;
+        continue;
+      }
+      // No end marker anywhere after this start: nothing further can be deleted.
+      break;
+    }
+    const std::size_t length = CharLengthAt(std::string_view(buffer).substr(0, size), read);
+    charStart[kept] = 1;
+    buffer[kept++] = buffer[read++];
+    if (length == 2) {
+      charStart[kept] = 0;
+      buffer[kept++] = buffer[read++];
+    }
+  }
+  std::memmove(buffer.data() + kept, buffer.data() + read, size - read);
+  buffer.resize(kept + (size - read));
+  return buffer;
+}
+
+std::string ReplaceAllText(std::string_view text, std::string_view pattern,
+                           std::string_view replacement) {
+  if (!ContainsText(text, pattern)) return std::string(text);
+  return ReplaceAll(text, pattern, replacement, CaseMode::IgnoreAsciiCase);
+}
+
+std::string ReplaceAllAfter(std::string_view text, std::string_view pattern,
+                            std::string_view replacement, std::size_t position) {
+  if (position == 0 || position > text.size() || !ContainsText(text, pattern))
+    return std::string(text);
+  std::string result(text.substr(0, position - 1));
+  result += ReplaceAll(text.substr(position - 1), pattern, replacement, CaseMode::IgnoreAsciiCase);
+  return result;
+}
+
+}  // namespace pellucor

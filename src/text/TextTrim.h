@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Trimming and collapsing of blanks and line ends.
+namespace pellucor {
+
+/// Without control characters and blanks (bytes up to 0x20) at both ends, and then without
+/// blanks and full-width blanks ("　") at both ends. A text of nothing else becomes empty.
+[[nodiscard]] std::string TrimAllSpaces(std::string_view text);
+
+/// Bytes up to 0x20 trimmed at both ends; then "　　　", "　　", "　", three blanks and two
+/// blanks, in that order, each replaced by one blank. Five blanks in a row end as two.
+[[nodiscard]] std::string CollapseSpaces(std::string_view text);
+
+/// CR LF and lone CR become LF; runs of five, then four, three and two LFs each become one LF
+/// (so runs of up to 38 line ends become one, 39 become two); TAB becomes two blanks; every LF
+/// becomes CR LF.
+[[nodiscard]] std::string CollapseBlankLines(std::string_view text);
+
+}  // namespace pellucor

@@ -1,0 +1,119 @@
+#include "text/TextFile.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "ports/HostFileEffects.h"
+#include "support/FakeClipboard.h"
+#include "support/FakeEventPump.h"
+#include "support/Iconv.h"
+#include "support/TempFolder.h"
+
+namespace pellucor {
+namespace {
+
+using testing::ReadBytes;
+using testing::Sjis;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+TEST(LoadTextFile, LineEndsBecomeCrLf) {
+  TempFolder folder;
+  WriteBytes(folder / "a.txt", "a\r\r\nb\nc\rd\r\ne");
+  EXPECT_EQ(LoadTextFile(folder / "a.txt"), "a\r\n\r\nb\r\nc\r\nd\r\ne");
+}
+
+TEST(LoadTextFile, MissingAndUnreadableFiles) {
+  TempFolder folder;
+  EXPECT_EQ(ReadTextFile(folder / "none.txt").status, FileReadStatus::Missing);
+  EXPECT_EQ(ReadTextFile(folder.path()).status, FileReadStatus::Missing);  // a folder
+  EXPECT_EQ(ReadTextFile("").status, FileReadStatus::Missing);
+
+  // A regular file whose reading fails even for root: the process's own memory at offset 0.
+  const LoadedTextFile memory = ReadTextFile("/proc/self/mem");
+  EXPECT_EQ(memory.status, FileReadStatus::Unreadable);
+  EXPECT_NE(memory.error.find("/proc/self/mem"), std::string::npos);
+  EXPECT_EQ(LoadTextFile("/proc/self/mem"), "");
+
+  WriteBytes(folder / "secret.txt", "x");
+  std::filesystem::permissions(folder / "secret.txt", std::filesystem::perms::none);
+  if (::access((folder / "secret.txt").c_str(), R_OK) == 0) return;  // root reads it anyway
+  const LoadedTextFile loaded = ReadTextFile(folder / "secret.txt");
+  EXPECT_EQ(loaded.status, FileReadStatus::Unreadable);
+  EXPECT_NE(loaded.error.find(folder / "secret.txt"), std::string::npos);
+}
+
+TEST(LoadTextFile, ShiftJisPathIsTheUtf8NameOnDisk) {
+  TempFolder folder;
+  WriteBytes(folder / "表示.txt", "x");
+  EXPECT_EQ(LoadTextFile(folder.path() + "/" + Sjis("表示.txt")), "x");
+}
+
+TEST(ForceSafeFolder, CreatesTheSafeFolder) {
+  TempFolder folder;
+  testing::FakeClipboard clipboard;
+  testing::FakeEventPump pump;
+  const std::string asked = folder.path() + "/a?b/c+d/e";
+  EXPECT_EQ(ForceSafeFolder(asked, HostFileEffects(clipboard, pump)), folder.path() + "/a@b/c_d/e");
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "a@b/c_d/e"));
+  EXPECT_EQ(clipboard.history, std::vector<std::string>{asked});
+  EXPECT_EQ(pump.pumps, 1);
+}
+
+TEST(ForceSafeFolder, RefusesEmptyLongAndImpossibleFolders) {
+  TempFolder folder;
+  EXPECT_EQ(ForceSafeFolder("  "), "");
+  std::string longFolder = folder.path() + "/";
+  longFolder.append(201 - longFolder.size(), 'x');
+  ASSERT_EQ(longFolder.size(), 201u);
+  EXPECT_EQ(ForceSafeFolder(longFolder), "");
+  EXPECT_FALSE(std::filesystem::exists(longFolder));
+  WriteBytes(folder / "file", "x");
+  EXPECT_EQ(ForceSafeFolder(folder / "file"), "");
+  EXPECT_EQ(ForceSafeFolder(folder / "bad\x80"), "");
+}
+
+TEST(SaveTextFile, WritesUnderTheMappedName) {
+  TempFolder folder;
+  testing::FakeClipboard clipboard;
+  testing::FakeEventPump pump;
+  EXPECT_EQ(SaveTextFile("page", folder / "s/a?b.html", HostFileEffects(clipboard, pump)),
+            SaveOutcome::Written);
+  EXPECT_EQ(ReadBytes(folder / "s/a@b.html"), "page");
+  EXPECT_EQ(clipboard.Text(), folder / "s/a@b.html");
+  EXPECT_EQ(SaveTextFile("x", folder / "a|b:c.txt"), SaveOutcome::Written);
+  EXPECT_EQ(ReadBytes(folder / "a~b;c.txt"), "x");
+  EXPECT_EQ(SaveTextFile("x", folder / "a=http~~h/b.txt"), SaveOutcome::Written);
+  EXPECT_EQ(ReadBytes(folder / "a=http~~h~b.txt"), "x");
+  EXPECT_EQ(SaveTextFile("new", folder / "s/a?b.html"), SaveOutcome::Written);
+  EXPECT_EQ(ReadBytes(folder / "s/a@b.html"), "new");
+}
+
+TEST(SaveTextFile, RefusedPathsWriteNothing) {
+  TempFolder folder;
+  const std::string refused[] = {
+      folder / "a+b.html", folder / "http:/x.html",
+      folder / "dir/",     "   ",
+      "relative.txt",      folder / ("a" + std::string(250, 'x')),
+      folder / "bad\x80",
+  };
+  for (const std::string& path : refused) {
+    EXPECT_EQ(SaveTextFile("text", path), SaveOutcome::Refused) << path;
+  }
+  EXPECT_EQ(SaveTextFile("", folder / "empty.txt"), SaveOutcome::Refused);
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST(SaveTextFile, DoesNotWriteThroughASymbolicLink) {
+  TempFolder folder;
+  TempFolder outside;
+  WriteBytes(outside / "target.txt", "keep");
+  std::filesystem::create_symlink(outside / "target.txt", folder / "link.txt");
+  EXPECT_EQ(SaveTextFile("overwritten", folder / "link.txt"), SaveOutcome::WriteFailed);
+  EXPECT_EQ(ReadBytes(outside / "target.txt"), "keep");
+}
+
+}  // namespace
+}  // namespace pellucor
