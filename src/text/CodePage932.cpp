@@ -2,95 +2,133 @@
 
 #include <iconv.h>
 
-#include <array>
+#include <atomic>
 #include <cstdint>
+#include <cstring>
 #include <memory>
-#include <vector>
+#include <mutex>
 
 namespace pellucor {
 namespace {
 
 constexpr char32_t kNoCharacter = 0xFFFFFFFF;
 constexpr char32_t kReplacementCharacter = 0xFFFD;
-constexpr std::uint16_t kNoCode = 0xFFFF;
 constexpr unsigned kFirstLead = 0x81;
 
 // Lead bytes 0x81-0xFC, so that a double-byte code indexes (lead - 0x81) * 256 + trail.
 constexpr std::size_t kLeadCount = 0xFC - kFirstLead + 1;
 
+// glibc's CP932 converter, asked once per character and remembered. Building whole tables up
+// front would cost every process some 80,000 iconv calls; a page uses a few hundred characters.
+// Entries are atomics holding value + 1, so 0 means "not asked yet" and readers on other
+// threads (the file search walks names) never see half an entry; iconv itself is called under
+// a mutex because a conversion descriptor is not thread-safe.
 class Tables {
  public:
-  Tables() {
-    iconv_t decoder = iconv_open("UTF-32LE", "CP932");
-    iconv_t encoder = iconv_open("CP932", "UTF-32LE");
-    if (decoder == reinterpret_cast<iconv_t>(-1) || encoder == reinterpret_cast<iconv_t>(-1)) {
-      if (decoder != reinterpret_cast<iconv_t>(-1)) iconv_close(decoder);
-      if (encoder != reinterpret_cast<iconv_t>(-1)) iconv_close(encoder);
-      return;
+  Tables()
+      : decoder_(iconv_open("UTF-32LE", "CP932")),
+        encoder_(iconv_open("CP932", "UTF-32LE")),
+        decodeSingle_(std::make_unique<std::atomic<std::uint32_t>[]>(256)),
+        decodeDouble_(std::make_unique<std::atomic<std::uint32_t>[]>(kLeadCount * 256)),
+        encode_(std::make_unique<std::atomic<std::uint32_t>[]>(0x10000)) {
+    if (!available()) return;
+    asciiIsIdentity_ = true;
+    for (char32_t byte = 0; byte < 0x80; ++byte) {
+      char bytes[2];
+      const char single = static_cast<char>(byte);
+      std::size_t length = 0;
+      if (Encode(byte, bytes) != 1 || bytes[0] != single ||
+          Decode(std::string_view(&single, 1), 0, length) != byte)
+        asciiIsIdentity_ = false;
     }
-    single_.fill(kNoCharacter);
-    double_.assign(kLeadCount * 256, kNoCharacter);
-    encode_.assign(0x10000, kNoCode);
-    for (unsigned byte = 0; byte < 0x100; ++byte) {
-      const char in[1] = {static_cast<char>(byte)};
-      single_[byte] = DecodeOne(decoder, in, 1);
-    }
-    for (unsigned lead = kFirstLead; lead <= 0xFC; ++lead) {
-      if (lead > 0x9F && lead < 0xE0) continue;
-      for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
-        const char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        double_[(lead - kFirstLead) * 256 + trail] = DecodeOne(decoder, in, 2);
-      }
-    }
-    for (char32_t codePoint = 0; codePoint < 0x10000; ++codePoint) {
-      if (codePoint >= 0xD800 && codePoint <= 0xDFFF) continue;
-      encode_[codePoint] = EncodeOne(encoder, codePoint);
-    }
-    iconv_close(decoder);
-    iconv_close(encoder);
-    available_ = true;
   }
 
-  [[nodiscard]] bool available() const { return available_; }
+  ~Tables() {
+    if (decoder_ != kNoDescriptor) iconv_close(decoder_);
+    if (encoder_ != kNoDescriptor) iconv_close(encoder_);
+  }
 
-  // The character of the Shift_JIS bytes at `offset`, and how many bytes it took.
-  [[nodiscard]] char32_t Decode(std::string_view text, std::size_t offset,
-                                std::size_t& length) const {
+  Tables(const Tables&) = delete;
+  Tables& operator=(const Tables&) = delete;
+
+  [[nodiscard]] bool available() const {
+    return decoder_ != kNoDescriptor && encoder_ != kNoDescriptor;
+  }
+
+  // True when bytes 0x00-0x7F are the same characters in both encodings, as they are in
+  // glibc's CP932; the converters then copy ASCII runs without asking the tables.
+  [[nodiscard]] bool asciiIsIdentity() const { return asciiIsIdentity_; }
+
+  // The character of the Shift_JIS bytes at `offset` (kNoCharacter when they form none), and how
+  // many bytes it took.
+  [[nodiscard]] char32_t Decode(std::string_view text, std::size_t offset, std::size_t& length) {
     const unsigned byte = static_cast<unsigned char>(text[offset]);
     const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
     if (lead && offset + 1 < text.size()) {
       length = 2;
-      return double_[(byte - kFirstLead) * 256 + static_cast<unsigned char>(text[offset + 1])];
+      const unsigned trail = static_cast<unsigned char>(text[offset + 1]);
+      const char bytes[2] = {static_cast<char>(byte), static_cast<char>(trail)};
+      return Remembered(decodeDouble_[(byte - kFirstLead) * 256 + trail],
+                        [&] { return DecodeBytes(std::string_view(bytes, 2)); });
     }
     length = 1;
-    return single_[byte];
+    const char single = static_cast<char>(byte);
+    return Remembered(decodeSingle_[byte],
+                      [&] { return DecodeBytes(std::string_view(&single, 1)); });
   }
 
   // Appends the Shift_JIS form of the character; false (and nothing appended) when it has none.
-  bool Encode(char32_t codePoint, std::string& out) const {
-    if (codePoint >= 0x10000) return false;
-    const std::uint16_t code = encode_[codePoint];
-    if (code == kNoCode) return false;
-    if (code >= 0x100) out.push_back(static_cast<char>(code >> 8));
-    out.push_back(static_cast<char>(code & 0xFF));
-    return true;
+  bool Encode(char32_t codePoint, std::string& out) {
+    char bytes[2];
+    const std::size_t length = Encode(codePoint, bytes);
+    out.append(bytes, length);
+    return length != 0;
+  }
+
+  // Writes the Shift_JIS form of the character to `out` (room for two bytes) and returns its
+  // length; 0 when it has none.
+  std::size_t Encode(char32_t codePoint, char* out) {
+    if (codePoint >= 0x10000) return 0;
+    const std::uint32_t code =
+        Remembered(encode_[codePoint], [&] { return EncodeCharacter(codePoint); });
+    if (code == kNoCharacter) return 0;
+    if (code >= 0x100) {
+      out[0] = static_cast<char>(code >> 8);
+      out[1] = static_cast<char>(code & 0xFF);
+      return 2;
+    }
+    out[0] = static_cast<char>(code);
+    return 1;
   }
 
  private:
-  static char32_t DecodeOne(iconv_t decoder, const char* bytes, std::size_t size) {
-    char* in = const_cast<char*>(bytes);
-    std::size_t inLeft = size;
+  static inline const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(-1);
+
+  template <typename Ask>
+  std::uint32_t Remembered(std::atomic<std::uint32_t>& entry, Ask ask) {
+    std::uint32_t stored = entry.load(std::memory_order_relaxed);
+    if (stored != 0) return stored - 1;
+    const std::lock_guard<std::mutex> lock(mutex_);
+    const std::uint32_t value = ask();
+    entry.store(value + 1, std::memory_order_relaxed);
+    return value;
+  }
+
+  std::uint32_t DecodeBytes(std::string_view bytes) {
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
     unsigned char out[8];
     char* outPointer = reinterpret_cast<char*>(out);
     std::size_t outLeft = sizeof out;
-    iconv(decoder, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(decoder, &in, &inLeft, &outPointer, &outLeft) == static_cast<std::size_t>(-1) ||
+    iconv(decoder_, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(decoder_, &in, &inLeft, &outPointer, &outLeft) == static_cast<std::size_t>(-1) ||
         inLeft != 0 || sizeof out - outLeft != 4)
       return kNoCharacter;
-    return static_cast<char32_t>(out[0] | out[1] << 8 | out[2] << 16 | out[3] << 24);
+    return static_cast<std::uint32_t>(out[0] | out[1] << 8 | out[2] << 16 | out[3] << 24);
   }
 
-  static std::uint16_t EncodeOne(iconv_t encoder, char32_t codePoint) {
+  std::uint32_t EncodeCharacter(char32_t codePoint) {
+    if (codePoint >= 0xD800 && codePoint <= 0xDFFF) return kNoCharacter;
     unsigned char bytes[4] = {static_cast<unsigned char>(codePoint & 0xFF),
                               static_cast<unsigned char>((codePoint >> 8) & 0xFF), 0, 0};
     char* in = reinterpret_cast<char*>(bytes);
@@ -98,25 +136,42 @@ class Tables {
     unsigned char out[8];
     char* outPointer = reinterpret_cast<char*>(out);
     std::size_t outLeft = sizeof out;
-    iconv(encoder, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(encoder, &in, &inLeft, &outPointer, &outLeft) == static_cast<std::size_t>(-1) ||
+    iconv(encoder_, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(encoder_, &in, &inLeft, &outPointer, &outLeft) == static_cast<std::size_t>(-1) ||
         inLeft != 0)
-      return kNoCode;
+      return kNoCharacter;
     const std::size_t written = sizeof out - outLeft;
     if (written == 1) return out[0];
-    if (written == 2) return static_cast<std::uint16_t>(out[0] << 8 | out[1]);
-    return kNoCode;
+    if (written == 2) return static_cast<std::uint32_t>(out[0] << 8 | out[1]);
+    return kNoCharacter;
   }
 
-  bool available_ = false;
-  std::array<char32_t, 256> single_{};
-  std::vector<char32_t> double_;
-  std::vector<std::uint16_t> encode_;
+  std::mutex mutex_;
+  bool asciiIsIdentity_ = false;
+  iconv_t decoder_;
+  iconv_t encoder_;
+  std::unique_ptr<std::atomic<std::uint32_t>[]> decodeSingle_;
+  std::unique_ptr<std::atomic<std::uint32_t>[]> decodeDouble_;
+  std::unique_ptr<std::atomic<std::uint32_t>[]> encode_;
 };
 
-const Tables& CodePage() {
-  static const Tables tables;
+Tables& CodePage() {
+  static Tables tables;
   return tables;
+}
+
+// Length of the run of bytes below 0x80 that starts at `offset`, eight bytes at a time.
+std::size_t AsciiRunLength(std::string_view text, std::size_t offset) {
+  std::size_t end = offset;
+  while (end + 8 <= text.size()) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + end, 8);
+    if (word & 0x8080808080808080ULL) break;
+    end += 8;
+  }
+  while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80)
+    ++end;
+  return end - offset;
 }
 
 struct Utf8Step {
@@ -184,24 +239,59 @@ enum class Unmappable { Reject, Question };
 
 std::optional<std::string> Utf8ToSjisWith(std::string_view text, Malformed malformed,
                                           Unmappable unmappable) {
-  const Tables& tables = CodePage();
+  Tables& tables = CodePage();
   if (!tables.available()) return std::nullopt;
-  std::string out;
-  out.reserve(text.size());
+  // No character takes more bytes in Shift_JIS than in UTF-8, and a malformed sequence of at
+  // least one byte becomes one "?", so the output fits in the input's size.
+  std::string out(text.size(), '\0');
+  char* end = out.data();
+  const bool copyAscii = tables.asciiIsIdentity();
   for (std::size_t i = 0; i < text.size();) {
     const unsigned byte = static_cast<unsigned char>(text[i]);
-    if (byte < 0x80 && tables.Encode(byte, out)) {
-      ++i;
+    if (byte < 0x80 && copyAscii) {
+      const std::size_t run = AsciiRunLength(text, i);
+      std::memcpy(end, text.data() + i, run);
+      end += run;
+      i += run;
       continue;
+    }
+    if (byte < 0x80) {
+      const std::size_t length = tables.Encode(byte, end);
+      if (length != 0) {
+        end += length;
+        ++i;
+        continue;
+      }
+    }
+    // The common case of Japanese text: a three-byte character without the range limits of
+    // leads E0 and ED.
+    if (byte >= 0xE1 && byte != 0xED && byte <= 0xEF && i + 2 < text.size()) {
+      const unsigned second = static_cast<unsigned char>(text[i + 1]);
+      const unsigned third = static_cast<unsigned char>(text[i + 2]);
+      if ((second & 0xC0) == 0x80 && (third & 0xC0) == 0x80) {
+        const char32_t codePoint = (byte & 0x0F) << 12 | (second & 0x3F) << 6 | (third & 0x3F);
+        std::size_t length = tables.Encode(codePoint, end);
+        if (length == 0) {
+          if (unmappable == Unmappable::Reject) return std::nullopt;
+          *end = '?';
+          length = 1;
+        }
+        end += length;
+        i += 3;
+        continue;
+      }
     }
     const Utf8Step step = DecodeUtf8At(text, i);
     if (!step.valid && malformed == Malformed::Reject) return std::nullopt;
     i += step.length;
-    if (!tables.Encode(step.codePoint, out)) {
+    const std::size_t length = tables.Encode(step.codePoint, end);
+    if (length == 0) {
       if (unmappable == Unmappable::Reject) return std::nullopt;
-      out.push_back('?');
+      *end++ = '?';
     }
+    end += length;
   }
+  out.resize(static_cast<std::size_t>(end - out.data()));
   return out;
 }
 
@@ -233,7 +323,7 @@ std::u32string Utf8ToWideText(std::string_view text) {
 }
 
 std::string WideToSjis(std::u32string_view text) {
-  const Tables& tables = CodePage();
+  Tables& tables = CodePage();
   std::string out;
   out.reserve(text.size() * 2);
   for (const char32_t codePoint : text) {
@@ -254,7 +344,7 @@ ConvertedText Utf8ToSjis(std::string_view text) {
 }
 
 std::string SjisToUtf8(std::string_view text) {
-  const Tables& tables = CodePage();
+  Tables& tables = CodePage();
   std::string out;
   out.reserve(text.size() + text.size() / 2);
   for (std::size_t i = 0; i < text.size();) {
@@ -268,7 +358,7 @@ std::string SjisToUtf8(std::string_view text) {
 }
 
 std::optional<std::string> SjisToUtf8Exact(std::string_view text) {
-  const Tables& tables = CodePage();
+  Tables& tables = CodePage();
   if (!tables.available()) return std::nullopt;
   std::string out;
   out.reserve(text.size() + text.size() / 2);

@@ -9,7 +9,7 @@
 namespace pellucor {
 namespace {
 
-constexpr std::string_view kNotFound{};
+std::string Normalized(std::string&& text);
 
 std::string_view HeadPart(std::string_view text) {
   for (const std::string_view marker : {"</head", "<link", "<script"}) {
@@ -48,7 +48,7 @@ ConvertedText FromUtf8IfWellFormed(std::string_view text) {
   if (!CodePage932Available()) return {{}, std::string(Utf8ConversionFailedMessage())};
   std::optional<std::string> converted = WellFormedUtf8ToSjis(text);
   if (!converted) return {NormalizeLineEnds(text), {}};
-  return {NormalizeLineEnds(WithoutLeadingQuestionMark(std::move(*converted))), {}};
+  return {Normalized(WithoutLeadingQuestionMark(std::move(*converted))), {}};
 }
 
 ConvertedText Automatic(std::string_view text) {
@@ -57,10 +57,10 @@ ConvertedText Automatic(std::string_view text) {
       std::string result(text);
       for (const std::string_view spelling : kShiftJisSpellings)
         result = ReplaceAll(result, spelling, "Shift_JIS\"", CaseMode::IgnoreAsciiCase);
-      return {NormalizeLineEnds(result), {}};
+      return {Normalized(std::move(result)), {}};
     }
     case Declared::EucJp:
-      return {NormalizeLineEnds(EucToSjis(text)), {}};
+      return {Normalized(EucToSjis(text)), {}};
     case Declared::Iso2022Jp:
       return {JisTextToSjis(text), {}};
     case Declared::Utf8:
@@ -72,24 +72,26 @@ ConvertedText Automatic(std::string_view text) {
 
 }  // namespace
 
-std::string NormalizeLineEnds(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 16);
+namespace {
+
+// Walks the runs of line ends that normalisation changes (bare LFs and runs of more than one
+// line end; a lone CR LF is already final). For each it calls changeRun(runStart, runEnd,
+// lineEnds), where lineEnds is the number of CR LFs the run becomes. Returns whether any run
+// changes.
+template <typename ChangeRun>
+bool ForEachChangedRun(std::string_view text, ChangeRun changeRun) {
+  bool changed = false;
   std::size_t i = 0;
   while (i < text.size()) {
     const void* found = std::memchr(text.data() + i, '\n', text.size() - i);
-    if (found == nullptr) {
-      out.append(text, i, std::string_view::npos);
-      break;
-    }
-    std::size_t lineFeed = static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
-    // The line before this run of line ends, without the CR of its CR LF.
-    std::size_t lineEnd = lineFeed;
-    if (lineEnd > i && text[lineEnd - 1] == '\r') --lineEnd;
-    out.append(text, i, lineEnd - i);
-    // Count the run: LFs, each optionally preceded by a CR that belongs to it.
+    if (found == nullptr) break;
+    const std::size_t lineFeed =
+        static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+    // The run starts at the CR of a CR LF, if there is one.
+    const std::size_t runStart =
+        lineFeed > i && text[lineFeed - 1] == '\r' ? lineFeed - 1 : lineFeed;
     std::size_t run = 0;
-    std::size_t j = lineEnd;
+    std::size_t j = runStart;
     while (j < text.size()) {
       if (text[j] == '\n') {
         ++j;
@@ -100,10 +102,58 @@ std::string NormalizeLineEnds(std::string_view text) {
       }
       ++run;
     }
-    for (std::size_t k = 0; k < run / 2 + run % 2; ++k)
-      out.append("\r\n");
+    if (run != 1 || j - runStart != 2) {
+      changeRun(runStart, j, run / 2 + run % 2);
+      changed = true;
+    }
     i = j;
   }
+  return changed;
+}
+
+bool HasBareLineFeed(std::string_view text) {
+  for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', i + 1)) {
+    if (i == 0 || text[i - 1] != '\r') return true;
+  }
+  return false;
+}
+
+// NormalizeLineEnds of a text that is no longer needed. Without bare LFs no run grows, so the
+// text is rewritten in place and a page costs no second copy.
+std::string Normalized(std::string&& text) {
+  if (HasBareLineFeed(text)) return NormalizeLineEnds(text);
+  std::size_t written = 0;
+  std::size_t settled = 0;
+  char* data = text.data();
+  ForEachChangedRun(text, [&](std::size_t runStart, std::size_t runEnd, std::size_t lineEnds) {
+    std::memmove(data + written, data + settled, runStart - settled);
+    written += runStart - settled;
+    for (std::size_t k = 0; k < lineEnds; ++k) {
+      data[written++] = '\r';
+      data[written++] = '\n';
+    }
+    settled = runEnd;
+  });
+  std::memmove(data + written, data + settled, text.size() - settled);
+  text.resize(written + text.size() - settled);
+  return std::move(text);
+}
+
+}  // namespace
+
+std::string NormalizeLineEnds(std::string_view text) {
+  std::string out;
+  std::size_t settled = 0;
+  const bool changed =
+      ForEachChangedRun(text, [&](std::size_t runStart, std::size_t runEnd, std::size_t lineEnds) {
+        if (out.empty()) out.reserve(text.size() + text.size() / 16);
+        out.append(text, settled, runStart - settled);
+        for (std::size_t k = 0; k < lineEnds; ++k)
+          out.append("\r\n");
+        settled = runEnd;
+      });
+  if (!changed) return std::string(text);
+  out.append(text, settled, std::string_view::npos);
   return out;
 }
 
@@ -113,22 +163,22 @@ ConvertedText ConvertHtmlToSjis(std::string_view text, CharsetCode charset) {
     case CharsetCode::Automatic:
       return Automatic(text);
     case CharsetCode::EucJp:
-      return {NormalizeLineEnds(EucToSjis(text)), {}};
+      return {Normalized(EucToSjis(text)), {}};
     case CharsetCode::Utf8: {
       if (std::optional<std::string> converted = WellFormedUtf8ToSjis(text))
-        return {NormalizeLineEnds(*converted), {}};
+        return {Normalized(std::move(*converted)), {}};
       ConvertedText lenient = Utf8ToSjis(text);
       if (!lenient.ok()) return lenient;
-      return {NormalizeLineEnds(lenient.text), {}};
+      return {Normalized(std::move(lenient.text)), {}};
     }
     case CharsetCode::ShiftJis:
       return {std::string(text), {}};
     case CharsetCode::Iso2022Jp:
-      return {NormalizeLineEnds(JisTextToSjis(text)), {}};
+      return {Normalized(JisTextToSjis(text)), {}};
     case CharsetCode::Utf8N: {
       ConvertedText lenient = Utf8ToSjis(text);
       if (!lenient.ok()) return lenient;
-      return {NormalizeLineEnds(WithoutLeadingQuestionMark(std::move(lenient.text))), {}};
+      return {Normalized(WithoutLeadingQuestionMark(std::move(lenient.text))), {}};
     }
   }
   return {std::string(text), {}};

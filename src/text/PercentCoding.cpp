@@ -5,10 +5,11 @@ namespace {
 
 constexpr char kLowerHexDigits[] = "0123456789abcdef";
 
-void AppendEscaped(unsigned char byte, std::string& out) {
-  out.push_back('%');
-  out.push_back(kLowerHexDigits[byte >> 4]);
-  out.push_back(kLowerHexDigits[byte & 0x0F]);
+char* AppendEscaped(unsigned char byte, char* out) {
+  out[0] = '%';
+  out[1] = kLowerHexDigits[byte >> 4];
+  out[2] = kLowerHexDigits[byte & 0x0F];
+  return out + 3;
 }
 
 unsigned HexDigitValue(char digit) {
@@ -21,32 +22,35 @@ unsigned HexDigitValue(char digit) {
 }  // namespace
 
 std::string PercentEncode(std::string_view text) {
-  std::string escaped;
-  escaped.reserve(text.size() * 3);
+  // At most three bytes out for every byte in; written through a pointer and cut to size.
+  std::string escaped(text.size() * 3, '\0');
+  char* out = escaped.data();
   for (std::size_t i = 0; i < text.size(); ++i) {
     const unsigned char byte = static_cast<unsigned char>(text[i]);
     if (byte < 0x80) {
-      escaped.push_back(byte == ' ' ? '+' : static_cast<char>(byte));
+      *out++ = byte == ' ' ? '+' : static_cast<char>(byte);
       continue;
     }
-    AppendEscaped(byte, escaped);
+    out = AppendEscaped(byte, out);
     if (i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0x80) {
-      AppendEscaped(static_cast<unsigned char>(text[i + 1]), escaped);
+      out = AppendEscaped(static_cast<unsigned char>(text[i + 1]), out);
       ++i;
     }
   }
-  // Removing "%00" is a pass of its own over the escaped text, literal "%00" in the input
-  // included.
-  std::string out;
-  out.reserve(escaped.size());
-  for (std::size_t i = 0; i < escaped.size(); ++i) {
-    if (escaped.compare(i, 3, "%00") == 0) {
-      i += 2;
-      continue;
-    }
-    out.push_back(escaped[i]);
+  escaped.resize(static_cast<std::size_t>(out - escaped.data()));
+  // Removing "%00" is a pass of its own over the escaped text, so a literal "%00" in the input
+  // goes too, and matches are found left to right as in the escaped text.
+  std::size_t match = escaped.find("%00");
+  if (match == std::string::npos) return escaped;
+  std::string result;
+  result.reserve(escaped.size());
+  std::size_t copiedUpTo = 0;
+  for (; match != std::string::npos; match = escaped.find("%00", copiedUpTo)) {
+    result.append(escaped, copiedUpTo, match - copiedUpTo);
+    copiedUpTo = match + 3;
   }
-  return out;
+  result.append(escaped, copiedUpTo, std::string::npos);
+  return result;
 }
 
 std::string PercentDecode(std::string_view text) {

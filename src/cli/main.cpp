@@ -1,0 +1,44 @@
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/ExitStatus.h"
+#include "cli/ToSjisCommand.h"
+
+namespace {
+
+using pellucor::cli::kDone;
+using pellucor::cli::kUsageError;
+
+constexpr const char* kUsage =
+    "usage: pellucor-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Commands:\n"
+    "  to-sjis   convert a page to Shift_JIS as a downloaded page is converted\n"
+    "\n"
+    "pellucor-cli COMMAND --help describes a command.\n"
+    "Exit status: 0 done, 1 ended early or found nothing, 2 bad input, 64 usage error.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (arguments.empty()) {
+    std::cerr << kUsage;
+    return kUsageError;
+  }
+  const std::string_view command = arguments.front();
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::cout << kUsage;
+    return kDone;
+  }
+  const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+  if (command == "to-sjis") {
+    return pellucor::cli::RunToSjis(rest, std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1);
+  }
+  std::cerr << "unknown command " << command << " (see pellucor-cli --help)\n";
+  return kUsageError;
+}
