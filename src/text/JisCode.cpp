@@ -51,27 +51,6 @@ unsigned char ByteAt(std::string_view text, std::size_t offset) {
   return static_cast<unsigned char>(text[offset]);
 }
 
-std::string SjisToEucWith(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const unsigned char byte = ByteAt(text, i);
-    if (IsHalfWidthKana(byte)) {
-      out.push_back('\x8E');
-      out.push_back(static_cast<char>(byte));
-      ++i;
-    } else if (byte >= 0x80) {
-      if (i + 1 >= text.size()) break;  // a lead byte without its partner
-      AppendJis(SjisToJis(byte, ByteAt(text, i + 1)), 0x80, out);
-      i += 2;
-    } else {
-      out.push_back(static_cast<char>(byte));
-      ++i;
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 std::string JisToSjisChar(unsigned char row, unsigned char cell) {
@@ -216,7 +195,24 @@ std::string SjisToEuc(std::string_view text, KanaWidening widening) {
 }
 
 std::string SjisToEucSimple(std::string_view text) {
-  return SjisToEucWith(text);
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char byte = ByteAt(text, i);
+    if (IsHalfWidthKana(byte)) {
+      out.push_back('\x8E');
+      out.push_back(static_cast<char>(byte));
+      ++i;
+    } else if (byte >= 0x80) {
+      if (i + 1 >= text.size()) break;  // a lead byte without its partner
+      AppendJis(SjisToJis(byte, ByteAt(text, i + 1)), 0x80, out);
+      i += 2;
+    } else {
+      out.push_back(static_cast<char>(byte));
+      ++i;
+    }
+  }
+  return out;
 }
 
 }  // namespace pellucor

@@ -55,11 +55,11 @@ std::string DeleteAllBetween(std::string_view text, std::string_view start, std:
     const bool startHere = size - read >= start.size() &&
                            std::memcmp(buffer.data() + read, start.data(), start.size()) == 0;
     if (startHere) {
-      // The spec'd search for the end marker begins at the last byte of the start marker; only
-      // a one-byte start marker at the very beginning uses the character-aware search.
+      // The end marker is looked for from the last byte of the start marker on; only a one-byte
+      // start marker at the very beginning of the text uses the character-aware search.
       std::size_t endOffset;
       if (kept == 0 && start.size() < 2) {
-        endOffset = FindText(std::string_view(buffer).substr(0, size), end, read);
+        endOffset = FindText(buffer, end, read);
       } else {
         endOffset = std::string_view(buffer).find(end, read + start.size() - 1);
       }
@@ -78,7 +78,7 @@ std::string DeleteAllBetween(std::string_view text, std::string_view start, std:
       // No end marker anywhere after this start: nothing further can be deleted.
       break;
     }
-    const std::size_t length = CharLengthAt(std::string_view(buffer).substr(0, size), read);
+    const std::size_t length = CharLengthAt(buffer, read);
     charStart[kept] = 1;
     buffer[kept++] = buffer[read++];
     if (length == 2) {
