@@ -13,6 +13,10 @@ packages=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  libcurl4-openssl-dev
+  libcpp-httplib-dev  # the loopback HTTP server of the tests
+  libssl-dev
+  openssl             # makes the certificate of the HTTPS test server
   clang-format
 )
 

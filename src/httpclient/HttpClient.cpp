@@ -1,0 +1,339 @@
+#include "httpclient/HttpClient.h"
+
+#include <curl/curl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <mutex>
+
+namespace pellucor {
+namespace {
+
+constexpr long kPollMilliseconds = 20;
+
+void GlobalInit() {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    char a = text[i];
+    char b = prefix[i];
+    if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
+    if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
+    if (a != b) return false;
+  }
+  return true;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+    text.remove_prefix(1);
+  while (!text.empty() &&
+         (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' || text.back() == '\n'))
+    text.remove_suffix(1);
+  return text;
+}
+
+HttpFailure FailureOf(CURLcode code) {
+  switch (code) {
+    case CURLE_OK:
+      return HttpFailure::None;
+    case CURLE_URL_MALFORMAT:
+    case CURLE_UNSUPPORTED_PROTOCOL:
+      return HttpFailure::BadUrl;
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+      return HttpFailure::Connect;
+    case CURLE_OPERATION_TIMEDOUT:
+      return HttpFailure::TimedOut;
+    case CURLE_FILESIZE_EXCEEDED:
+      return HttpFailure::TooLarge;
+    case CURLE_TOO_MANY_REDIRECTS:
+      return HttpFailure::TooManyRedirects;
+    default:
+      return HttpFailure::Transfer;
+  }
+}
+
+}  // namespace
+
+std::string EscapeUrlForRequest(std::string_view url) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string escaped;
+  escaped.reserve(url.size());
+  const auto escape = [&escaped](unsigned char byte) {
+    escaped.push_back('%');
+    escaped.push_back(kHex[byte >> 4]);
+    escaped.push_back(kHex[byte & 0x0F]);
+  };
+  for (std::size_t i = 0; i < url.size(); ++i) {
+    const unsigned char byte = static_cast<unsigned char>(url[i]);
+    if (byte <= 0x20 || byte >= 0x7F || byte == '"' || byte == '<' || byte == '>') {
+      escape(byte);
+      // A Shift_JIS lead byte takes its second byte along: that may be a "\" or "|", which
+      // must not stand bare in the URL.
+      const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+      if (lead && i + 1 < url.size()) escape(static_cast<unsigned char>(url[++i]));
+    } else {
+      escaped.push_back(static_cast<char>(byte));
+    }
+  }
+  return escaped;
+}
+
+// One request's state, reached from curl's callbacks.
+struct HttpClient::Transfer {
+  enum class Method { Get, Head };
+  Method method = Method::Get;
+  bool followRedirects = true;
+  const std::vector<std::string>* requestHeaders = nullptr;
+  std::string* memory = nullptr;  // the body goes here ...
+  std::FILE* file = nullptr;      // ... or here
+  std::uint64_t limit = 0;
+  std::uint64_t received = 0;
+  bool tooLarge = false;
+  bool fileFailed = false;
+  // When the last byte (of a header or the body) arrived; the stall time-out counts from here.
+  std::chrono::steady_clock::time_point lastByte = std::chrono::steady_clock::now();
+  HttpResponse response;
+
+  static std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* self) {
+    auto& transfer = *static_cast<Transfer*>(self);
+    const std::size_t bytes = size * count;
+    transfer.lastByte = std::chrono::steady_clock::now();
+    if (transfer.received + bytes > transfer.limit) {
+      transfer.tooLarge = true;
+      return 0;  // ends the transfer with a write error
+    }
+    transfer.received += bytes;
+    if (transfer.memory != nullptr) transfer.memory->append(data, bytes);
+    if (transfer.file != nullptr && std::fwrite(data, 1, bytes, transfer.file) != bytes) {
+      transfer.fileFailed = true;
+      return 0;
+    }
+    return bytes;
+  }
+
+  static std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* self) {
+    auto& transfer = *static_cast<Transfer*>(self);
+    auto& response = transfer.response;
+    const std::size_t bytes = size * count;
+    transfer.lastByte = std::chrono::steady_clock::now();
+    const std::string_view line = TrimBlanks(std::string_view(data, bytes));
+    if (line.starts_with("HTTP/")) {
+      // A new response begins (after a redirect or an interim 100): only the last one counts.
+      response.statusLine = std::string(line);
+      response.headerLines.clear();
+      response.contentLength.reset();
+      response.lastModified.clear();
+    } else if (!line.empty()) {
+      response.headerLines.emplace_back(line);
+      const std::size_t colon = line.find(':');
+      const std::string_view value =
+          colon == std::string_view::npos ? std::string_view() : TrimBlanks(line.substr(colon + 1));
+      if (StartsWithIgnoringCase(line, "content-length:")) {
+        response.contentLength = std::strtoull(std::string(value).c_str(), nullptr, 10);
+      } else if (StartsWithIgnoringCase(line, "last-modified:")) {
+        response.lastModified = std::string(value);
+      }
+    }
+    return bytes;
+  }
+};
+
+HttpClient::HttpClient(HttpClientOptions options) : options_(std::move(options)) {
+  GlobalInit();
+  easy_ = curl_easy_init();
+  multi_ = curl_multi_init();
+}
+
+HttpClient::~HttpClient() {
+  curl_easy_cleanup(static_cast<CURL*>(easy_));
+  curl_multi_cleanup(static_cast<CURLM*>(multi_));
+}
+
+HttpResponse HttpClient::Perform(std::string_view url, Transfer& transfer) {
+  CURL* easy = static_cast<CURL*>(easy_);
+  CURLM* multi = static_cast<CURLM*>(multi_);
+  if (easy == nullptr || multi == nullptr) {
+    transfer.response.failure = HttpFailure::Transfer;
+    transfer.response.failureText = "the network library could not start";
+    return transfer.response;
+  }
+  // Resetting keeps the connections the multi handle holds, so the next request to the same
+  // host goes over the same connection.
+  curl_easy_reset(easy);
+  const std::string escaped = EscapeUrlForRequest(url);
+  const HttpLimits& limits = options_.limits;
+  curl_easy_setopt(easy, CURLOPT_URL, escaped.c_str());
+  curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(easy, CURLOPT_USERAGENT, options_.userAgent.c_str());
+  curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS,
+                   static_cast<long>(limits.connectTimeout.count()));
+  curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, transfer.followRedirects ? 1L : 0L);
+  curl_easy_setopt(easy, CURLOPT_MAXREDIRS, static_cast<long>(limits.maxRedirects));
+  curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(transfer.limit));
+  if (options_.reuse == ConnectionReuse::NewConnectionEachTime) {
+    curl_easy_setopt(easy, CURLOPT_FRESH_CONNECT, 1L);
+    curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
+  }
+  if (!options_.caFile.empty()) curl_easy_setopt(easy, CURLOPT_CAINFO, options_.caFile.c_str());
+  if (transfer.method == Transfer::Method::Head) curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+  curl_slist* headers = nullptr;
+  if (transfer.requestHeaders != nullptr) {
+    for (const std::string& header : *transfer.requestHeaders)
+      headers = curl_slist_append(headers, header.c_str());
+    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
+  }
+  curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Transfer::OnBody);
+  curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);
+  curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Transfer::OnHeader);
+  curl_easy_setopt(easy, CURLOPT_HEADERDATA, &transfer);
+
+  // The multi interface lets the transfer wait in short polls, so the host's events can run
+  // in between.
+  // The stall time-out is kept here rather than by curl's low-speed check, which averages over
+  // a window of several seconds and so reacts late.
+  transfer.lastByte = std::chrono::steady_clock::now();
+  curl_multi_add_handle(multi, easy);
+  bool aborted = false;
+  bool stalled = false;
+  CURLcode result = CURLE_OK;
+  for (;;) {
+    int running = 0;
+    if (curl_multi_perform(multi, &running) != CURLM_OK) {
+      result = CURLE_FAILED_INIT;
+      break;
+    }
+    if (running == 0) {
+      int queued = 0;
+      while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+        if (message->msg == CURLMSG_DONE && message->easy_handle == easy)
+          result = message->data.result;
+      }
+      break;
+    }
+    curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+    if (std::chrono::steady_clock::now() - transfer.lastByte > limits.stallTimeout) {
+      stalled = true;
+      break;
+    }
+    if (options_.idle && options_.idle() == TransferControl::Abort) {
+      aborted = true;
+      break;
+    }
+  }
+  curl_multi_remove_handle(multi, easy);
+  curl_slist_free_all(headers);
+
+  HttpResponse& response = transfer.response;
+  long status = 0;
+  curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
+  response.status = status;
+  char* effective = nullptr;
+  if (curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective)
+    response.effectiveUrl = effective;
+  if (!response.contentLength) {
+    curl_off_t length = -1;
+    if (curl_easy_getinfo(easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) == CURLE_OK &&
+        length >= 0)
+      response.contentLength = static_cast<std::uint64_t>(length);
+  }
+  if (stalled) {
+    response.failure = HttpFailure::TimedOut;
+    response.failureText = "no data arrived within the time limit";
+  } else if (aborted) {
+    response.failure = HttpFailure::Aborted;
+    response.failureText = "stopped";
+  } else if (transfer.tooLarge) {
+    response.failure = HttpFailure::TooLarge;
+    response.failureText = "the response passed its size limit";
+  } else if (transfer.fileFailed) {
+    response.failure = HttpFailure::FileWrite;
+    response.failureText = "the file could not be written";
+  } else {
+    response.failure = FailureOf(result);
+    if (result != CURLE_OK) response.failureText = curl_easy_strerror(result);
+  }
+  return response;
+}
+
+HttpResponse HttpClient::Get(std::string_view url) {
+  Transfer transfer;
+  transfer.memory = &transfer.response.body;
+  transfer.limit = options_.limits.maxBodyInMemory;
+  HttpResponse response = Perform(url, transfer);
+  if (!response.ok()) response.body.clear();
+  return response;
+}
+
+HttpResponse HttpClient::GetToFile(std::string_view url, const std::string& nativePath) {
+  Transfer transfer;
+  transfer.limit = options_.limits.maxFileSize;
+  std::string temporary = nativePath + ".part-XXXXXX";
+  const int descriptor = ::mkstemp(temporary.data());
+  std::FILE* file = descriptor < 0 ? nullptr : ::fdopen(descriptor, "wb");
+  if (file == nullptr) {
+    if (descriptor >= 0) {
+      ::close(descriptor);
+      ::unlink(temporary.c_str());
+    }
+    transfer.response.failure = HttpFailure::FileWrite;
+    transfer.response.failureText = "the file could not be created";
+    return transfer.response;
+  }
+  transfer.file = file;
+  HttpResponse response = Perform(url, transfer);
+  const bool closed = std::fclose(file) == 0;
+  if (response.ok() && !closed) {
+    response.failure = HttpFailure::FileWrite;
+    response.failureText = "the file could not be written";
+  }
+  // mkstemp makes the file private; a downloaded file is an ordinary file of its user.
+  if (response.ok() && (::chmod(temporary.c_str(), 0644) != 0 ||
+                        std::rename(temporary.c_str(), nativePath.c_str()) != 0)) {
+    response.failure = HttpFailure::FileWrite;
+    response.failureText = "the file could not be written";
+  }
+  if (!response.ok()) ::unlink(temporary.c_str());
+  return response;
+}
+
+HttpResponse HttpClient::Head(std::string_view url, const RedirectCallback& onRedirect,
+                              const std::vector<std::string>& requestHeaders) {
+  std::string current(url);
+  for (int hop = 0;; ++hop) {
+    Transfer transfer;
+    transfer.method = Transfer::Method::Head;
+    transfer.followRedirects = false;
+    transfer.requestHeaders = &requestHeaders;
+    transfer.limit = options_.limits.maxBodyInMemory;
+    HttpResponse response = Perform(current, transfer);
+    if (!response.ok() || response.status < 300 || response.status >= 400) return response;
+    char* location = nullptr;
+    curl_easy_getinfo(static_cast<CURL*>(easy_), CURLINFO_REDIRECT_URL, &location);
+    if (location == nullptr) return response;
+    std::string target = location;
+    if (hop >= options_.limits.maxRedirects) {
+      response.failure = HttpFailure::TooManyRedirects;
+      response.failureText = "too many redirects";
+      return response;
+    }
+    if (onRedirect && !onRedirect(target, response)) return response;
+    current = std::move(target);
+  }
+}
+
+}  // namespace pellucor

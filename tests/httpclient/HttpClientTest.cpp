@@ -1,0 +1,197 @@
+#include "httpclient/HttpClient.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/LoopbackServer.h"
+#include "support/TempFolder.h"
+
+namespace pellucor {
+namespace {
+
+using testing::LoopbackServer;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+// Limits small enough that a misbehaving server is given up on within a fraction of a second.
+HttpClientOptions ShortLimits() {
+  HttpClientOptions options;
+  options.limits.connectTimeout = std::chrono::milliseconds(2000);
+  options.limits.stallTimeout = std::chrono::milliseconds(300);
+  options.limits.maxBodyInMemory = 1 << 20;
+  options.limits.maxFileSize = 2 << 20;
+  options.limits.maxRedirects = 5;
+  return options;
+}
+
+TEST(HttpClient, GetReturnsBodyStatusAndHeaders) {
+  LoopbackServer server;
+  server.Serve("/page.html", "<html>hello</html>", "text/html",
+               {{"Last-Modified", "Wed, 21 Oct 2015 07:28:00 GMT"}});
+  HttpClient client(ShortLimits());
+  const HttpResponse response = client.Get(server.Url("/page.html"));
+  ASSERT_TRUE(response.ok()) << response.failureText;
+  EXPECT_EQ(response.status, 200);
+  EXPECT_EQ(response.statusLine, "HTTP/1.1 200 OK");
+  EXPECT_EQ(response.body, "<html>hello</html>");
+  EXPECT_EQ(response.contentLength, 18u);
+  EXPECT_EQ(response.lastModified, "Wed, 21 Oct 2015 07:28:00 GMT");
+  EXPECT_NE(std::find(response.headerLines.begin(), response.headerLines.end(),
+                      "Content-Type: text/html"),
+            response.headerLines.end());
+}
+
+TEST(HttpClient, ErrorPagesAreResponsesWithTheirStatus) {
+  LoopbackServer server;
+  server.NotFound("/gone.png", "<html><body>Not Found</body></html>");
+  HttpClient client(ShortLimits());
+  const HttpResponse response = client.Get(server.Url("/gone.png"));
+  ASSERT_TRUE(response.ok());
+  EXPECT_EQ(response.status, 404);
+  EXPECT_EQ(response.body, "<html><body>Not Found</body></html>");
+}
+
+TEST(HttpClient, FollowsRedirectsUpToTheLimit) {
+  LoopbackServer server;
+  server.Redirect("/old", "/new");
+  server.Serve("/new", "moved here");
+  server.Redirect("/loop", "/loop");
+  HttpClient client(ShortLimits());
+  const HttpResponse moved = client.Get(server.Url("/old"));
+  ASSERT_TRUE(moved.ok());
+  EXPECT_EQ(moved.body, "moved here");
+  EXPECT_EQ(moved.effectiveUrl, server.Url("/new"));
+  const HttpResponse loop = client.Get(server.Url("/loop"));
+  EXPECT_EQ(loop.failure, HttpFailure::TooManyRedirects);
+  EXPECT_LE(server.RequestCount(), 2u + 6u);
+}
+
+TEST(HttpClient, MisbehavingServersBecomeFailures) {
+  LoopbackServer server;
+  server.Hang("/hang", "<html>the first bytes", 100000);
+  server.Endless("/endless");
+  HttpClient client(ShortLimits());
+  struct Case {
+    const char* name;
+    std::string url;
+    HttpFailure failure;
+  } cases[] = {
+      {"a response that stops half way", server.Url("/hang"), HttpFailure::TimedOut},
+      {"an endless body", server.Url("/endless"), HttpFailure::TooLarge},
+      {"nobody listening", "http://127.0.0.1:1/", HttpFailure::Connect},
+      {"not a web URL", "ftp://127.0.0.1/x", HttpFailure::BadUrl},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const HttpResponse response = client.Get(c.url);
+    EXPECT_EQ(response.failure, c.failure) << response.failureText;
+    EXPECT_EQ(response.body, "");
+  }
+}
+
+TEST(HttpClient, GetToFileReplacesOnlyOnSuccess) {
+  LoopbackServer server;
+  server.Serve("/a.css", "body { color: red }", "text/css");
+  server.Endless("/huge.bin");
+  TempFolder folder;
+  HttpClient client(ShortLimits());
+  WriteBytes(folder / "a.css", "old");
+  ASSERT_TRUE(client.GetToFile(server.Url("/a.css"), folder / "a.css").ok());
+  EXPECT_EQ(ReadBytes(folder / "a.css"), "body { color: red }");
+
+  WriteBytes(folder / "huge.bin", "old");
+  EXPECT_EQ(client.GetToFile(server.Url("/huge.bin"), folder / "huge.bin").failure,
+            HttpFailure::TooLarge);
+  EXPECT_EQ(ReadBytes(folder / "huge.bin"), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            2);  // no temporary file left
+  EXPECT_EQ(client.GetToFile(server.Url("/a.css"), folder / "no/such/folder/a.css").failure,
+            HttpFailure::FileWrite);
+}
+
+TEST(HttpClient, HeadOffersEveryRedirect) {
+  LoopbackServer server;
+  server.Redirect("/one", "/two", 301);
+  server.Redirect("/two", "/three");
+  server.Serve("/three", std::string(1234, 'x'), "text/plain",
+               {{"Last-Modified", "Thu, 01 Jan 2026 00:00:00 GMT"}});
+  HttpClient client(ShortLimits());
+  std::vector<std::string> offered;
+  const HttpResponse followed = client.Head(
+      server.Url("/one"), [&](const std::string& location, const HttpResponse& response) {
+        offered.push_back(location + " " + std::to_string(response.status));
+        return true;
+      });
+  ASSERT_TRUE(followed.ok());
+  EXPECT_EQ(offered,
+            (std::vector<std::string>{server.Url("/two") + " 301", server.Url("/three") + " 302"}));
+  EXPECT_EQ(followed.status, 200);
+  EXPECT_EQ(followed.contentLength, 1234u);
+  EXPECT_EQ(followed.lastModified, "Thu, 01 Jan 2026 00:00:00 GMT");
+  EXPECT_EQ(followed.body, "");
+
+  const HttpResponse refused = client.Head(
+      server.Url("/one"), [](const std::string&, const HttpResponse&) { return false; });
+  EXPECT_EQ(refused.status, 301);
+  EXPECT_EQ(refused.statusLine, "HTTP/1.1 301 Moved Permanently");
+}
+
+TEST(HttpClient, ReusesConnectionsUnlessToldNotTo) {
+  LoopbackServer server;
+  server.Serve("/f", "x");
+  {
+    HttpClient client(ShortLimits());
+    for (int i = 0; i < 5; ++i)
+      ASSERT_TRUE(client.Get(server.Url("/f")).ok());
+  }
+  EXPECT_EQ(server.ConnectionCount(), 1u);
+  HttpClientOptions options = ShortLimits();
+  options.reuse = ConnectionReuse::NewConnectionEachTime;
+  HttpClient client(options);
+  for (int i = 0; i < 5; ++i)
+    ASSERT_TRUE(client.Get(server.Url("/f")).ok());
+  EXPECT_EQ(server.ConnectionCount(), 6u);
+}
+
+TEST(HttpClient, TlsIsVerified) {
+  LoopbackServer server(LoopbackServer::Tls::On);
+  ASSERT_FALSE(server.CertificateFile().empty()) << "openssl could not make a certificate";
+  server.Serve("/secure.html", "secret");
+  HttpClientOptions trusting = ShortLimits();
+  trusting.caFile = server.CertificateFile();
+  const HttpResponse trusted = HttpClient(trusting).Get(server.Url("/secure.html"));
+  ASSERT_TRUE(trusted.ok()) << trusted.failureText;
+  EXPECT_EQ(trusted.body, "secret");
+  // The same server is a stranger to the system's certificates.
+  EXPECT_EQ(HttpClient(ShortLimits()).Get(server.Url("/secure.html")).failure,
+            HttpFailure::Connect);
+}
+
+TEST(HttpClient, IdleCallbackRunsWhileWaitingAndCanAbort) {
+  LoopbackServer server;
+  server.Hang("/hang", "x", 1000);
+  HttpClientOptions options = ShortLimits();
+  int idleCalls = 0;
+  options.idle = [&idleCalls] {
+    return ++idleCalls < 3 ? TransferControl::Continue : TransferControl::Abort;
+  };
+  HttpClient client(options);
+  EXPECT_EQ(client.Get(server.Url("/hang")).failure, HttpFailure::Aborted);
+  EXPECT_EQ(idleCalls, 3);
+}
+
+TEST(HttpClient, ShiftJisAndBlanksInUrlsAreEscaped) {
+  EXPECT_EQ(EscapeUrlForRequest("http://h/a b/\x95\x5C.html?q=%41"),
+            "http://h/a%20b/%95%5C.html?q=%41");
+  EXPECT_EQ(EscapeUrlForRequest("http://h/\x83\x41\\x"), "http://h/%83%41\\x");
+  LoopbackServer server;
+  server.Serve("/\x95\x5C \x8E\x9A.html", "found");
+  HttpClient client(ShortLimits());
+  EXPECT_EQ(client.Get(server.Url("/\x95\x5C \x8E\x9A.html")).body, "found");
+}
+
+}  // namespace
+}  // namespace pellucor
