@@ -30,6 +30,7 @@ demo: deps $(RELEASE_BUILD)/build.ninja
 bench: deps $(RELEASE_BUILD)/build.ninja
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
 	$(RELEASE_BUILD)/bench/text_bench
+	$(RELEASE_BUILD)/bench/fetch_bench
 	bench/compare_iconv.sh $(RELEASE_BUILD)
 
 format:

@@ -82,4 +82,20 @@ std::string CollapseBlankLines(std::string_view text) {
   return out;
 }
 
+std::string UnifyLineEnds(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      out.append("\r\n");
+    } else if (text[i] == '\n') {
+      out.append("\r\n");
+    } else {
+      out.push_back(text[i]);
+    }
+  }
+  return out;
+}
+
 }  // namespace pellucor

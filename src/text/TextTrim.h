@@ -19,4 +19,7 @@ namespace pellucor {
 /// becomes CR LF.
 [[nodiscard]] std::string CollapseBlankLines(std::string_view text);
 
+/// CR LF and lone CR become LF, then every LF becomes CR LF: every line end written CR LF.
+[[nodiscard]] std::string UnifyLineEnds(std::string_view text);
+
 }  // namespace pellucor

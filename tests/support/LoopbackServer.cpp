@@ -76,6 +76,9 @@ LoopbackServer::LoopbackServer(Tls tls) : state_(std::make_unique<State>()) {
     state.scheme = "http";
   }
   state.server->set_keep_alive_max_count(100000);
+  // As real servers do: without it a response written in two parts waits for the delayed
+  // acknowledgement of the first on a kept-alive connection.
+  state.server->set_tcp_nodelay(true);
   state.server->new_task_queue = [] { return new httplib::ThreadPool(8); };
   const auto dispatch = [&state](const httplib::Request& request, httplib::Response& response) {
     state.Dispatch(request, response);

@@ -50,5 +50,10 @@ TEST(CollapseBlankLines, RunsOfLineEnds) {
   EXPECT_EQ(CollapseBlankLines("a\r\rb\tc"), "a\r\nb  c");
 }
 
+TEST(UnifyLineEnds, EveryLineEndBecomesCrLf) {
+  EXPECT_EQ(UnifyLineEnds("a\rb\nc\r\nd\n\n\r\r"), "a\r\nb\r\nc\r\nd\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(UnifyLineEnds("plain"), "plain");
+}
+
 }  // namespace
 }  // namespace pellucor
