@@ -8,6 +8,8 @@
 #include <memory>
 #include <mutex>
 
+#include "text/ShiftJis.h"
+
 namespace pellucor {
 namespace {
 
@@ -63,8 +65,7 @@ class Tables {
   // many bytes it took.
   [[nodiscard]] char32_t Decode(std::string_view text, std::size_t offset, std::size_t& length) {
     const unsigned byte = static_cast<unsigned char>(text[offset]);
-    const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    if (lead && offset + 1 < text.size()) {
+    if (CharLengthAt(text, offset) == 2) {
       length = 2;
       const unsigned trail = static_cast<unsigned char>(text[offset + 1]);
       const char bytes[2] = {static_cast<char>(byte), static_cast<char>(trail)};

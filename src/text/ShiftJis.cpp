@@ -78,36 +78,66 @@ std::string LowerCaseText(std::string_view text) {
   return MapSingleByteChars(text, LowerAscii);
 }
 
-std::size_t FindText(std::string_view text, std::string_view pattern, std::size_t from,
-                     CaseMode mode) {
-  if (pattern.empty() || from >= text.size()) return std::string_view::npos;
-  const Matcher matcher(pattern, mode);
-  const std::size_t last = text.size() - std::min(text.size(), pattern.size() - 1);
-  for (std::size_t i = from; i < last; i += CharLengthAt(text, i)) {
+namespace {
+
+// The first match at or after `from` (a character start). A pattern whose first byte is below
+// 0x40 can only match at a character start, since such a byte is never the second byte of a
+// double-byte character, so its candidates are found with memchr instead of a walk over every
+// character.
+std::size_t FindWith(const Matcher& matcher, std::string_view text, std::string_view pattern,
+                     std::size_t from) {
+  if (from >= text.size() || text.size() - from < pattern.size()) return std::string_view::npos;
+  const std::size_t last = text.size() - pattern.size();  // the last possible start
+  const unsigned char first = static_cast<unsigned char>(pattern[0]);
+  if (first < 0x40) {
+    for (std::size_t i = from; i <= last;) {
+      const void* found = std::memchr(text.data() + i, first, last - i + 1);
+      if (found == nullptr) break;
+      i = static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+      if (matcher.MatchesAt(text, i)) return i;
+      ++i;
+    }
+    return std::string_view::npos;
+  }
+  for (std::size_t i = from; i <= last; i += CharLengthAt(text, i)) {
     if (matcher.MayStartAt(static_cast<unsigned char>(text[i])) && matcher.MatchesAt(text, i))
       return i;
   }
   return std::string_view::npos;
 }
 
-std::string ReplaceAll(std::string_view text, std::string_view pattern,
-                       std::string_view replacement, CaseMode mode) {
-  if (pattern.empty()) return std::string(text);
+}  // namespace
+
+std::size_t FindText(std::string_view text, std::string_view pattern, std::size_t from,
+                     CaseMode mode) {
+  if (pattern.empty()) return std::string_view::npos;
+  return FindWith(Matcher(pattern, mode), text, pattern, from);
+}
+
+bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view replacement,
+                  CaseMode mode) {
+  if (pattern.empty()) return false;
   const Matcher matcher(pattern, mode);
+  std::size_t match = FindWith(matcher, text, pattern, 0);
+  if (match == std::string_view::npos) return false;
   std::string result;
-  result.reserve(text.size());
+  result.reserve(text.size() + (replacement.size() > pattern.size() ? text.size() / 8 : 0));
   std::size_t copiedUpTo = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    if (matcher.MayStartAt(static_cast<unsigned char>(text[i])) && matcher.MatchesAt(text, i)) {
-      result.append(text, copiedUpTo, i - copiedUpTo);
-      result.append(replacement);
-      i += pattern.size();
-      copiedUpTo = i;
-    } else {
-      i += CharLengthAt(text, i);
-    }
+  while (match != std::string_view::npos) {
+    result.append(text, copiedUpTo, match - copiedUpTo);
+    result.append(replacement);
+    copiedUpTo = match + pattern.size();
+    match = FindWith(matcher, text, pattern, copiedUpTo);
   }
   result.append(text, copiedUpTo, std::string_view::npos);
+  text = std::move(result);
+  return true;
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view pattern,
+                       std::string_view replacement, CaseMode mode) {
+  std::string result(text);
+  ReplaceAllIn(result, pattern, replacement, mode);
   return result;
 }
 

@@ -18,10 +18,20 @@ namespace pellucor {
   return byte >= 0xA1 && byte <= 0xDF;
 }
 
-/// Length in bytes of the character that starts at `offset`: 2 for a lead byte followed by
-/// another byte, otherwise 1 (a lead byte at the very end counts as one byte).
+/// True for a byte that can be the second byte of a double-byte character (0x40-0x7E,
+/// 0x80-0xFC). Bytes below 0x40 never are, so they always start a character.
+[[nodiscard]] constexpr bool IsTrailByte(unsigned char byte) {
+  return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+}
+
+/// Length in bytes of the character that starts at `offset`: 2 for a lead byte followed by a
+/// possible second byte, otherwise 1 (a lead byte at the very end, or before a byte such as "<"
+/// that cannot follow it, stands alone).
 [[nodiscard]] inline std::size_t CharLengthAt(std::string_view text, std::size_t offset) {
-  return IsLeadByte(static_cast<unsigned char>(text[offset])) && offset + 1 < text.size() ? 2 : 1;
+  return IsLeadByte(static_cast<unsigned char>(text[offset])) && offset + 1 < text.size() &&
+                 IsTrailByte(static_cast<unsigned char>(text[offset + 1]))
+             ? 2
+             : 1;
 }
 
 [[nodiscard]] constexpr unsigned char FoldAscii(unsigned char byte) {
@@ -48,6 +58,11 @@ enum class CaseMode { Exact, IgnoreAsciiCase };
 [[nodiscard]] std::string ReplaceAll(std::string_view text, std::string_view pattern,
                                      std::string_view replacement,
                                      CaseMode mode = CaseMode::IgnoreAsciiCase);
+
+/// ReplaceAll on the text itself; returns whether anything was replaced. A text without a match
+/// is neither copied nor changed.
+bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view replacement,
+                  CaseMode mode = CaseMode::IgnoreAsciiCase);
 
 /// True when `text` contains `pattern` at a character start.
 [[nodiscard]] inline bool ContainsText(std::string_view text, std::string_view pattern,
