@@ -1,0 +1,91 @@
+#include "web/PathBounds.h"
+
+#include <vector>
+
+#include "text/ShiftJis.h"
+
+namespace pellucor {
+namespace {
+
+// Splits at "/" and "\" where they start a character. A "/" always does, as no byte below 0x40
+// can be the second byte of a double-byte character; a "\" does only outside one. The text of a
+// segment is kept byte for byte.
+std::vector<std::string_view> SplitSegments(std::string_view text) {
+  std::vector<std::string_view> segments;
+  std::size_t segmentStart = 0;
+  for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i)) {
+    if (text[i] == '/' || text[i] == '\\') {
+      segments.push_back(text.substr(segmentStart, i - segmentStart));
+      segmentStart = i + 1;
+    }
+  }
+  segments.push_back(text.substr(segmentStart));
+  return segments;
+}
+
+bool IsDotsOnly(std::string_view segment) {
+  bool hasDot = false;
+  for (const char byte : segment) {
+    if (byte == '.') {
+      hasDot = true;
+    } else if (byte != '<' && byte != '>') {
+      return false;
+    }
+  }
+  return hasDot;
+}
+
+struct NormalPath {
+  bool absolute = false;
+  std::vector<std::string_view> segments;
+};
+
+NormalPath Normalise(std::string_view path) {
+  NormalPath normal;
+  normal.absolute = path.starts_with('/') || path.starts_with('\\');
+  for (const std::string_view segment : SplitSegments(path)) {
+    if (segment.empty() || segment == ".") continue;
+    if (segment == "..") {
+      if (!normal.segments.empty() && normal.segments.back() != "..") {
+        normal.segments.pop_back();
+      } else if (!normal.absolute) {
+        normal.segments.push_back(segment);  // a relative path that climbs keeps saying so
+      }
+      continue;
+    }
+    normal.segments.push_back(segment);
+  }
+  return normal;
+}
+
+}  // namespace
+
+bool IsInsideFolder(std::string_view path, std::string_view folder) {
+  if (path.empty() || folder.empty()) return false;
+  if (path.find('\0') != std::string_view::npos || folder.find('\0') != std::string_view::npos)
+    return false;
+  const NormalPath normalPath = Normalise(path);
+  const NormalPath normalFolder = Normalise(folder);
+  if (normalPath.absolute != normalFolder.absolute) return false;
+  if (normalPath.segments.size() < normalFolder.segments.size()) return false;
+  for (std::size_t i = 0; i < normalFolder.segments.size(); ++i) {
+    if (normalPath.segments[i] != normalFolder.segments[i]) return false;
+  }
+  return true;
+}
+
+std::string DropDotSegments(std::string_view text, EmptySegments empties) {
+  std::string result;
+  result.reserve(text.size());
+  bool first = true;
+  for (const std::string_view segment : SplitSegments(text)) {
+    if (IsDotsOnly(segment)) continue;
+    if (segment.empty() && empties == EmptySegments::Drop) continue;
+    if (!first) result.push_back('/');
+    result.append(segment);
+    first = false;
+  }
+  return result;
+}
+
+}  // namespace pellucor

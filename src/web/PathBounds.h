@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Lexical checks that keep every path a run writes inside its save folder. Paths are Shift_JIS
+// texts. Every "/" separates; so does a "\" where it starts a character (the second byte of "表"
+// or "ソ" does not), because a saved folder must not climb out when it is opened on Windows
+// either.
+namespace pellucor {
+
+/// True when `path` names `folder` itself or a place below it, after both have been normalised
+/// lexically: "." segments and empty segments (repeated separators) go, ".." removes the segment
+/// before it (at the root of an absolute path it stays at the root). An absolute path is never
+/// inside a relative folder and the other way round. False for an empty path or folder and for
+/// any text holding a NUL byte, which no system call could name. Symbolic links are not
+/// resolved here; the writer checks those on the disk.
+[[nodiscard]] bool IsInsideFolder(std::string_view path, std::string_view folder);
+
+/// Whether DropDotSegments keeps empty segments (repeated, leading and trailing separators).
+enum class EmptySegments { Keep, Drop };
+
+/// The text with every segment that consists of dots only ("." "..", "...") removed, so that it
+/// can never climb above the place it is put. "<" and ">" do not count when a segment is judged,
+/// because the safe-path mapping deletes them later and would turn ".<." into "..". Separators
+/// are written as "/". With EmptySegments::Keep the remaining segments keep their separators as
+/// they were ("a//b/" stays); with Drop the result has no leading, trailing or repeated "/".
+[[nodiscard]] std::string DropDotSegments(std::string_view text, EmptySegments empties);
+
+}  // namespace pellucor

@@ -1,0 +1,52 @@
+#include "web/UrlDecode.h"
+
+#include "text/Base64.h"
+#include "text/CodePage932.h"
+#include "text/JisCode.h"
+#include "text/PercentCoding.h"
+#include "text/ShiftJis.h"
+
+namespace pellucor {
+namespace {
+
+std::string PercentUtf8ToSjis(std::string_view text) {
+  ConvertedText converted = Utf8ToSjis(PercentDecode(text));
+  if (!converted.ok()) return {};
+  // The converted text ends at its first NUL, as a C string handed on would.
+  if (const std::size_t nul = converted.text.find('\0'); nul != std::string::npos)
+    converted.text.resize(nul);
+  return std::move(converted.text);
+}
+
+// Every LF byte, also one behind a stray lead byte, since line ends are no part of a character.
+std::string LfToCrLf(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (const char byte : text) {
+    if (byte == '\n') result.push_back('\r');
+    result.push_back(byte);
+  }
+  return result;
+}
+
+}  // namespace
+
+std::string DecodeUrlText(std::string_view url, UrlDecodeMode mode) {
+  switch (mode) {
+    case UrlDecodeMode::None:
+      return std::string(url);
+    case UrlDecodeMode::PercentUtf8:
+      return PercentUtf8ToSjis(url);
+    case UrlDecodeMode::PercentEucCrLf:
+      return LfToCrLf(EucToSjis(PercentDecode(url)));
+    case UrlDecodeMode::PercentEuc:
+      return EucToSjis(PercentDecode(url));
+    case UrlDecodeMode::Percent25Utf8:
+      return PercentUtf8ToSjis(ReplaceAll(url, "%25", "%", CaseMode::Exact));
+    case UrlDecodeMode::Base64:
+      return Base64Decode(url);
+  }
+  return std::string(url);
+}
+
+}  // namespace pellucor

@@ -1,0 +1,85 @@
+#include "web/UrlKinds.h"
+
+#include <array>
+#include <string>
+
+#include "text/CodePage932.h"
+#include "text/ShiftJis.h"
+
+namespace pellucor {
+namespace {
+
+// A blank or control byte can never be the second byte of a double-byte character, so the ends
+// are trimmed byte by byte.
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
+    text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
+    text.remove_suffix(1);
+  return text;
+}
+
+bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> patterns) {
+  for (const std::string_view pattern : patterns) {
+    if (ContainsText(text, pattern)) return true;
+  }
+  return false;
+}
+
+// Where the last segment of a path begins: after the last "\" that starts a character.
+std::size_t LastSegmentStart(std::string_view path) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < path.size(); i += CharLengthAt(path, i)) {
+    if (path[i] == '\\') start = i + 1;
+  }
+  return start;
+}
+
+}  // namespace
+
+bool IsWebUrl(std::string_view text) {
+  const std::string_view trimmed = TrimBlanks(text);
+  return trimmed.starts_with("http://") || trimmed.starts_with("https://");
+}
+
+bool IsPageUrl(std::string_view url) {
+  const std::string lower = LowerCaseText(url);
+  if (lower.ends_with('/')) return true;
+  const std::size_t scheme = lower.find("//");
+  if (scheme == std::string::npos) return false;
+  std::string rest = lower.substr(scheme + 2);
+  if (const std::size_t slash = rest.find('/'); slash != std::string::npos) {
+    // The path is looked at as the Windows path it will become.
+    rest = ReplaceAll(std::string_view(rest).substr(slash + 1), "/", "\\", CaseMode::Exact);
+    const std::string_view lastSegment = std::string_view(rest).substr(LastSegmentStart(rest));
+    if (lastSegment.find('.') == std::string_view::npos) return false;
+  }
+  return ContainsAny(rest, {".htm", ".php", "http://", "https://"});
+}
+
+ResourceClass ClassifyResourceUrl(std::string_view reference) {
+  const std::string lower = LowerCaseText(reference);
+  if (ContainsText(lower, " ")) return ResourceClass::NotFetched;
+  if (ContainsAny(lower, {".htm", "mailto:", "type="})) return ResourceClass::NotFetched;
+  if (ContainsAny(lower, {".gif", ".jpg", ".jpeg", ".png", ".ico"})) return ResourceClass::Image;
+  if (ContainsAny(lower, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".rss", ".htc", ".php",
+                          "?", "=", "&"}))
+    return ResourceClass::Text;
+  return ResourceClass::NotFetched;
+}
+
+bool IsLinkStatusText(std::string_view statusText) {
+  if (statusText.empty()) return false;
+  // The browser's own messages are Japanese; converted once to the program's Shift_JIS.
+  static const std::array<std::string, 7> kProgressWords = {
+      SjisFromUtf8Literal("ページ"), SjisFromUtf8Literal("ダウン"), SjisFromUtf8Literal(" "),
+      SjisFromUtf8Literal("　"),     SjisFromUtf8Literal("画像"),   SjisFromUtf8Literal("内容"),
+      SjisFromUtf8Literal("選択"),
+  };
+  for (const std::string& word : kProgressWords) {
+    if (ContainsText(statusText, word)) return false;
+  }
+  return true;
+}
+
+}  // namespace pellucor
