@@ -32,6 +32,7 @@ bench: deps $(RELEASE_BUILD)/build.ninja
 	$(RELEASE_BUILD)/bench/text_bench
 	$(RELEASE_BUILD)/bench/fetch_bench
 	bench/compare_iconv.sh $(RELEASE_BUILD)
+	bench/compare_tidy.sh $(RELEASE_BUILD)
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

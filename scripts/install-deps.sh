@@ -18,6 +18,8 @@ packages=(
   libssl-dev
   openssl             # makes the certificate of the HTTPS test server
   clang-format
+  bc                  # arithmetic in the benchmark scripts
+  tidy                # the formatter comparison of make bench
 )
 
 missing=()

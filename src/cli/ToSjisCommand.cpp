@@ -1,13 +1,12 @@
 #include "cli/ToSjisCommand.h"
 
 #include <array>
-#include <fstream>
 #include <ostream>
 #include <utility>
 
 #include "cli/CommandLine.h"
 #include "cli/ExitStatus.h"
-#include "cli/MappedFile.h"
+#include "cli/PageCommand.h"
 #include "text/CodePage932.h"
 #include "text/HtmlCharset.h"
 
@@ -47,48 +46,24 @@ const char* const kToSjisUsage =
 
 int RunToSjis(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& error,
               bool outIsTerminal) {
-  const std::optional<CommandLine> line =
-      CommandLine::Parse(arguments, {"-o", "--charset"}, {"-h", "--help"}, error);
-  if (!line) return kUsageError;
-  if (line->Has("-h") || line->Has("--help")) {
-    out << kToSjisUsage;
-    return kDone;
-  }
-  if (line->Positional().size() != 1) {
-    error << "to-sjis needs exactly one input file (see pellucor-cli to-sjis --help)\n";
-    return kUsageError;
-  }
-  const std::optional<CharsetCode> charset =
-      CharsetNamed(line->Value("--charset").value_or("auto"));
-  if (!charset) {
-    error << "unknown charset " << *line->Value("--charset")
-          << " (auto, euc-jp, utf-8, shift_jis, iso-2022-jp or utf-8n)\n";
-    return kUsageError;
-  }
-
-  const std::string& inPath = line->Positional().front();
-  const std::optional<MappedFile> page = MappedFile::Open(inPath);
-  if (!page) {
-    error << "cannot read " << inPath << "\n";
-    return kBadInput;
-  }
-  const ConvertedText converted = ConvertHtmlToSjis(page->bytes(), *charset);
-  if (!converted.ok()) {
-    error << SjisToUtf8(converted.error) << "\n";
-    return kBadInput;
-  }
-
-  if (const std::optional<std::string> outPath = line->Value("-o")) {
-    std::ofstream file(*outPath, std::ios::binary | std::ios::trunc);
-    file << converted.text;
-    if (!file.flush()) {
-      error << "cannot write " << *outPath << "\n";
-      return kBadInput;
-    }
-    return kDone;
-  }
-  out << (outIsTerminal ? SjisToUtf8(converted.text) : converted.text);
-  return kDone;
+  const auto charsetOf = [](const CommandLine& line) {
+    return CharsetNamed(line.Value("--charset").value_or("auto"));
+  };
+  const PageCommand command{
+      "to-sjis",
+      kToSjisUsage,
+      {"--charset"},
+      [&charsetOf](std::string_view page, const CommandLine& line) {
+        return ConvertHtmlToSjis(page, *charsetOf(line));
+      },
+      [&charsetOf](const CommandLine& line, std::ostream& errors) {
+        if (charsetOf(line)) return true;
+        errors << "unknown charset " << *line.Value("--charset")
+               << " (auto, euc-jp, utf-8, shift_jis, iso-2022-jp or utf-8n)\n";
+        return false;
+      },
+  };
+  return RunPageCommand(command, arguments, out, error, outIsTerminal);
 }
 
 }  // namespace pellucor::cli

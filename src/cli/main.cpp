@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/ExitStatus.h"
+#include "cli/FormatCommand.h"
 #include "cli/ToSjisCommand.h"
 
 namespace {
@@ -17,6 +18,7 @@ constexpr const char* kUsage =
     "usage: pellucor-cli COMMAND [ARGUMENTS]\n"
     "\n"
     "Commands:\n"
+    "  format    convert a page to Shift_JIS and format it as saved pages are\n"
     "  to-sjis   convert a page to Shift_JIS as a downloaded page is converted\n"
     "\n"
     "pellucor-cli COMMAND --help describes a command.\n"
@@ -36,8 +38,10 @@ int main(int argc, char** argv) {
     return kDone;
   }
   const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+  const bool terminal = ::isatty(STDOUT_FILENO) == 1;
+  if (command == "format") return pellucor::cli::RunFormat(rest, std::cout, std::cerr, terminal);
   if (command == "to-sjis") {
-    return pellucor::cli::RunToSjis(rest, std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1);
+    return pellucor::cli::RunToSjis(rest, std::cout, std::cerr, terminal);
   }
   std::cerr << "unknown command " << command << " (see pellucor-cli --help)\n";
   return kUsageError;

@@ -55,12 +55,6 @@ class Matcher {
     return true;
   }
 
-  // Cheap first-byte test that lets the scan skip most positions.
-  [[nodiscard]] bool MayStartAt(unsigned char byte) const {
-    const unsigned char first = static_cast<unsigned char>(ignoreCase_ ? folded_[0] : pattern_[0]);
-    return (ignoreCase_ && fold_[0] ? FoldAscii(byte) : byte) == first;
-  }
-
  private:
   std::string_view pattern_;
   std::string folded_;
@@ -80,45 +74,85 @@ std::string LowerCaseText(std::string_view text) {
 
 namespace {
 
-// The first match at or after `from` (a character start). A pattern whose first byte is below
-// 0x40 can only match at a character start, since such a byte is never the second byte of a
-// double-byte character, so its candidates are found with memchr instead of a walk over every
-// character.
+bool IsAsciiLetter(unsigned char byte) {
+  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
+}
+
+// The first match at or after `from` (a character start). A match may only begin at a character
+// start; candidates are found by their first byte (with memchr where its case does not matter)
+// and then checked, so the text is not walked character by character.
 std::size_t FindWith(const Matcher& matcher, std::string_view text, std::string_view pattern,
-                     std::size_t from) {
+                     std::size_t from, CaseMode mode) {
   if (from >= text.size() || text.size() - from < pattern.size()) return std::string_view::npos;
   const std::size_t last = text.size() - pattern.size();  // the last possible start
   const unsigned char first = static_cast<unsigned char>(pattern[0]);
-  if (first < 0x40) {
-    for (std::size_t i = from; i <= last;) {
-      const void* found = std::memchr(text.data() + i, first, last - i + 1);
-      if (found == nullptr) break;
-      i = static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
-      if (matcher.MatchesAt(text, i)) return i;
-      ++i;
-    }
-    return std::string_view::npos;
+  bool foldFirst = mode == CaseMode::IgnoreAsciiCase && IsAsciiLetter(first);
+  // A pattern that ignores case and starts with a letter is looked for by its first byte that
+  // is no letter (the "=" of "charset=euc-jp"), when it has one.
+  std::size_t anchor = 0;
+  if (foldFirst) {
+    while (anchor < pattern.size() && IsAsciiLetter(static_cast<unsigned char>(pattern[anchor])))
+      ++anchor;
+    if (anchor < pattern.size())
+      foldFirst = false;
+    else
+      anchor = 0;
   }
-  for (std::size_t i = from; i <= last; i += CharLengthAt(text, i)) {
-    if (matcher.MayStartAt(static_cast<unsigned char>(text[i])) && matcher.MatchesAt(text, i))
-      return i;
+  // A byte below 0x40 is never the second byte of a double-byte character, so a pattern that
+  // starts with one needs no check of character starts at all.
+  const bool alwaysCharStart = first < 0x40;
+  std::size_t knownStart = from;
+  for (std::size_t i = from; i <= last;) {
+    if (!foldFirst) {
+      const void* found = std::memchr(text.data() + i + anchor, pattern[anchor], last - i + 1);
+      if (found == nullptr) return std::string_view::npos;
+      i = static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) - anchor;
+    } else {
+      const unsigned char upper = FoldAscii(first);
+      while (i <= last && FoldAscii(static_cast<unsigned char>(text[i])) != upper)
+        ++i;
+      if (i > last) return std::string_view::npos;
+    }
+    if (matcher.MatchesAt(text, i)) {
+      if (alwaysCharStart) return i;
+      // Checked candidates move the known character start along, so the checks between them
+      // cover the text once in all.
+      knownStart = CharStartFrom(text, knownStart, i);
+      if (knownStart == i) return i;
+    }
+    ++i;
   }
   return std::string_view::npos;
 }
 
 }  // namespace
 
+std::size_t CharStartFrom(std::string_view text, std::size_t knownStart, std::size_t offset) {
+  // Rather than walking every character from `knownStart`, the walk starts behind the last byte
+  // below 0x40 before the offset: such a byte is always a character of its own.
+  std::size_t walk = knownStart;
+  for (std::size_t k = offset; k > knownStart; --k) {
+    if (static_cast<unsigned char>(text[k - 1]) < 0x40) {
+      walk = k;
+      break;
+    }
+  }
+  while (walk < offset)
+    walk += CharLengthAt(text, walk);
+  return walk;
+}
+
 std::size_t FindText(std::string_view text, std::string_view pattern, std::size_t from,
                      CaseMode mode) {
   if (pattern.empty()) return std::string_view::npos;
-  return FindWith(Matcher(pattern, mode), text, pattern, from);
+  return FindWith(Matcher(pattern, mode), text, pattern, from, mode);
 }
 
 bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view replacement,
                   CaseMode mode) {
   if (pattern.empty()) return false;
   const Matcher matcher(pattern, mode);
-  std::size_t match = FindWith(matcher, text, pattern, 0);
+  std::size_t match = FindWith(matcher, text, pattern, 0, mode);
   if (match == std::string_view::npos) return false;
   std::string result;
   result.reserve(text.size() + (replacement.size() > pattern.size() ? text.size() / 8 : 0));
@@ -127,7 +161,7 @@ bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view 
     result.append(text, copiedUpTo, match - copiedUpTo);
     result.append(replacement);
     copiedUpTo = match + pattern.size();
-    match = FindWith(matcher, text, pattern, copiedUpTo);
+    match = FindWith(matcher, text, pattern, copiedUpTo, mode);
   }
   result.append(text, copiedUpTo, std::string_view::npos);
   text = std::move(result);

@@ -34,6 +34,12 @@ namespace pellucor {
              : 1;
 }
 
+/// The first character start at or after `offset`, given `knownStart`, a character start at or
+/// before it. Costs a walk back to the nearest byte below 0x40 and forward again, so a scan
+/// that moves `knownStart` along with it stays linear.
+[[nodiscard]] std::size_t CharStartFrom(std::string_view text, std::size_t knownStart,
+                                        std::size_t offset);
+
 [[nodiscard]] constexpr unsigned char FoldAscii(unsigned char byte) {
   return byte >= 'a' && byte <= 'z' ? static_cast<unsigned char>(byte - 'a' + 'A') : byte;
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "httpclient/HttpClient.h"
+
+// Fetching pages and resources for the engine. URLs and paths are Shift_JIS texts; failures come
+// back as an empty text or false and show nothing.
+namespace pellucor {
+
+/// The body of the URL's response with every line end made CR LF; empty on any failure (no
+/// connection, a time-out, a body past the size limit). The HTTP status is not judged: an error
+/// page's body is returned like any page.
+[[nodiscard]] std::string ReadUrlText(HttpClient& client, std::string_view url);
+
+/// Downloads the URL to the file, replacing it. False without trying when the URL or the path is
+/// empty, both are equal, the URL holds neither "http://" nor "https://", or the path has no
+/// system name; otherwise true, whatever the download's outcome.
+bool DownloadUrlToFile(HttpClient& client, std::string_view url, std::string_view path);
+
+enum class ResourceKind { Text = 0, Image = 1 };
+
+/// Downloads a style sheet, script or image to the file; true when a usable file was stored. A
+/// failed transfer, an error status (400 and above) or a body holding "<html" or "<HTML" (a page
+/// sent instead of the resource) leaves no file and gives false. An image whose bytes hold "GIF"
+/// is renamed to the extension ".gif", else one holding "JFIF" to ".jpg" (a failed rename
+/// leaves the file as it is).
+[[nodiscard]] bool DownloadResourceFile(HttpClient& client, std::string_view url,
+                                        std::string_view path, ResourceKind kind);
+
+}  // namespace pellucor
