@@ -1,0 +1,304 @@
+#include "download/ReferencePasses.h"
+
+#include <array>
+#include <vector>
+
+#include "html/HtmlFormatter.h"
+#include "text/CodePage932.h"
+#include "text/SafePath.h"
+#include "text/ShiftJis.h"
+#include "text/TextSearch.h"
+#include "text/TextTrim.h"
+#include "web/UrlForms.h"
+
+namespace pellucor {
+namespace {
+
+constexpr std::size_t kNotFound = std::string_view::npos;
+constexpr std::string_view kHttp = "http://";
+constexpr std::string_view kDefaultTopPage = "index.html";
+
+void PutOnClipboard(Clipboard* clipboard, std::string_view text) {
+  if (clipboard != nullptr) clipboard->SetText(text);
+}
+
+// The first occurrence of `pattern` in its exact case replaced; the text unchanged without one.
+std::string ReplaceFirst(std::string_view text, std::string_view pattern,
+                         std::string_view replacement) {
+  const std::size_t at = FindText(text, pattern);
+  if (pattern.empty() || at == kNotFound) return std::string(text);
+  std::string result;
+  result.reserve(text.size() - pattern.size() + replacement.size());
+  result.append(text.substr(0, at));
+  result.append(replacement);
+  result.append(text.substr(at + pattern.size()));
+  return result;
+}
+
+// The reference and absolute fields of a reference row; a row without TAB is both.
+struct RowFields {
+  std::string_view reference;
+  std::string_view absolute;
+};
+
+RowFields SplitRow(std::string_view row) {
+  const std::size_t first = row.find('\t');
+  if (first == kNotFound) return {row, row};
+  const std::string_view rest = row.substr(first + 1);
+  return {row.substr(0, first), rest.substr(0, rest.find('\t'))};
+}
+
+// The saved-page comment's wrapping, Japanese-free, so it can stay a constant.
+constexpr std::string_view kCommentStart = "<!-- saved from \"";
+constexpr std::string_view kCommentEnd = "\" by ZOLK-HARVEXA -->";
+
+// Lines of a text split at CR LF, LF and lone CR; a closing line end adds no empty line.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char byte = text[at];
+    if (byte != '\r' && byte != '\n') continue;
+    lines.push_back(text.substr(start, at - start));
+    if (byte == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
+    start = at + 1;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+const std::string& CommentMarks() {
+  static const std::string marks = SjisFromUtf8Literal("●●");
+  return marks;
+}
+
+}  // namespace
+
+std::string SavedPageComment(std::string_view runPageUrl) {
+  std::string comment(kCommentStart);
+  // ">", CR and LF are below 0x40 and so never the second byte of a Japanese character.
+  for (const char byte : runPageUrl) {
+    switch (byte) {
+      case '>':
+        comment += "%3E";
+        break;
+      case '\r':
+        comment += "%0D";
+        break;
+      case '\n':
+        comment += "%0A";
+        break;
+      default:
+        comment += byte;
+    }
+  }
+  comment += kCommentEnd;
+  return comment;
+}
+
+std::string RemoveUrlRoot(std::string_view pageUrl, std::string_view text,
+                          std::string_view dummyFolder) {
+  std::string result(text);
+  ReplaceAllIn(result, UrlRoot(pageUrl), "");
+  const std::string prefix = RootRelativePrefix(pageUrl, dummyFolder);
+  ReplaceAllIn(result, "\"/", "\"" + prefix);
+  ReplaceAllIn(result, "'/", "'" + prefix);
+  return result;
+}
+
+std::string RemoveDomainFromHTMLFile(std::string_view /*pageUrl*/, std::string_view text,
+                                     std::span<const std::string> hosts, Clipboard* clipboard) {
+  std::string result(text);
+  for (const std::string& host : hosts) {
+    if (host.empty()) continue;
+    ReplaceAllIn(result, std::string(kHttp) + host, "");
+    ReplaceAllIn(result, "https://" + host, "");
+    ReplaceAllIn(result, "/" + host, "");
+    PutOnClipboard(clipboard, result);
+  }
+  return result;
+}
+
+std::string ChangeFrameUrlname(std::string_view /*pageUrl*/, std::string_view text,
+                               std::span<const std::string> frames, Clipboard* clipboard) {
+  if (frames.empty()) return std::string(text);
+  std::string result(text);
+  for (const std::string& entry : frames) {
+    std::string_view address = entry;
+    if (address.starts_with(kHttp)) {
+      address.remove_prefix(kHttp.size());
+      if (const std::size_t slash = address.find('/'); slash != kNotFound)
+        address.remove_prefix(slash);
+    }
+    std::string local = ReplaceAll(address, "&amp;", "&");
+    ReplaceAllIn(local, "?", "@");
+    ReplaceAllIn(local, "%3A%2F%2F", ";~~");
+    ReplaceAllIn(local, "%2F", "~");
+    if (!ContainsText(address, ".htm")) local += ".html";
+    ReplaceAllIn(result, address, local);
+    PutOnClipboard(clipboard, result);
+  }
+  PutOnClipboard(clipboard, result);
+  return result;
+}
+
+std::string ChangeHTMLSrcUrlname(std::string_view /*pageUrl*/, std::string_view text,
+                                 std::span<const std::string> rows) {
+  std::string result(text);
+  for (const std::string& row : rows) {
+    auto [reference, absolute] = SplitRow(row);
+    if (reference.empty()) continue;
+    if (!ContainsText(reference, "?") && !ContainsText(reference, "|") &&
+        !ContainsText(reference, "*"))
+      continue;
+    const std::string name = UrlFileName(reference, NoUrlText::TakeLastSegment);
+    if (reference.starts_with('/')) reference.remove_prefix(1);
+    const std::string safeReference = MakeSafeFilePath(reference);
+    ReplaceAllIn(result, absolute, safeReference);
+    ReplaceAllIn(result, reference, safeReference);
+    ReplaceAllIn(result, name, MakeSafeFilePath(name));
+    ReplaceAllIn(result, reference, safeReference);
+  }
+  return result;
+}
+
+std::string ChangeHTMLSrcCSSname(std::string_view /*pageUrl*/, std::string_view text,
+                                 std::string_view baseHrefDir, std::string_view baseHrefDirPath,
+                                 std::span<const std::string> baseStyleSheets) {
+  std::string result(text);
+  if (baseHrefDir.empty()) return result;
+  for (const std::string& sheet : baseStyleSheets) {
+    if (sheet.empty() || sheet.starts_with('/')) continue;
+    std::string_view relative = sheet;
+    if (relative.starts_with("./")) relative.remove_prefix(2);
+    std::string replacement(baseHrefDirPath);
+    replacement += '/';
+    replacement += relative;
+    ReplaceAllIn(result, sheet, replacement);
+  }
+  return result;
+}
+
+std::string RemoveHTMLSrcUrlname(std::string_view /*pageUrl*/, std::string_view text,
+                                 std::span<const std::string> hosts) {
+  std::string result(text);
+  for (const std::string& host : hosts)
+    ReplaceAllIn(result, std::string(kHttp) + host + "/", "");
+  return result;
+}
+
+std::string ClleanupSaveHTMLFile(std::string_view text, std::string_view runPageUrl) {
+  std::string result;
+  if (text.empty()) return result;
+  result.reserve(text.size() + runPageUrl.size() + 64);
+  bool commented = false;
+  for (const std::string_view line : SplitLines(text)) {
+    // TrimAllSpaces removes everything up to 0x20 first, so it covers the plain trim as well.
+    if (TrimAllSpaces(line).empty()) continue;
+    if (!commented && ContainsText(line, "<head", CaseMode::IgnoreAsciiCase)) {
+      result += SavedPageComment(runPageUrl);
+      result += "\r\n";
+      commented = true;
+    }
+    result += line;
+    result += "\r\n";
+  }
+  return result;
+}
+
+std::string CheckRefresh(std::string_view html) {
+  const std::string head = LowerCaseText(TextBetween(html, "<head>", "</head>"));
+  std::string target;
+  if (ContainsText(head, "http-equiv=\"refresh\""))
+    target = TextBetween(head, "url=", "\"");
+  else if (ContainsText(head, "location.replace("))
+    target = TextBetween(head, "location.replace(", ")");
+  ReplaceAllIn(target, "\"", "");
+  ReplaceAllIn(target, "'", "");
+  return target;
+}
+
+std::string CommentOutBaseTag(std::string_view text) {
+  constexpr std::string_view kBase = "<base ";
+  if (!ContainsText(text, kBase)) return std::string(text);
+  const std::string inside = TextBetween(text, kBase, ">");
+  std::string tag(kBase);
+  tag += inside;
+  tag += '>';
+  std::string comment = "<!-- " + CommentMarks() + " ";
+  comment += tag;
+  comment += " " + CommentMarks() + "-->";
+  return ReplaceFirst(text, tag, comment);
+}
+
+std::string BaseTagToLocalPath(std::string_view text, std::string_view baseHrefDir,
+                               std::string_view saveFolder) {
+  if (baseHrefDir.empty()) return std::string(text);
+  // A base naming the page itself leaves only "/", whose first occurrence could be anywhere in
+  // the page; the page's own folder is where its references resolve once the tag is gone.
+  if (baseHrefDir == "/") return CommentOutBaseTag(text);
+  // The save folder is a local path with "/" separators already and no drive; only a colon in
+  // a folder name needs the "@~@" guard, as MakeLocalLinks turns ":/" in links into ";/" before
+  // it restores the guarded colon.
+  std::string local = ReplaceFirst(saveFolder, ":", "@~@");
+  if (!local.ends_with('/')) local += '/';
+  if (const std::string dirPath = UrlDirPath(baseHrefDir); !dirPath.empty()) {
+    local += dirPath;
+    local += '/';
+  }
+  return ReplaceFirst(text, baseHrefDir, local);
+}
+
+RootRelativeResult RewriteRootRelative(std::string_view text, std::string_view prefix,
+                                       std::string_view topPageName) {
+  static constexpr std::array<std::string_view, 5> kOpeners = {"\"", "'", "(\"", "('", "("};
+  RootRelativeResult result{std::string(text), false};
+  for (const std::string_view opener : kOpeners) {
+    if (ContainsText(text, std::string(opener) + "/")) {
+      result.rewritten = true;
+      break;
+    }
+  }
+  if (result.rewritten) {
+    for (const std::string_view opener : kOpeners) {
+      std::string replacement(opener);
+      replacement += prefix;
+      ReplaceAllIn(result.text, std::string(opener) + "/", replacement);
+    }
+  }
+  result.text = RewriteSiteRootLinks(result.text, result.rewritten ? prefix : std::string_view(),
+                                     topPageName);
+  return result;
+}
+
+std::string RewriteSiteRootLinks(std::string_view text, std::string_view prefix,
+                                 std::string_view topPageName) {
+  const std::string_view name = topPageName.empty() ? kDefaultTopPage : topPageName;
+  std::string target(prefix);
+  target += name;
+  std::string result = ReplaceAll(text, " href=\"/\"", " href=\"" + target + "\"");
+  ReplaceAllIn(result, " href='/'", " href='" + target + "'");
+  return result;
+}
+
+std::string MakeFramesetBasePageText(std::string_view pageUrl, std::string_view html,
+                                     std::span<const std::string> frames,
+                                     std::span<const std::string> styleRows,
+                                     std::span<const std::string> imageRows,
+                                     std::span<const std::string> hosts,
+                                     std::string_view runPageUrl, Clipboard* clipboard) {
+  const std::string prefix = RootRelativePrefix(pageUrl, "");
+  std::string text = FormatHTMLSource(html);
+  text = ChangeFrameUrlname(pageUrl, text, frames, clipboard);
+  text = CommentOutBaseTag(text);
+  ReplaceAllIn(text, ".css/\"", ".css\"");
+  ReplaceAllIn(text, ".js/\"", ".js\"");
+  text = ChangeHTMLSrcUrlname(pageUrl, text, styleRows);
+  text = ChangeHTMLSrcUrlname(pageUrl, text, imageRows);
+  text = RemoveHTMLSrcUrlname(pageUrl, text, hosts);
+  ReplaceAllIn(text, " href=\"", " href=\"" + prefix);
+  ReplaceAllIn(text, " src=\"/", " src=\"" + prefix);
+  return ClleanupSaveHTMLFile(text, runPageUrl);
+}
+
+}  // namespace pellucor
