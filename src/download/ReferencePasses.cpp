@@ -237,10 +237,11 @@ std::string BaseTagToLocalPath(std::string_view text, std::string_view baseHrefD
   // A base naming the page itself leaves only "/", whose first occurrence could be anywhere in
   // the page; the page's own folder is where its references resolve once the tag is gone.
   if (baseHrefDir == "/") return CommentOutBaseTag(text);
-  // The save folder is a local path with "/" separators already and no drive; only a colon in
-  // a folder name needs the "@~@" guard, as MakeLocalLinks turns ":/" in links into ";/" before
-  // it restores the guarded colon.
-  std::string local = ReplaceFirst(saveFolder, ":", "@~@");
+  // The base becomes a file URL of the save folder. Its colon is written "@~@", because
+  // MakeLocalLinks turns every ":/" of the page into ";/" before it restores the first "@~@";
+  // and as a file URL the value does not start with "/", so the rewriting of root-relative
+  // references leaves it alone.
+  std::string local = "file@~@//" + std::string(saveFolder);
   if (!local.ends_with('/')) local += '/';
   if (const std::string dirPath = UrlDirPath(baseHrefDir); !dirPath.empty()) {
     local += dirPath;

@@ -87,15 +87,16 @@ namespace pellucor {
 /// "<base " is returned as it is.
 [[nodiscard]] std::string CommentOutBaseTag(std::string_view text);
 
-/// The base directory pointed at its copy in the save folder: the first occurrence
-/// (case-sensitive) of `baseHrefDir` becomes the save folder (with a closing "/" added when
-/// missing) followed by UrlDirPath(baseHrefDir) and "/", so "http://host/a/b/" becomes
-/// "/save/a/b/" for the save folder "/save/". The folder's separators are "/" already; its first
-/// ":" is written "@~@", which MakeLocalLinks turns back into ":" after it has rewritten the
-/// colons of links. A base directory at the site root gives the save folder itself, without a
-/// doubled "/". When `baseHrefDir` is "/" (the base tag names the page's own address) there is
-/// no directory to replace, and the tag is commented out instead - the page then resolves its
-/// references against its own folder, as the tag did. An empty `baseHrefDir` changes nothing.
+/// The base tag pointed at the local copy of its directory: the first occurrence
+/// (case-sensitive) of `baseHrefDir` becomes the file URL of the save folder followed by
+/// UrlDirPath(baseHrefDir) and "/", written with "@~@" for its colon: "http://host/a/b/" becomes
+/// "file@~@///save/a/b/" for the save folder "/save/", and MakeLocalLinks later makes that
+/// "file:///save/a/b/" (it turns every other ":/" into ";/" first). As a file URL the value
+/// does not start with "/", so the rewriting of root-relative references leaves it alone. A
+/// base directory at the site root gives the save folder itself. When `baseHrefDir` is "/" (the
+/// base tag names the page's own address) there is no directory to replace, and the tag is
+/// commented out instead - the page then resolves its references against its own folder, as
+/// the tag did. An empty `baseHrefDir` changes nothing.
 [[nodiscard]] std::string BaseTagToLocalPath(std::string_view text, std::string_view baseHrefDir,
                                              std::string_view saveFolder);
 

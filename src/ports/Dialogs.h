@@ -42,6 +42,11 @@ class Dialogs {
   [[nodiscard]] virtual std::optional<std::string> ChooseSaveFile(
       const FileDialogRequest& request) = 0;
 
+  /// The information box, shown modally: a label, an upper text shown as coloured HTML source
+  /// and a lower plain text (either may be empty).
+  virtual void ShowInformationBox(std::string_view label, std::string_view upperHtml,
+                                  std::string_view lowerText) = 0;
+
   /// The chosen folder, or nullopt when cancelled. `initialFolder` is selected when the dialog
   /// opens, if it is not empty.
   [[nodiscard]] virtual std::optional<std::string> ChooseFolder(std::string_view title,

@@ -165,7 +165,10 @@ std::string RootRelativePrefix(std::string_view pageUrl, std::string_view dummyF
   const std::size_t hostEnd = pageUrl.find('/', scheme + 2);
   if (hostEnd == kNotFound) return {};
   const std::string_view path = pageUrl.substr(hostEnd + 1);
-  if (!path.empty() && path.find('/') == kNotFound) return {};
+  const std::string dummy = DropDotSegments(dummyFolder, EmptySegments::Drop);
+  // A file directly in the site root needs no way up - unless a dummy top folder puts it
+  // deeper on the disk, which is what that folder is for.
+  if (!path.empty() && path.find('/') == kNotFound && dummy.empty()) return {};
 
   // One level for every "/" after the scheme's "//" except a closing one; the dummy folder
   // counts by its segments, the same way the page's folder is made deeper on the disk.
@@ -174,7 +177,7 @@ std::string RootRelativePrefix(std::string_view pageUrl, std::string_view dummyF
       static_cast<std::size_t>(std::count(afterScheme.begin(), afterScheme.end(), '/'));
   const bool endsWithSlash = pageUrl.ends_with('/');
   if (endsWithSlash) --levels;
-  if (const std::string dummy = DropDotSegments(dummyFolder, EmptySegments::Drop); !dummy.empty())
+  if (!dummy.empty())
     levels += static_cast<std::size_t>(std::count(dummy.begin(), dummy.end(), '/')) + 1;
   // The file itself is not a level.
   if (!endsWithSlash && levels > 1) --levels;

@@ -51,8 +51,8 @@ enum class NoUrlText { KeepWhole = 0, TakeLastSegment = 1 };
 /// root: one per directory level of the page's path ("dir/f.html" and "dir/" give "../",
 /// "a/b/f.html" gives "../../"). Each segment of a non-empty dummy top folder adds one level
 /// ("main/top" adds two), as the page is saved that much deeper. Empty for a text without "//",
-/// for a URL without a "/" after the host, and for a file directly in the root (with or without
-/// a dummy folder).
+/// for a URL without a "/" after the host, and for a file directly in the root without a dummy
+/// folder.
 [[nodiscard]] std::string RootRelativePrefix(std::string_view pageUrl,
                                              std::string_view dummyFolder);
 

@@ -361,18 +361,17 @@ TEST(BaseTagToLocalPath, Cases) {
     std::string out;
   } cases[] = {
       {"the base directory becomes its copy in the save folder", "http://host/a/b/", "/save/",
-       "<base href=\"http://host/a/b/\">", "<base href=\"/save/a/b/\">"},
+       "<base href=\"http://host/a/b/\">", "<base href=\"file@~@///save/a/b/\">"},
       {"a save folder without its closing slash", "http://host/a/b/", "/save",
-       "<base href=\"http://host/a/b/\">", "<base href=\"/save/a/b/\">"},
+       "<base href=\"http://host/a/b/\">", "<base href=\"file@~@///save/a/b/\">"},
       {"a base with a file name keeps the file name", "http://host/a/", "/save/",
-       "<base href=\"http://host/a/index.html\">", "<base href=\"/save/a/index.html\">"},
+       "<base href=\"http://host/a/index.html\">",
+       "<base href=\"file@~@///save/a/index.html\">"},
       {"a base at the site root is the save folder itself", "http://host/", "/save/",
-       "<base href=\"http://host/\">", "<base href=\"/save/\">"},
-      {"a colon in the save folder is guarded", "http://host/a/", "/save/x:y/",
-       "<base href=\"http://host/a/\">", "<base href=\"/save/x@~@y/a/\">"},
+       "<base href=\"http://host/\">", "<base href=\"file@~@///save/\">"},
       {"only the first occurrence, in its exact case", "http://host/a/", "/s/",
        "<base href=\"HTTP://HOST/a/\"><base href=\"http://host/a/\"> http://host/a/",
-       "<base href=\"HTTP://HOST/a/\"><base href=\"/s/a/\"> http://host/a/"},
+       "<base href=\"HTTP://HOST/a/\"><base href=\"file@~@///s/a/\"> http://host/a/"},
       {"a base naming the page itself is commented out", "/", "/save/",
        "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01//EN\"><base href=\"http://host/p.html\">",
        "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01//EN\"><!-- " + marks +
@@ -385,11 +384,15 @@ TEST(BaseTagToLocalPath, Cases) {
   }
 }
 
-TEST(BaseTagToLocalPath, GuardedColonSurvivesTheLocalLinks) {
+TEST(BaseTagToLocalPath, TheFileUrlSurvivesTheLaterPasses) {
   const std::string text =
-      BaseTagToLocalPath("<base href=\"http://host/a/\">", "http://host/a/", "/save/x:/");
-  // The base keeps its directory; the local links name the top page in it.
-  EXPECT_EQ(MakeLocalLinks("", text), "<base href=\"/save/x:/a/index.html\">");
+      BaseTagToLocalPath("<base href=\"http://host/a/\">", "http://host/a/", "/save/");
+  // Root-relative references are rewritten without touching it...
+  const std::string relative = RemoveUrlRoot("http://host/p.html", text, "");
+  EXPECT_EQ(relative, text);
+  // ... and the local links restore its colon (and, as for every directory link, name the top
+  // page in it).
+  EXPECT_EQ(MakeLocalLinks("", relative), "<base href=\"file:///save/a/index.html\">");
 }
 
 TEST(RewriteRootRelative, Cases) {

@@ -15,9 +15,12 @@ namespace pellucor::testing {
 class FakeDialogs : public Dialogs {
  public:
   struct Shown {
-    std::string kind;  // "message", "yes-no", "yes-no-cancel", "open", "save", "folder"
-    std::string text;  // the message or title
-    std::string initialFolder;
+    std::string kind;  // "message", "yes-no", "yes-no-cancel", "information", "open", "save",
+                       // "folder"
+    std::string text;  // the message, label or title
+    std::string
+        initialFolder;         // for file and folder dialogs; the upper text of the information box
+    std::string proposedName;  // for file dialogs
   };
 
   std::vector<Shown> shown;
@@ -25,27 +28,31 @@ class FakeDialogs : public Dialogs {
   std::deque<std::optional<std::string>> choices;
 
   void ShowMessage(std::string_view text, MessageKind) override {
-    shown.push_back({"message", std::string(text), {}});
+    shown.push_back({"message", std::string(text), {}, {}});
   }
   Answer AskYesNo(std::string_view text) override {
-    shown.push_back({"yes-no", std::string(text), {}});
+    shown.push_back({"yes-no", std::string(text), {}, {}});
     return NextAnswer(Answer::No);
   }
   Answer AskYesNoCancel(std::string_view text) override {
-    shown.push_back({"yes-no-cancel", std::string(text), {}});
+    shown.push_back({"yes-no-cancel", std::string(text), {}, {}});
     return NextAnswer(Answer::Cancel);
   }
+  void ShowInformationBox(std::string_view label, std::string_view upperHtml,
+                          std::string_view) override {
+    shown.push_back({"information", std::string(label), std::string(upperHtml), {}});
+  }
   std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override {
-    shown.push_back({"open", request.title, request.initialFolder});
+    shown.push_back({"open", request.title, request.initialFolder, request.proposedName});
     return NextChoice();
   }
   std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override {
-    shown.push_back({"save", request.title, request.initialFolder});
+    shown.push_back({"save", request.title, request.initialFolder, request.proposedName});
     return NextChoice();
   }
   std::optional<std::string> ChooseFolder(std::string_view title,
                                           std::string_view initialFolder) override {
-    shown.push_back({"folder", std::string(title), std::string(initialFolder)});
+    shown.push_back({"folder", std::string(title), std::string(initialFolder), {}});
     return NextChoice();
   }
 

@@ -145,7 +145,8 @@ TEST(RootRelativePrefix, Cases) {
       {"no //", "host/a/b", "", ""},
       {"dummy folder adds two levels", "http://host/a/f.html", "main/top", "../../../"},
       {"dummy folder, directory", "http://host/a/", "main/top", "../../../"},
-      {"dummy folder, file in the root", "http://host/f.html", "main/top", ""},
+      {"dummy folder, file in the root", "http://host/f.html", "main/top", "../../"},
+      {"dummy folder, site root", "http://host/", "main/top", "../../"},
       {"dummy folder counts its segments", "http://host/a/f.html", "/main//top/", "../../../"},
       {"dummy folder cannot take levels away", "http://host/a/f.html", "../..", "../"},
   };

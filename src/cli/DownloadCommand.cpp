@@ -1,0 +1,245 @@
+#include "cli/DownloadCommand.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+
+#include "cli/CommandLine.h"
+#include "cli/DemoServer.h"
+#include "cli/ExitStatus.h"
+#include "cli/TerminalHost.h"
+#include "download/DownloadEngine.h"
+#include "download/ResourceStages.h"
+#include "text/CodePage932.h"
+#include "web/UrlKinds.h"
+
+#ifndef PELLUCOR_DEMO_SITE
+#define PELLUCOR_DEMO_SITE "samples/demo-site"
+#endif
+
+namespace pellucor::cli {
+namespace {
+
+// The item order of the charset option groups.
+constexpr std::array<std::string_view, 6> kCharsetNames = {"auto",      "euc-jp",      "utf-8",
+                                                           "shift_jis", "iso-2022-jp", "utf-8n"};
+
+std::optional<int> CharsetIndex(std::string_view name) {
+  for (std::size_t i = 0; i < kCharsetNames.size(); ++i) {
+    if (kCharsetNames[i] == name) return static_cast<int>(i);
+  }
+  return std::nullopt;
+}
+
+std::optional<int> NumberIn(std::string_view text, int low, int high) {
+  if (text.size() != 1 || text[0] < '0' || text[0] > '9') return std::nullopt;
+  const int value = text[0] - '0';
+  if (value < low || value > high) return std::nullopt;
+  return value;
+}
+
+// Applies the options to the tab; a usage error is written to `error` and gives false.
+bool ApplyOptions(const CommandLine& line, DownloadTab& tab, std::ostream& error) {
+  for (const auto& [option, member] : {std::pair{"--charset", &tab.RadioGroupDLMainHTMLCharSet},
+                                       std::pair{"--css-charset", &tab.RadioGroupDLCSSJSCharSet}}) {
+    if (const std::optional<std::string> value = line.Value(option)) {
+      const std::optional<int> index = CharsetIndex(*value);
+      if (!index) {
+        error << "unknown charset " << *value
+              << " (auto, euc-jp, utf-8, shift_jis, iso-2022-jp or utf-8n)\n";
+        return false;
+      }
+      *member = *index;
+    }
+  }
+  for (const auto& [option, member, high] :
+       {std::tuple{"--url-decode", &tab.RadioGroupDLUrlWebDecode, 5},
+        std::tuple{"--base-href", &tab.RadioGroupRemoveBaseHref, 3}}) {
+    if (const std::optional<std::string> value = line.Value(option)) {
+      const std::optional<int> number = NumberIn(*value, 0, high);
+      if (!number) {
+        error << option << " takes a number from 0 to " << high << "\n";
+        return false;
+      }
+      *member = *number;
+    }
+  }
+  if (line.Has("--keep-root-slash")) tab.RadioGroupDLHTMLDQSlash = 0;
+  if (line.Has("--keep-other-hosts")) tab.RadioGroupRemoveOtherDmain = 0;
+  tab.CheckBoxDontEmptyFolder = !line.Has("--empty-folder");
+  tab.CheckBoxDonttSaveImage = line.Has("--no-images");
+  tab.CheckBoxDLDontMakeCSSlist = line.Has("--no-reports");
+  tab.CheckBoxDLCSSOnly = line.Has("--css-only");
+  if (const std::optional<std::string> name = line.Value("--save-as")) {
+    tab.CheckBoxDLsaveThisname = true;
+    tab.EditDLSaveFilename = Utf8ToSjisExact(*name).value_or(std::string());
+  }
+  if (const std::optional<std::string> dummy = line.Value("--top-dummy")) {
+    tab.CheckBoxTopDirectoryForUnkwon = true;
+    tab.EditDLTopDummyDirectory = Utf8ToSjisExact(*dummy).value_or(std::string());
+  }
+  if (const std::optional<std::string> top = line.Value("--top-page"))
+    tab.EditTopPageHTMLFilename = Utf8ToSjisExact(*top).value_or(std::string());
+  // The run shows its result in the result browser, which the command line does not have.
+  tab.RadioGroupDLFilnalOpenIE = 1;
+  return true;
+}
+
+std::optional<Answer> AnswerNamed(std::string_view name) {
+  if (name == "yes") return Answer::Yes;
+  if (name == "no") return Answer::No;
+  if (name == "cancel") return Answer::Cancel;
+  return std::nullopt;
+}
+
+// The save folder made absolute, created when missing, and given as a Shift_JIS path ending
+// with "/"; nullopt with a message when it cannot be used.
+std::optional<std::string> PrepareSaveFolder(const std::string& folder, std::ostream& error) {
+  std::error_code failure;
+  const std::filesystem::path absolute = std::filesystem::absolute(folder, failure);
+  if (failure || !(std::filesystem::create_directories(absolute, failure),
+                   std::filesystem::is_directory(absolute, failure))) {
+    error << "cannot use the save folder " << folder << "\n";
+    return std::nullopt;
+  }
+  std::string path = absolute.lexically_normal().string();
+  if (!path.ends_with('/')) path += '/';
+  const std::optional<std::string> sjis = Utf8ToSjisExact(path);
+  if (!sjis) error << "the save folder's name cannot be written in Shift_JIS: " << folder << "\n";
+  return sjis;
+}
+
+}  // namespace
+
+const char* const kDownloadUsage =
+    "usage: pellucor-cli download [options] URL SAVE_FOLDER\n"
+    "       pellucor-cli download --demo\n"
+    "\n"
+    "Downloads the page at URL with its style sheets, scripts and images into SAVE_FOLDER\n"
+    "(created when missing) and rewrites its references so that it opens from the disk. Writes\n"
+    "the page as read (ZZOrg_...), the rewritten page and the report files (ZU_...).\n"
+    "\n"
+    "  --charset NAME       encoding of the page: auto (default), euc-jp, utf-8, shift_jis,\n"
+    "                       iso-2022-jp, utf-8n\n"
+    "  --css-charset NAME   the same for style sheets and scripts\n"
+    "  --url-decode N       how URLs are decoded into file names, 0-5 (default 4)\n"
+    "  --base-href N        treatment of a base tag, 0-3 (default 0, which asks first)\n"
+    "  --keep-root-slash    leave root-relative references (\"/...\") as they are\n"
+    "  --keep-other-hosts   leave references to other hosts as they are\n"
+    "  --empty-folder       delete the files in SAVE_FOLDER before the run\n"
+    "  --no-images          do not fetch images\n"
+    "  --no-reports         do not write the report files\n"
+    "  --css-only           merge only style sheets into the merged report\n"
+    "  --save-as NAME       save the page under NAME instead of its URL's name\n"
+    "  --top-dummy DIR      put the top page into the dummy folder DIR\n"
+    "  --top-page NAME      the file that links to the site root point to (index.html)\n"
+    "  --answer yes|no|cancel  the answer to every question (default yes)\n"
+    "  --demo               serve the bundled sample site on 127.0.0.1 and download it into\n"
+    "                       ./pellucor-demo/\n"
+    "\n"
+    "Questions, answers and messages are printed; progress goes to standard error on a\n"
+    "terminal. Exit status: 0 the run completed, 1 it ended early, 2 a URL that is not a web\n"
+    "URL or a folder that cannot be used, 64 usage error.\n";
+
+int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& error,
+                bool errorIsTerminal) {
+  const std::optional<CommandLine> line = CommandLine::Parse(
+      arguments,
+      {"--charset", "--css-charset", "--url-decode", "--base-href", "--save-as", "--top-dummy",
+       "--top-page", "--answer", "--demo-site"},
+      {"-h", "--help", "--keep-root-slash", "--keep-other-hosts", "--empty-folder", "--no-images",
+       "--no-reports", "--css-only", "--demo", "--inner-html"},
+      error);
+  if (!line) return kUsageError;
+  if (line->Has("-h") || line->Has("--help")) {
+    out << kDownloadUsage;
+    return kDone;
+  }
+  if (line->Has("--inner-html")) {
+    error << "--inner-html needs the page as a browser holds it; the command line has no "
+             "browser\n";
+    return kUsageError;
+  }
+  const bool demo = line->Has("--demo");
+  if (line->Positional().size() != (demo ? 0u : 2u)) {
+    error << "download needs a URL and a save folder (see pellucor-cli download --help)\n";
+    return kUsageError;
+  }
+  const std::optional<Answer> answer = AnswerNamed(line->Value("--answer").value_or("yes"));
+  if (!answer) {
+    error << "--answer takes yes, no or cancel\n";
+    return kUsageError;
+  }
+
+  std::unique_ptr<DemoServer> demoServer;
+  std::string url;
+  std::string folderArgument;
+  if (demo) {
+    demoServer =
+        std::make_unique<DemoServer>(line->Value("--demo-site").value_or(PELLUCOR_DEMO_SITE));
+    if (!demoServer->ok()) {
+      error << "cannot serve the sample site from "
+            << line->Value("--demo-site").value_or(PELLUCOR_DEMO_SITE) << "\n";
+      return kBadInput;
+    }
+    url = demoServer->Url("/index.html");
+    folderArgument = "pellucor-demo";
+    out << "serving the sample site at " << demoServer->Url("/") << "\n";
+  } else {
+    url = line->Positional()[0];
+    folderArgument = line->Positional()[1];
+  }
+  const std::optional<std::string> sjisUrl = Utf8ToSjisExact(url);
+  if (!sjisUrl || !IsWebUrl(*sjisUrl)) {
+    error << "not a web URL: " << url << "\n";
+    return kBadInput;
+  }
+  const std::optional<std::string> folder = PrepareSaveFolder(folderArgument, error);
+  if (!folder) return kBadInput;
+
+  TerminalDialogs dialogs(*answer, *folder, out);
+  MemoryClipboard clipboard;
+  ProgressPump pump;
+  NoLauncher launcher;
+  NoBrowser downloadBrowser;
+  NoBrowser resultBrowser;
+  HttpClient http;
+  NoResourceStages stages;
+  DownloadEngine engine({dialogs, clipboard, pump, launcher, downloadBrowser, resultBrowser, http},
+                        stages);
+  if (!ApplyOptions(*line, engine.tab, error)) return kUsageError;
+  engine.tab.ComboBoxWBUrl = *sjisUrl;
+  engine.tab.BtnEditWBPageSaveFolder = *folder;
+  std::string shownProgress;
+  if (errorIsTerminal) {
+    pump.onPump = [&] {
+      const std::string progress =
+          engine.tab.LabelDownloadedFileCount + " " + engine.tab.LabelDownloadedFile;
+      if (progress.size() > 1 && progress != shownProgress) {
+        error << "\r\x1B[K" << SjisToUtf8(progress) << std::flush;
+        shownProgress = progress;
+      }
+    };
+  }
+
+  engine.btnDownloadAllClick();
+  if (!shownProgress.empty()) error << "\r\x1B[K" << std::flush;
+
+  if (engine.run.FetchedHtml.empty() && !engine.tab.BtnEditWBLocalFilename.empty())
+    error << "warning: the page's text was empty (the server sent nothing or could not be "
+             "reached)\n";
+  if (engine.lastRunResult != 0) {
+    error << "the download ended early\n";
+    return kEndedEarly;
+  }
+  out << "saved page: " << SjisToUtf8(engine.tab.BtnEditWBLocalFilename) << "\n";
+  for (const std::string* report :
+       {&engine.tab.BtnEditLocalFileCSSJSList, &engine.tab.BtnEditLocalFileTotalCSSJS,
+        &engine.tab.BtnEditLocalFileImageList}) {
+    if (!report->empty()) out << "report: " << SjisToUtf8(*report) << "\n";
+  }
+  return kDone;
+}
+
+}  // namespace pellucor::cli

@@ -1,0 +1,60 @@
+#include "cli/TerminalHost.h"
+
+#include <ostream>
+
+#include "text/CodePage932.h"
+
+namespace pellucor::cli {
+namespace {
+
+const char* AnswerName(Answer answer) {
+  switch (answer) {
+    case Answer::Yes:
+      return "yes";
+    case Answer::No:
+      return "no";
+    case Answer::Cancel:
+      return "cancel";
+  }
+  return "";
+}
+
+}  // namespace
+
+void TerminalDialogs::ShowMessage(std::string_view text, MessageKind) {
+  out_ << "message: " << SjisToUtf8(text) << "\n";
+}
+
+Answer TerminalDialogs::AskYesNo(std::string_view text) {
+  // A Yes/No question has no cancel; asked to cancel, the command line says no.
+  const Answer answer = answer_ == Answer::Cancel ? Answer::No : answer_;
+  out_ << "question: " << SjisToUtf8(text) << "\nanswer: " << AnswerName(answer) << "\n";
+  return answer;
+}
+
+Answer TerminalDialogs::AskYesNoCancel(std::string_view text) {
+  out_ << "question: " << SjisToUtf8(text) << "\nanswer: " << AnswerName(answer_) << "\n";
+  return answer_;
+}
+
+void TerminalDialogs::ShowInformationBox(std::string_view label, std::string_view,
+                                         std::string_view) {
+  out_ << "information: " << SjisToUtf8(label) << "\n";
+}
+
+std::optional<std::string> TerminalDialogs::ChooseOpenFile(const FileDialogRequest&) {
+  return std::nullopt;
+}
+
+std::optional<std::string> TerminalDialogs::ChooseSaveFile(const FileDialogRequest& request) {
+  const std::string name =
+      request.proposedName.empty() ? std::string("index.html") : request.proposedName;
+  out_ << "save as: " << SjisToUtf8(saveFolder_ + name) << "\n";
+  return saveFolder_ + name;
+}
+
+std::optional<std::string> TerminalDialogs::ChooseFolder(std::string_view, std::string_view) {
+  return std::nullopt;
+}
+
+}  // namespace pellucor::cli

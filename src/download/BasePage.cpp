@@ -1,0 +1,169 @@
+// Saving the page of a run: the as-fetched copy, the resource stages, and the rewritten page
+// made by a fixed sequence of text passes whose order matters - later passes look for what
+// earlier ones wrote.
+#include "download/DownloadEngine.h"
+#include "download/DownloadMessages.h"
+#include "download/ReferencePasses.h"
+#include "download/ReportFiles.h"
+#include "html/HtmlFormatter.h"
+#include "html/HtmlScan.h"
+#include "html/LocalLinks.h"
+#include "text/CodePage932.h"
+#include "text/ShiftJis.h"
+#include "web/PageFiles.h"
+#include "web/UrlForms.h"
+
+namespace pellucor {
+
+namespace messages = download_messages;
+
+int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view saveFolder) {
+  if (DLMakeWinPage(url, saveFolder) != 0 || run.PagePath.empty() || run.AsFetchedPath.empty())
+    return -1;
+  const std::string asFetched =
+      tab.CheckBoxDLsaveThisname
+          ? ChosenNameAsFetchedPath(run.AsFetchedPath, tab.EditDLSaveFilename)
+          : AsFetchedSavePath(run.AsFetchedPath);
+  WriteRunFile(run.FetchedHtml, asFetched);
+
+  DLClearListBox(1);
+  tab.LeftTabShown = "PGTab02LTab02PageCSSJS";
+  // Discovery reads its own formatted copy, with escaped quotes of scripts masked.
+  const std::string discovery =
+      ReplaceAll(FormatHTMLSource(run.ConvertedHtml), "\\\"", "@%@", CaseMode::Exact);
+  if (stages_.DLMakePageCSSJS(*this, url, saveFolder, discovery) == -1) return -1;
+  tab.ListBoxPGTab02LTab07AllImportCSSFileDownloaedCSSJS.clear();
+  tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.clear();
+  stages_.DLDownloadCSSJS(*this, saveFolder);
+  stages_.DLRecursiveGetCSSJS(*this, url, saveFolder);
+  if (!tab.CheckBoxDonttSaveImage) {
+    tab.LeftTabShown = "PGTab02LTab03LPageImage";
+    stages_.DLDownloadImage(*this, saveFolder);
+  }
+
+  const std::size_t head = FindText(run.ConvertedHtml, "<head");
+  run.PreHeadText =
+      head == std::string::npos || head == 0 ? std::string() : run.ConvertedHtml.substr(0, head);
+  std::string text = run.ConvertedHtml;
+
+  const bool baseTag = !run.BaseHrefDir.empty();
+  if (baseTag) {
+    switch (tab.RadioGroupRemoveBaseHref) {
+      case 0:
+      case 1:
+        run.BaseHrefDirPath = UrlDirPath(run.BaseHrefDir);
+        text = BaseTagToLocalPath(text, run.BaseHrefDir, saveFolder);
+        break;
+      case 2:
+        text = CommentOutBaseTag(text);
+        run.BaseHrefDirPath = UrlDirPath(run.BaseHrefDir);
+        text = ChangeHTMLSrcCSSname(url, text, run.BaseHrefDir, run.BaseHrefDirPath,
+                                    tab.ListBoxPGTab02LTab04ImportHTMLCSSForBase);
+        break;
+      case 3:
+        text = CommentOutBaseTag(text);
+        break;
+      default:
+        break;
+    }
+  }
+
+  std::string root = UrlRoot(url);
+  if (root.ends_with('/')) root.pop_back();
+  ReplaceAllIn(text, root, "");
+  const bool rootRelativeRewritten = tab.RadioGroupDLHTMLDQSlash == 1;
+  const std::string dummy = rootRelativeRewritten ? TopDummyFolder() : std::string();
+  if (rootRelativeRewritten) text = RemoveUrlRoot(url, text, dummy);
+  const bool otherHostsRemoved = tab.RadioGroupRemoveOtherDmain == 1;
+  if (otherHostsRemoved)
+    text = RemoveDomainFromHTMLFile(url, text, tab.ListBoxPGTab02LTab09LHref, &host_.clipboard);
+  ReplaceAllIn(text, ".css/\"", ".css\"");
+  ReplaceAllIn(text, ".js/\"", ".js\"");
+  text = ChangeFrameUrlname(url, text, tab.ListBoxWBInFrameFileList, &host_.clipboard);
+  text = ChangeHTMLSrcUrlname(url, text, tab.ListBoxPGTab02LTab02PageWebCSS);
+  text = ChangeHTMLSrcUrlname(url, text, tab.ListBoxPGTab02LTab03PageImage);
+  if (otherHostsRemoved) text = RemoveHTMLSrcUrlname(url, text, tab.ListBoxPGTab02LTab09LHref);
+
+  // Root-relative references and links to the site root; the latter alone, without a prefix,
+  // when a kept base tag decides where root-relative references lead.
+  if (!baseTag || tab.RadioGroupRemoveBaseHref == 2) {
+    if (!baseTag) host_.clipboard.SetText(text);
+    text =
+        RewriteRootRelative(text, RootRelativePrefix(url, dummy), tab.EditTopPageHTMLFilename).text;
+  } else {
+    text = RewriteSiteRootLinks(text, "", tab.EditTopPageHTMLFilename);
+  }
+
+  if (!run.PreHeadText.empty()) {
+    if (const std::size_t at = FindText(text, "<head"); at != std::string::npos && at > 0)
+      text = run.PreHeadText + text.substr(at);
+  }
+  text = ClleanupSaveHTMLFile(text, run.RunPageUrl);
+  text = stages_.DLReplaceIframehtml(*this, url, text, saveFolder);
+  if (tab.EditTopPageHTMLFilename.empty()) tab.EditTopPageHTMLFilename = "index.html";
+  run.TopPageName = tab.EditTopPageHTMLFilename;
+  text = MakeLocalLinks(run.TopPageName, text);
+
+  if (!tab.CheckBoxDLsaveThisname) {
+    tab.LabelDownloadedFile =
+        Message(messages::kOpenBracket) + run.PagePath + Message(messages::kCloseBracket);
+    WriteRunFile(text, AddHtmlExtension(run.PagePath));
+  } else {
+    const std::string chosen = ChosenNamePath(run.PagePath, tab.EditDLSaveFilename);
+    tab.BtnEditWBLocalFilename = chosen;
+    tab.LabelDownloadedFile =
+        Message(messages::kOpenBracket) + chosen + Message(messages::kCloseBracket);
+    WriteRunFile(text, chosen);
+  }
+  if (tab.CheckBoxDLDownloadinnerHTML) WriteRunFile(text, InnerRewrittenPath(run.PagePath));
+
+  tab.RichEditExPGTab02LTab09LocalFileHTML = text;
+  if (!ContainsText(run.PagePath, ".htm")) WriteRunFile(text, run.PagePath + ".html");
+  if (!run.InnerHtml.empty() && !run.InnerPath.empty()) WriteRunFile(run.InnerHtml, run.InnerPath);
+  return 0;
+}
+
+void DownloadEngine::DLSaveMakeHTML(std::string_view url, std::string_view file,
+                                    std::string_view html, std::string_view) {
+  const std::string text = MakeFramesetBasePageText(
+      url, html, tab.ListBoxWBInFrameFileList, tab.ListBoxPGTab02LTab02PageWebCSS,
+      tab.ListBoxPGTab02LTab03PageImage, tab.ListBoxPGTab02LTab09LHref, run.RunPageUrl,
+      &host_.clipboard);
+  WriteRunFile(text, file);
+  const std::string name = FileNameOfPath(file);
+  if (!ContainsText(name, ".htm") || (ContainsText(name, "@") && ContainsText(name, "=")))
+    WriteRunFile(text, std::string(file) + ".html");
+  tab.RichEditExPGTab02RTab02HTMLSrc = text;
+  tab.BtnEditWBLocalFilename = std::string(file);
+  tab.WindowCaption = Message("HRAVEXA 【 ") + tab.ComboBoxWBUrl + Message(" 】  - [ ") +
+                      tab.BtnEditWBLocalFilename + " ]";
+}
+
+int DownloadEngine::DLPostProcess(std::string_view saveFolder) {
+  PostProcessInput input;
+  input.BtnEditWBLocalFilename = tab.BtnEditWBLocalFilename;
+  input.BtnEditWBPageSaveFolder = std::string(saveFolder);
+  input.ListBoxPGTab02LTab02PageFileDownloaedCSSJS = tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS;
+  input.ListBoxPGTab02LTab03PageImageDownloaedImage =
+      tab.ListBoxPGTab02LTab03PageImageDownloaedImage;
+  input.CheckBoxDLCSSOnly =
+      tab.CheckBoxDLCSSOnly ? MergeScope::StyleSheetsOnly : MergeScope::StyleSheetsAndScripts;
+  input.progress = [this](std::string_view count, std::string_view path) {
+    tab.LabelDownloadedFileCount = std::string(count);
+    tab.LabelDownloadedFile = std::string(path);
+    host_.pump.ProcessPendingEvents();
+  };
+  input.effects = {[this](std::string_view placed) { host_.clipboard.SetText(placed); },
+                   [this] { host_.pump.ProcessPendingEvents(); }};
+  const PostProcessResult result = pellucor::DLPostProcess(input);
+  if (!result.BtnEditLocalFileCSSJSList.empty())
+    tab.BtnEditLocalFileCSSJSList = result.BtnEditLocalFileCSSJSList;
+  if (!result.BtnEditLocalFileTotalCSSJS.empty())
+    tab.BtnEditLocalFileTotalCSSJS = result.BtnEditLocalFileTotalCSSJS;
+  if (!result.BtnEditLocalFileImageList.empty())
+    tab.BtnEditLocalFileImageList = result.BtnEditLocalFileImageList;
+  if (!result.error.empty()) host_.dialogs.ShowMessage(result.error, MessageKind::Error);
+  return 0;
+}
+
+}  // namespace pellucor

@@ -1,0 +1,319 @@
+#include "download/DownloadEngine.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "download/DownloadMessages.h"
+#include "download/ReferencePasses.h"
+#include "html/HtmlFormatter.h"
+#include "ports/Launcher.h"
+#include "text/CodePage932.h"
+#include "text/EmptyFolder.h"
+#include "text/SafePath.h"
+#include "text/ShiftJis.h"
+#include "web/Fetch.h"
+#include "web/LocalPath.h"
+#include "web/PageFiles.h"
+#include "web/PathBounds.h"
+#include "web/ResultLink.h"
+#include "web/UrlDecode.h"
+#include "web/UrlForms.h"
+#include "web/UrlKinds.h"
+
+namespace pellucor {
+
+namespace messages = download_messages;
+
+namespace {
+
+// Leading and trailing bytes up to 0x20 removed, as the tab's fields are read.
+std::string Trimmed(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
+    text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
+    text.remove_suffix(1);
+  return std::string(text);
+}
+
+bool IsExistingFolder(std::string_view folder) {
+  const std::optional<std::string> name = SjisToUtf8Exact(folder);
+  std::error_code error;
+  return name && std::filesystem::is_directory(*name, error);
+}
+
+bool IsExistingFile(std::string_view path) {
+  const std::optional<std::string> name = SjisToUtf8Exact(path);
+  std::error_code error;
+  return name && !path.empty() && std::filesystem::is_regular_file(*name, error);
+}
+
+}  // namespace
+
+DownloadEngine::DownloadEngine(DownloadHost host, ResourceStages& stages)
+    : host_(host), stages_(stages) {}
+
+std::string DownloadEngine::Message(std::string_view utf8) const {
+  return SjisFromUtf8Literal(utf8);
+}
+
+std::string DownloadEngine::TopDummyFolder() const {
+  return tab.CheckBoxTopDirectoryForUnkwon ? tab.EditDLTopDummyDirectory : std::string();
+}
+
+SaveOutcome DownloadEngine::WriteRunFile(std::string_view text, std::string_view path) {
+  const std::string folder = Trimmed(tab.BtnEditWBPageSaveFolder);
+  if (folder.empty() || !IsInsideFolder(path, folder)) return SaveOutcome::Refused;
+  const FileSideEffects effects{
+      [this](std::string_view placed) { host_.clipboard.SetText(placed); },
+      [this] { host_.pump.ProcessPendingEvents(); }};
+  return SaveTextFile(text, path, effects);
+}
+
+void DownloadEngine::btnDownloadAllClick() {
+  std::string url = Trimmed(tab.ComboBoxWBUrl);
+  if (url.empty()) return;
+  if (const std::size_t hash = url.find('#'); hash != std::string::npos) {
+    url.resize(hash);
+    tab.ComboBoxWBUrl = url;
+  }
+  if (ContainsText(url, "/**http%3A//") || ContainsText(url, "/**https%3A//")) {
+    url = DecodeResultLink(url);
+    tab.ComboBoxWBUrl = url;
+  }
+  if (!IsPageUrl(url)) {
+    switch (host_.dialogs.AskYesNoCancel(Message(messages::kNotAPageQuestion))) {
+      case Answer::Cancel:
+        host_.pump.SetBusyCursor(BusyCursor::Off);
+        return;
+      case Answer::No:
+        tab.ComboBoxWBUrl += "/index.html";
+        url = tab.ComboBoxWBUrl;
+        break;
+      case Answer::Yes:
+        break;
+    }
+  }
+  if (tab.CheckBoxDLDownloadinnerHTML && run.FetchedHeadHtml.empty()) {
+    host_.dialogs.ShowMessage(Message(messages::kNotNavigatedYet), MessageKind::Warning);
+    return;
+  }
+  run.FrameList.clear();
+  run.InlineFrameList.clear();
+  tab.ListBoxWBInFrameFileList.clear();
+  tab.WindowCaption =
+      Message(messages::kWindowCaptionOpen) + url + Message(messages::kWindowCaptionClose);
+  run.FramesetSaved = false;
+
+  lastRunResult = DLDownloadAll(url);
+
+  // A second run into the same folder keeps what this one wrote and writes no new reports,
+  // unless the user unticks these again.
+  tab.CheckBoxDontEmptyFolder = true;
+  tab.CheckBoxDLDontMakeCSSlist = true;
+  run.PreviousLocalPageFile = run.LocalPageFile;
+  run.LocalPageFile = tab.BtnEditWBLocalFilename;
+  tab.BtnEditConfirmLocalHTMLFile = run.LocalPageFile;
+  tab.BtnEditLocalFileOrgHTML =
+      FolderOfPath(run.LocalPageFile) + "ZZOrg_" + FileNameOfPath(run.LocalPageFile);
+  tab.CheckBoxLocalDontLoad = false;
+  if (std::find(tab.ComboBoxWBUrlItems.begin(), tab.ComboBoxWBUrlItems.end(), tab.ComboBoxWBUrl) ==
+      tab.ComboBoxWBUrlItems.end())
+    tab.ComboBoxWBUrlItems.push_back(tab.ComboBoxWBUrl);
+  if (run.FramesetSaved) tab.RightTabShown = "PGTab02RTab04PDownload";
+}
+
+int DownloadEngine::AbandonRun() {
+  run.LocalPageFile = run.PreviousLocalPageFile;
+  DLButtonEnable();
+  return -1;
+}
+
+int DownloadEngine::DLDownloadAll(std::string_view url) {
+  run.RunPageUrl = std::string(url);
+  run.UrlTypedByUser = false;
+  std::string folder = Trimmed(tab.BtnEditWBPageSaveFolder);
+  if (!IsWebUrl(url)) return -1;
+
+  DLClearListBox(0);
+  tab.LeftTabShown = "PGTab02LTab01WB";
+  tab.RightTabShown = "PGTab02RTab02HTMLSrc";
+  host_.pump.ProcessPendingEvents();
+
+  std::string fetched;
+  if (!tab.CheckBoxDLDownloadinnerHTML) {
+    fetched = ReadUrlText(host_.http, url);
+    tab.RichEditWebPageDownloadHTMLFirst = fetched;
+    const std::string target = CheckRefresh(LowerCaseText(fetched));
+    if (!target.empty()) {
+      host_.dialogs.ShowInformationBox(Message(messages::kRedirectedLabel), fetched, "");
+      tab.RightTabShown = "PGTab02RTab05First";
+      if (IsWebUrl(target) && target.starts_with("http:")) tab.ComboBoxWBUrl = target;
+      if (host_.dialogs.AskYesNo(Message(messages::kContinueQuestion)) != Answer::Yes) {
+        DLButtonEnable();
+        return -1;
+      }
+    }
+  }
+  const std::string lowered = LowerCaseText(fetched);
+  if (ContainsText(lowered, "<base") && tab.RadioGroupRemoveBaseHref == 0 &&
+      host_.dialogs.AskYesNo(Message(messages::kBaseTagQuestion)) != Answer::Yes) {
+    DLButtonEnable();
+    return -1;
+  }
+
+  host_.resultBrowser.Navigate("about:blank");
+  DLClearLabel();
+  DLClearTextBox(0);
+
+  if (folder.empty()) {
+    std::string proposal = UrlToLocalPath(
+        url, "", static_cast<UrlDecodeMode>(tab.RadioGroupDLUrlWebDecode), LocalName::Plain);
+    proposal = proposal.empty() || ContainsText(proposal, ".htm") ? std::string("index.html")
+                                                                  : proposal + ".html";
+    proposal = FileNameOfPath(proposal);
+    if (proposal == ".html") proposal = "index.html";
+    const std::optional<std::string> chosen = host_.dialogs.ChooseSaveFile(
+        {{}, Message(messages::kHtmlFileFilter), {}, MakeSafeFilePath(proposal)});
+    if (!chosen) return AbandonRun();
+    tab.BtnEditWBLocalFilename = *chosen;
+    tab.BtnEditWBPageSaveFolder = FolderOfPath(*chosen);
+  } else if (!IsExistingFolder(folder)) {
+    host_.dialogs.ShowMessage(Message(messages::kFolderNotFound), MessageKind::Error);
+    return AbandonRun();
+  }
+
+  folder = Trimmed(tab.BtnEditWBPageSaveFolder);
+  if (folder.empty()) {
+    host_.dialogs.ShowMessage(Message(messages::kNoSaveFolder), MessageKind::Error);
+    return -1;
+  }
+  if (!tab.CheckBoxDontEmptyFolder && !EmptyFolder(folder)) {
+    host_.dialogs.ShowMessage(Message(messages::kFolderNotFound), MessageKind::Error);
+    host_.pump.SetBusyCursor(BusyCursor::Off);
+    return -1;
+  }
+
+  host_.resultBrowser.Navigate("about:blank");
+  if (ContainsText(lowered, "<frameset ")) {
+    FramesetBranch(url, fetched);
+    return -1;
+  }
+
+  DLButtonDisable();
+  if (!WBDLNavigate(url, folder, 0)) return -1;
+  DownLoadMain(url, folder);
+  ShowResult();
+  if (!tab.CheckBoxDLDontMakeCSSlist) DLPostProcess(folder);
+  if (!run.LocalPageFile.empty()) tab.BtnEditConfirmLocalHTMLFile = run.LocalPageFile;
+  DLButtonEnable();
+  tab.LabelDownloadedFileCount.clear();
+  tab.LabelDownloadedFile = Message(messages::kDownloadDone);
+  return 0;
+}
+
+void DownloadEngine::ShowResult() {
+  tab.WindowCaption = Message("HRAVEXA 【 ") + tab.ComboBoxWBUrl + Message(" 】  - [ ") +
+                      tab.BtnEditWBLocalFilename + " ]";
+  tab.LabelLocalBrowserUrl = tab.BtnEditWBLocalFilename;
+  tab.LabelWebBrowserUrl = run.RunPageUrl;
+  std::string view = tab.BtnEditWBLocalFilename + ".html";
+  if (const std::size_t at = view.find(".htm.html"); at != std::string::npos)
+    view.replace(at, 9, ".htm");
+  if (const std::size_t at = view.find(".html.html"); at != std::string::npos)
+    view.replace(at, 10, ".html");
+  switch (tab.RadioGroupDLFilnalOpenIE) {
+    case 0:
+      host_.resultBrowser.Navigate(run.RunPageUrl);
+      break;
+    case 1:
+      if (IsExistingFile(view)) {
+        host_.resultBrowser.Navigate(view);
+      } else {
+        tab.LabelLocalBrowserUrl.clear();
+      }
+      break;
+    case 2:
+      if (!tab.BtnEditWBLocalFilename.empty() && IsExistingFile(view))
+        OpenInHtmlViewer(host_.launcher, view);
+      break;
+    default:
+      break;
+  }
+  tab.RightTabShown = "PGTab02RTab00ResultBrowser";
+  tab.LeftTabShown = "PGTab02LTab01WB";
+}
+
+int DownloadEngine::FramesetBranch(std::string_view url, std::string_view fetched) {
+  tab.RichEditExPGTab02RTab04PDownload = std::string(fetched);
+  host_.dialogs.ShowInformationBox(Message(messages::kFramesetLabel), fetched, "");
+  tab.BtnEditWBLocalFilename.clear();
+  const std::string proposal = UrlFileName(url, NoUrlText::TakeLastSegment).empty()
+                                   ? std::string("index.html")
+                                   : std::string();
+  const std::optional<std::string> chosen = host_.dialogs.ChooseSaveFile(
+      {{}, Message(messages::kHtmlFileFilter), Trimmed(tab.BtnEditWBPageSaveFolder), proposal});
+  if (!chosen) return AbandonRun();
+  tab.BtnEditWBPageSaveFolder = FolderOfPath(*chosen);
+  run.RunPageUrl = std::string(url);
+  if (!ContainsText(url, ".htm") && url.ends_with('/')) run.RunPageUrl += "@#@";
+  stages_.DLMakeFrameSetFile(*this, url, *chosen, fetched, tab.BtnEditWBPageSaveFolder);
+  tab.CheckBoxDontEmptyFolder = true;
+  tab.CheckBoxDLDontMakeCSSlist = true;
+  if (!run.LocalPageFile.empty()) tab.BtnEditConfirmLocalHTMLFile = run.LocalPageFile;
+  tab.RightTabShown = "PGTab02RTab02HTMLSrc";
+  run.FramesetSaved = true;
+  return -1;
+}
+
+void DownloadEngine::DownLoadMain(std::string_view url, std::string_view saveFolder) {
+  DLClearPageFile(0);
+  DLClearListBox(0);
+  run.ProgressCount = 0;
+  run.SecondProgressCount = 0;
+  run.BaseHrefValue.clear();
+  run.BaseHrefDirPath.clear();
+  run.BaseHrefDir.clear();
+  run.BrowserHtml = FormatHTMLSource(host_.downloadBrowser.DocumentOuterHtml());
+  tab.RichEditExPGTab02RTab04PDownload = run.BrowserHtml;
+  tab.ListBoxIEImage = host_.downloadBrowser.ImageAddresses();
+  DLButtonDisable();
+  DownLoadBasePage(url, saveFolder);
+  tab.CheckBoxDLsaveThisname = false;
+}
+
+void DownloadEngine::btnDownloadStopClick() {
+  DLClearEditText(2);
+  DLButtonEnable();
+}
+
+void DownloadEngine::btnDLSaveHTMLOnlyClick() {
+  const std::string url = Trimmed(tab.ComboBoxWBUrl);
+  const std::string folder = Trimmed(tab.BtnEditWBPageSaveFolder);
+  if (url.empty() || !IsWebUrl(url) || folder.empty() || tab.BtnEditWBLocalFilename.empty() ||
+      tab.RichEditExPGTab02LTab09LocalFileHTML.empty() || !IsExistingFolder(folder))
+    return;
+  const std::optional<std::string> chosen =
+      host_.dialogs.ChooseSaveFile({{}, Message(messages::kHtmlFileFilter), folder, "index.html"});
+  if (!chosen) return;
+  WriteRunFile(tab.RichEditExPGTab02LTab09LocalFileHTML, *chosen);
+  tab.BtnEditWBLocalFilename = *chosen;
+  tab.LabelLocalHTMLSrc = *chosen;
+  tab.LabelLocalBrowserUrl = *chosen;
+  run.LocalPageFile = *chosen;
+}
+
+void DownloadEngine::btnDLOpenFramesetClick() {
+  if (!IsExistingFile(run.LocalPageFile)) return;
+  if (run.FramesetSaved) {
+    const std::string text = LoadTextFile(run.LocalPageFile);
+    host_.clipboard.SetText(text);
+    tab.RichEditExPGTab02RTab04PDownload = text;
+  }
+  if (ContainsText(run.LocalPageFile, ".htm")) {
+    OpenInHtmlViewer(host_.launcher, run.LocalPageFile);
+  } else if (IsExistingFile(run.LocalPageFile + ".html")) {
+    OpenInHtmlViewer(host_.launcher, run.LocalPageFile + ".html");
+  }
+}
+
+}  // namespace pellucor

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "download/DownloadRunState.h"
+#include "download/DownloadTab.h"
+#include "download/ResourceStages.h"
+#include "httpclient/HttpClient.h"
+#include "ports/Browser.h"
+#include "ports/Clipboard.h"
+#include "ports/Dialogs.h"
+#include "ports/EventPump.h"
+#include "ports/Launcher.h"
+#include "text/TextFile.h"
+
+namespace pellucor {
+
+/// What the engine reaches on its host.
+struct DownloadHost {
+  Dialogs& dialogs;
+  Clipboard& clipboard;
+  EventPump& pump;
+  Launcher& launcher;
+  Browser& downloadBrowser;  // WebBrowserDownload
+  Browser& resultBrowser;    // WebBrowserDownloadResult
+  HttpClient& http;
+};
+
+/// The download tab's commands and the download run. The handlers and worker operations keep
+/// their names; the tab's controls are the values of `tab`, the run's memory is `run`.
+class DownloadEngine {
+ public:
+  DownloadEngine(DownloadHost host, ResourceStages& stages);
+
+  DownloadTab tab;
+  DownloadRunState run;
+  /// The outcome of the last run started by btnDownloadAllClick: 0 completed, -1 ended early.
+  int lastRunResult = -1;
+
+  // Commands.
+  void btnDownloadAllClick();
+  void btnDownloadStopClick();
+  void btnDLSaveHTMLOnlyClick();
+  void btnDLOpenFramesetClick();
+
+  // The run.
+  /// One run: 0 when it completed, -1 when it ended early.
+  int DLDownloadAll(std::string_view url);
+  void DownLoadMain(std::string_view url, std::string_view saveFolder);
+  /// Saves the page and its resources: 0 when the page was written, -1 when the page could not
+  /// be prepared or discovery failed.
+  int DownLoadBasePage(std::string_view url, std::string_view saveFolder);
+  /// Fetches (or rebuilds) the page, converts and names it: 0, or -1 when it cannot.
+  int DLMakeWinPage(std::string_view url, std::string_view saveFolder);
+  [[nodiscard]] std::string DLInnerMakeHTML();
+  /// Writes the rewritten frameset base page to `file`.
+  void DLSaveMakeHTML(std::string_view url, std::string_view file, std::string_view html,
+                      std::string_view saveFolder);
+  int DLPostProcess(std::string_view saveFolder);
+  /// Shows the URL in the download browser and reads its text: false when it is no web URL.
+  bool WBDLNavigate(std::string_view url, std::string_view saveFolder, int mode);
+
+  // States of the buttons and the clearing of the tab.
+  void DLButtonDisable();
+  void DLButtonEnable();
+  void DLClearEditText(int mode);
+  void DLClearPageFile(int mode);
+  void DLClearLabel();
+  void DLClearListBox(int mode);
+  void DLClearTextBox(int mode);
+  void DLScreenRestore();
+  void DLClearRichEditListBox();
+
+  /// Whether the stop button has been pressed during the current run: the resource loops test
+  /// this after every file.
+  [[nodiscard]] bool StopRequested() const { return !tab.btnDownloadStopEnabled; }
+
+  /// Writes a file of the run. Refused, like any path SaveTextFile refuses, when it does not lie
+  /// inside the save folder.
+  SaveOutcome WriteRunFile(std::string_view text, std::string_view path);
+
+  [[nodiscard]] DownloadHost& host() { return host_; }
+
+ private:
+  int AbandonRun();
+  int FramesetBranch(std::string_view url, std::string_view fetched);
+  void ShowResult();
+  [[nodiscard]] std::string TopDummyFolder() const;
+  [[nodiscard]] std::string Message(std::string_view utf8) const;
+
+  DownloadHost host_;
+  ResourceStages& stages_;
+};
+
+}  // namespace pellucor

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string_view>
+
+// The download tab's messages, questions and fixed texts, as the user reads them. Written here
+// in UTF-8 and turned into Shift_JIS where they are shown (SjisFromUtf8Literal).
+namespace pellucor::download_messages {
+
+inline constexpr std::string_view kNotAPageQuestion =
+    "HTMLﾌｧｲﾙの指定がありません、【 そのまま続行 ＝ はい（ Y ） 】／【 ”/index.html ”を付加して、"
+    "続行 ＝ いいえ（N ） 】／【 中止 = ｷｬﾝｾﾙ 】";
+inline constexpr std::string_view kNotNavigatedYet =
+    "まだナビゲートされていません\r\n\r\n１度ナビゲートしてください";
+inline constexpr std::string_view kRedirectedLabel =
+    "【 http-equiv=\"refresh\" 】で、リダイレクトされています";
+inline constexpr std::string_view kContinueQuestion =
+    "そのまま続けますか【 そのまま続行 ＝ はい（ Y ） 】／【 中止 = いいえ 】";
+inline constexpr std::string_view kBaseTagQuestion =
+    "<base href=\"http://・・ >\"が含まれています。\r\n\r\n【 このままの設定（ WindowsのPath( 例："
+    "「 F:/・・」）=はい（Ｙ）】／【 ﾀﾞｳﾝﾛｰﾄﾞ設定で、指定 ＝ いいえ（Ｎ）】";
+inline constexpr std::string_view kFolderNotFound = "【 フォルダー 】が見つかりません";
+inline constexpr std::string_view kNoSaveFolder = "【 保存すべきフォルダー 】が設定されていません";
+inline constexpr std::string_view kFramesetLabel =
+    "【 Ｆｒａｍｅｓｅｔ 】ファイルです。　各フレームは\r\n\r\nファイル一覧から、個別にﾀﾞｳﾝﾛｰﾄﾞして"
+    "ください";
+inline constexpr std::string_view kDownloadDone = "【 ダウンロード完了 】";
+inline constexpr std::string_view kHtmlFileFilter =
+    "HTMLﾌｧｲﾙ（*.html/htm）|*.html;*htm|すべてのﾌｧｲﾙ（ *.* ）|*.*";
+inline constexpr std::string_view kBaseFoundOpen = "＜ｂａｓｅ　ｈｒｅｆ＝”【 ";
+inline constexpr std::string_view kBaseFoundClose = " 】 ” ・・＞が見つかりました";
+inline constexpr std::string_view kWindowCaptionOpen = "HRAVEXA[ ";
+inline constexpr std::string_view kWindowCaptionClose = " ]";
+inline constexpr std::string_view kOpenBracket = "【 ";
+inline constexpr std::string_view kCloseBracket = " 】";
+inline constexpr std::string_view kFailureMark = "●";
+
+}  // namespace pellucor::download_messages

@@ -1,0 +1,86 @@
+#include "cli/DownloadCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "support/Iconv.h"
+#include "support/LoopbackServer.h"
+#include "support/TempFolder.h"
+
+namespace pellucor::cli {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string error;
+};
+
+Outcome Download(const std::vector<std::string>& arguments) {
+  std::ostringstream out;
+  std::ostringstream error;
+  const int status = RunDownload(arguments, out, error, false);
+  return {status, out.str(), error.str()};
+}
+
+TEST(DownloadCommand, SavesThePageAndSaysWhere) {
+  testing::LoopbackServer server;
+  server.Serve("/a/page.html", *testing::Iconv("UTF-8", "CP932",
+                                               "<html><head><meta charset=\"Shift_JIS\"></head>"
+                                               "<body>日本語</body></html>"));
+  TempFolder folder;
+  const Outcome outcome = Download({server.Url("/a/page.html"), folder / "new/save"});
+  ASSERT_EQ(outcome.status, 0) << outcome.error;
+  EXPECT_TRUE(std::filesystem::exists(folder / "new/save/a/page.html"));
+  EXPECT_TRUE(std::filesystem::exists(folder / "new/save/a/ZZOrg_page.html"));
+  EXPECT_NE(outcome.out.find("saved page: " + (folder / "new/save/a/page.html")), std::string::npos)
+      << outcome.out;
+}
+
+TEST(DownloadCommand, QuestionsAreAnsweredAndPrinted) {
+  testing::LoopbackServer server;
+  server.Serve("/b.html", "<html><head><base href=\"http://example.com/\"></head></html>");
+  TempFolder folder;
+  const Outcome no = Download({"--answer", "no", server.Url("/b.html"), folder.path()});
+  EXPECT_EQ(no.status, 1);
+  EXPECT_NE(no.out.find("question: <base href="), std::string::npos) << no.out;
+  EXPECT_NE(no.out.find("answer: no"), std::string::npos);
+  EXPECT_EQ(Download({server.Url("/b.html"), folder.path()}).status, 0);
+}
+
+TEST(DownloadCommand, ExitStatuses) {
+  TempFolder folder;
+  WriteBytes(folder / "file", "x");
+  struct Case {
+    const char* name;
+    std::vector<std::string> arguments;
+    int status;
+  } cases[] = {
+      {"help", {"--help"}, 0},
+      {"no arguments", {}, 64},
+      {"one argument", {"http://127.0.0.1:1/"}, 64},
+      {"inner HTML needs a browser", {"--inner-html", "http://127.0.0.1:1/", folder.path()}, 64},
+      {"unknown charset", {"--charset", "latin1", "http://127.0.0.1:1/", folder.path()}, 64},
+      {"decode mode out of range", {"--url-decode", "9", "http://127.0.0.1:1/", folder.path()}, 64},
+      {"unknown answer", {"--answer", "maybe", "http://127.0.0.1:1/", folder.path()}, 64},
+      {"not a web URL", {"ftp://127.0.0.1/", folder.path()}, 2},
+      {"a file is no folder", {"http://127.0.0.1:1/", folder / "file"}, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Outcome outcome = Download(c.arguments);
+    EXPECT_EQ(outcome.status, c.status) << outcome.error;
+    if (c.status != 0) {
+      EXPECT_FALSE(outcome.error.empty());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pellucor::cli

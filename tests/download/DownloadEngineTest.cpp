@@ -1,0 +1,261 @@
+// Whole runs of the download engine against the loopback server, with fake ports.
+#include "download/DownloadEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+
+#include "support/FakeBrowser.h"
+#include "support/FakeClipboard.h"
+#include "support/FakeDialogs.h"
+#include "support/FakeEventPump.h"
+#include "support/FakeLauncher.h"
+#include "support/Iconv.h"
+#include "support/LoopbackServer.h"
+#include "support/TempFolder.h"
+#include "text/TextTrim.h"
+
+namespace pellucor {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Iconv;
+using testing::ReadBytes;
+using testing::Sjis;
+using testing::WriteBytes;
+
+std::string Page(std::string_view charset, std::string_view head, std::string_view body) {
+  return "<html>\n<head>\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" +
+         std::string(charset) + "\">\n" + std::string(head) + "</head>\n<body>\n" +
+         std::string(body) + "\n</body>\n</html>\n";
+}
+
+class DownloadRun : public ::testing::Test {
+ protected:
+  DownloadRun() : http_(Options()), engine_(Host(), stages_) {
+    folder_ = temp_.path() + "/site/";
+    fs::create_directories(folder_);
+    engine_.tab.BtnEditWBPageSaveFolder = folder_;
+  }
+
+  static HttpClientOptions Options() {
+    HttpClientOptions options;
+    options.limits.stallTimeout = std::chrono::milliseconds(500);
+    return options;
+  }
+
+  DownloadHost Host() {
+    return {dialogs_, clipboard_, pump_, launcher_, downloadBrowser_, resultBrowser_, http_};
+  }
+
+  // Starts a run of the URL as the download button does; returns the run's result.
+  int Download(const std::string& url) {
+    engine_.tab.ComboBoxWBUrl = url;
+    engine_.btnDownloadAllClick();
+    return engine_.lastRunResult;
+  }
+
+  std::string Saved(const std::string& relative) { return ReadBytes(folder_ + relative); }
+  bool Exists(const std::string& relative) { return fs::exists(folder_ + relative); }
+
+  testing::LoopbackServer server_;
+  testing::TempFolder temp_;
+  std::string folder_;
+  testing::FakeDialogs dialogs_;
+  testing::FakeClipboard clipboard_;
+  testing::FakeEventPump pump_;
+  testing::FakeLauncher launcher_;
+  testing::FakeBrowser downloadBrowser_;
+  testing::FakeBrowser resultBrowser_;
+  HttpClient http_;
+  NoResourceStages stages_;
+  DownloadEngine engine_;
+};
+
+TEST_F(DownloadRun, PagesInEveryEncodingAreSavedAsShiftJis) {
+  struct Case {
+    const char* name;
+    const char* charset;
+    const char* iconvName;
+  } cases[] = {
+      {"Shift_JIS", "Shift_JIS", "CP932"},
+      {"EUC-JP", "EUC-JP", "EUC-JP"},
+      {"UTF-8", "UTF-8", "UTF-8"},
+      {"ISO-2022-JP", "ISO-2022-JP", "ISO-2022-JP"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string fetched = *Iconv(
+        "UTF-8", c.iconvName, Page(c.charset, "<title>見本</title>\n", "<p>日本語の本文</p>"));
+    const std::string path = std::string("/") + c.name + "/page.html";
+    server_.Serve(path, fetched);
+    ASSERT_EQ(Download(server_.Url(path)), 0);
+    const std::string saved = Saved(std::string(c.name) + "/page.html");
+    EXPECT_NE(saved.find("charset=Shift_JIS"), std::string::npos) << saved;
+    EXPECT_NE(saved.find(Sjis("<p>日本語の本文</p>")), std::string::npos) << saved;
+    // The copy as read: the bytes from the server, only its line ends made CR LF by the read.
+    EXPECT_EQ(Saved(std::string(c.name) + "/ZZOrg_page.html"), UnifyLineEnds(fetched));
+    EXPECT_EQ(engine_.tab.LabelDownloadedFile, Sjis("【 ダウンロード完了 】"));
+  }
+}
+
+TEST_F(DownloadRun, SavedPageCommentStandsOnTheLineBeforeHead) {
+  server_.Serve("/p.html",
+                "<!DOCTYPE html>\n<HTML>\n<HEAD><TITLE>t</TITLE></HEAD><BODY>x</BODY></HTML>");
+  ASSERT_EQ(Download(server_.Url("/p.html")), 0);
+  const std::string saved = Saved("p.html");
+  const std::string comment =
+      "<!-- saved from \"" + server_.Url("/p.html") + "\" by ZOLK-HARVEXA -->\r\n<head>";
+  EXPECT_NE(saved.find(comment), std::string::npos) << saved;
+  EXPECT_EQ(saved.find("ZOLK-HARVEXA"), saved.rfind("ZOLK-HARVEXA"));
+}
+
+TEST_F(DownloadRun, SameHostAndRootRelativeReferencesBecomeRelative) {
+  server_.Serve(
+      "/d/p.html",
+      Page("Shift_JIS", "<link rel=\"stylesheet\" href=\"" + server_.Url("/css/a.css") + "\">\n",
+           "<img src=\"/img/x.gif\"><a href=\"/\">top</a>"));
+  ASSERT_EQ(Download(server_.Url("/d/p.html")), 0);
+  const std::string saved = Saved("d/p.html");
+  EXPECT_NE(saved.find("href=\"../css/a.css\""), std::string::npos) << saved;
+  EXPECT_NE(saved.find("src=\"../img/x.gif\""), std::string::npos) << saved;
+  EXPECT_NE(saved.find("href=\"../index.html\""), std::string::npos) << saved;
+  EXPECT_EQ(saved.find("127.0.0.1"), saved.rfind("127.0.0.1"))
+      << "only the saved-page comment names the host";
+}
+
+TEST_F(DownloadRun, BaseTagByMode) {
+  const std::string page =
+      Page("Shift_JIS", "<base href=\"http://example.com/a/b/\">\n", "<p>x</p>");
+  server_.Serve("/base.html", page);
+  struct Case {
+    int mode;
+    std::string expected;
+  } cases[] = {
+      {1, "<base href=\"file://" + folder_ + "a/b/index.html\">"},
+      {2, Sjis("<!-- ●● <base href=\"http://example.com/a/b/index.html\"> ●●-->")},
+      {3, Sjis("<!-- ●● <base href=\"http://example.com/a/b/index.html\"> ●●-->")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.mode);
+    engine_.tab.RadioGroupRemoveBaseHref = c.mode;
+    ASSERT_EQ(Download(server_.Url("/base.html")), 0);
+    const std::string saved = Saved("base.html");
+    EXPECT_NE(saved.find(c.expected), std::string::npos) << saved << "\nwanted: " << c.expected;
+  }
+}
+
+TEST_F(DownloadRun, BaseTagQuestionAnsweredNoEndsTheRun) {
+  server_.Serve("/base.html", Page("Shift_JIS", "<base href=\"http://example.com/\">\n", "x"));
+  dialogs_.answers = {Answer::No};
+  EXPECT_EQ(Download(server_.Url("/base.html")), -1);
+  ASSERT_EQ(dialogs_.shown.size(), 1u);
+  EXPECT_EQ(dialogs_.shown[0].kind, "yes-no");
+  EXPECT_FALSE(Exists("base.html"));
+}
+
+TEST_F(DownloadRun, DummyTopFolderAndChosenName) {
+  server_.Serve("/index.html", Page("Shift_JIS", "", "<a href=\"/\">top</a>"));
+  engine_.tab.CheckBoxTopDirectoryForUnkwon = true;
+  engine_.tab.EditDLTopDummyDirectory = "main/top";
+  ASSERT_EQ(Download(server_.Url("/index.html")), 0);
+  EXPECT_TRUE(Exists("main/top/index.html"));
+  EXPECT_NE(Saved("main/top/index.html").find("href=\"../../index.html\""), std::string::npos);
+
+  engine_.tab.CheckBoxTopDirectoryForUnkwon = false;
+  engine_.tab.CheckBoxDontEmptyFolder = false;
+  engine_.tab.CheckBoxDLsaveThisname = true;
+  engine_.tab.EditDLSaveFilename = "chosen";
+  ASSERT_EQ(Download(server_.Url("/index.html")), 0);
+  EXPECT_TRUE(Exists("chosen.html"));
+  EXPECT_TRUE(Exists("ZXOrg_chosen.html"));
+  EXPECT_FALSE(Exists("main/top/index.html")) << "the folder was emptied first";
+  EXPECT_FALSE(engine_.tab.CheckBoxDLsaveThisname) << "unchecked at the end of the run";
+}
+
+TEST_F(DownloadRun, RedirectQuestion) {
+  server_.Serve("/old.html", "<html><head><meta http-equiv=\"refresh\" content=\"0;url=" +
+                                 server_.Url("/new.html") + "\"></head><body>moved</body></html>");
+  dialogs_.answers = {Answer::No};
+  EXPECT_EQ(Download(server_.Url("/old.html")), -1);
+  EXPECT_EQ(dialogs_.shown.at(0).kind, "information");
+  EXPECT_EQ(dialogs_.shown.at(0).text,
+            Sjis("【 http-equiv=\"refresh\" 】で、リダイレクトされています"));
+  EXPECT_EQ(engine_.tab.ComboBoxWBUrl, server_.Url("/new.html"));
+  EXPECT_FALSE(Exists("old.html"));
+
+  dialogs_.answers = {Answer::Yes};
+  EXPECT_EQ(Download(server_.Url("/old.html")), 0);
+  EXPECT_TRUE(Exists("old.html")) << "yes goes on with the URL the run started with";
+}
+
+TEST_F(DownloadRun, FramesetBranchAsksForTheFileAndEndsTheRun) {
+  server_.Serve(
+      "/frames.html",
+      "<html><head></head><frameset cols=\"1,*\"><frame src=\"a.html\"></frameset></html>");
+  dialogs_.choices = {folder_ + "frames/index.html"};
+  EXPECT_EQ(Download(server_.Url("/frames.html")), -1);
+  EXPECT_TRUE(engine_.run.FramesetSaved);
+  EXPECT_EQ(engine_.tab.BtnEditWBPageSaveFolder, folder_ + "frames/");
+  EXPECT_EQ(dialogs_.shown.at(0).kind, "information");
+  EXPECT_EQ(dialogs_.shown.at(1).kind, "save");
+  EXPECT_EQ(engine_.tab.RightTabShown, "PGTab02RTab04PDownload");
+  EXPECT_NE(engine_.tab.LabelDownloadedFile, Sjis("【 ダウンロード完了 】"));
+}
+
+TEST_F(DownloadRun, RequestChecks) {
+  // A fragment is cut, also in the box; a URL without a file part asks, and No adds
+  // "/index.html".
+  server_.Serve("/dir/index.html", Page("Shift_JIS", "", "x"));
+  dialogs_.answers = {Answer::No};
+  EXPECT_EQ(Download(server_.Url("/dir#part")), 0);
+  EXPECT_EQ(engine_.tab.ComboBoxWBUrl, server_.Url("/dir/index.html"));
+  EXPECT_TRUE(Exists("dir/index.html"));
+
+  dialogs_.answers = {Answer::Cancel};
+  engine_.lastRunResult = 99;
+  engine_.tab.ComboBoxWBUrl = server_.Url("/dir");
+  engine_.btnDownloadAllClick();
+  EXPECT_EQ(engine_.lastRunResult, 99) << "cancel starts no run";
+
+  // The inner-HTML option before any navigation.
+  DownloadEngine fresh(Host(), stages_);
+  fresh.tab.CheckBoxDLDownloadinnerHTML = true;
+  fresh.tab.ComboBoxWBUrl = server_.Url("/dir/index.html");
+  fresh.btnDownloadAllClick();
+  EXPECT_EQ(dialogs_.shown.back().text,
+            Sjis("まだナビゲートされていません\r\n\r\n１度ナビゲートしてください"));
+}
+
+TEST_F(DownloadRun, MissingSaveFolderEndsTheRun) {
+  server_.Serve("/p.html", Page("Shift_JIS", "", "x"));
+  engine_.tab.BtnEditWBPageSaveFolder = folder_ + "missing/";
+  EXPECT_EQ(Download(server_.Url("/p.html")), -1);
+  EXPECT_EQ(dialogs_.shown.back().text, Sjis("【 フォルダー 】が見つかりません"));
+}
+
+TEST_F(DownloadRun, SecondRunKeepsTheFolder) {
+  server_.Serve("/p.html", Page("Shift_JIS", "", "x"));
+  ASSERT_EQ(Download(server_.Url("/p.html")), 0);
+  WriteBytes(folder_ + "mine.txt", "keep");
+  ASSERT_EQ(Download(server_.Url("/p.html")), 0);
+  EXPECT_EQ(Saved("mine.txt"), "keep");
+  EXPECT_TRUE(engine_.tab.CheckBoxDLDontMakeCSSlist);
+}
+
+// One full run compared with a checked-in saved page (the server's port written as PORT).
+TEST_F(DownloadRun, GoldenSavedPage) {
+  const fs::path fixtures = fs::path(PELLUCOR_FIXTURES) / "download";
+  server_.Serve("/shop/list.php", ReadBytes((fixtures / "shop-list.php").string()));
+  ASSERT_EQ(Download(server_.Url("/shop/list.php")), 0);
+  const std::string saved =
+      std::regex_replace(Saved("shop/list.php.html"), std::regex("127\\.0\\.0\\.1:[0-9]+"), "PORT");
+  const std::string expectedPath = (fixtures / "shop-list.expected.html").string();
+  if (std::getenv("PELLUCOR_REGENERATE_GOLDEN") != nullptr) WriteBytes(expectedPath, saved);
+  EXPECT_EQ(saved, ReadBytes(expectedPath));
+}
+
+}  // namespace
+}  // namespace pellucor
