@@ -10,7 +10,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/TerminalHost.h"
 #include "download/DownloadEngine.h"
-#include "download/ResourceStages.h"
+#include "download/PageResourceStages.h"
 #include "text/CodePage932.h"
 #include "web/UrlKinds.h"
 
@@ -205,7 +205,7 @@ int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, st
   NoBrowser downloadBrowser;
   NoBrowser resultBrowser;
   HttpClient http;
-  NoResourceStages stages;
+  PageResourceStages stages;
   DownloadEngine engine({dialogs, clipboard, pump, launcher, downloadBrowser, resultBrowser, http},
                         stages);
   if (!ApplyOptions(*line, engine.tab, error)) return kUsageError;

@@ -60,9 +60,13 @@ std::string DownloadEngine::TopDummyFolder() const {
   return tab.CheckBoxTopDirectoryForUnkwon ? tab.EditDLTopDummyDirectory : std::string();
 }
 
-SaveOutcome DownloadEngine::WriteRunFile(std::string_view text, std::string_view path) {
+bool DownloadEngine::IsRunPath(std::string_view path) const {
   const std::string folder = Trimmed(tab.BtnEditWBPageSaveFolder);
-  if (folder.empty() || !IsInsideFolder(path, folder)) return SaveOutcome::Refused;
+  return !folder.empty() && IsInsideFolder(path, folder);
+}
+
+SaveOutcome DownloadEngine::WriteRunFile(std::string_view text, std::string_view path) {
+  if (!IsRunPath(path)) return SaveOutcome::Refused;
   const FileSideEffects effects{
       [this](std::string_view placed) { host_.clipboard.SetText(placed); },
       [this] { host_.pump.ProcessPendingEvents(); }};
@@ -98,7 +102,7 @@ void DownloadEngine::btnDownloadAllClick() {
     return;
   }
   run.FrameList.clear();
-  run.InlineFrameList.clear();
+  run.InlineFrameList.Clear();
   tab.ListBoxWBInFrameFileList.clear();
   tab.WindowCaption =
       Message(messages::kWindowCaptionOpen) + url + Message(messages::kWindowCaptionClose);

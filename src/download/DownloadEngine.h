@@ -80,6 +80,9 @@ class DownloadEngine {
   /// inside the save folder.
   SaveOutcome WriteRunFile(std::string_view text, std::string_view path);
 
+  /// Whether the path lies inside the run's save folder, where alone the run writes.
+  [[nodiscard]] bool IsRunPath(std::string_view path) const;
+
   [[nodiscard]] DownloadHost& host() { return host_; }
 
  private:

@@ -30,15 +30,20 @@ struct DownloadRunState {
   std::string BaseHrefDirPath;
   std::string PreHeadText;
   std::string TopPageName;
-  // The resource lists of the run and their progress counters.
-  SortedTextList StyleSheetsAndScripts;
-  SortedTextList Images;
-  SortedTextList FetchedFiles;
+  // The working lists of resource discovery and retrieval: sorted, without duplicates.
+  SortedTextList CandidateList;    // candidate references of the text being scanned
+  SortedTextList HostList;         // hosts of absolute links
+  SortedTextList SwfList;          // the page's double-quoted strings
+  SortedTextList HeadLinkList;     // href values outside the body
+  SortedTextList ScriptRowList;    // style/script rows already listed
+  SortedTextList ImageRowList;     // image rows already listed
+  SortedTextList PlaceholderList;  // local style/script files written before their download
+  SortedTextList SheetRefList;     // reference candidates of the style sheet being scanned
   int ProgressCount = 0;
   int SecondProgressCount = 0;
-  // Frames and inline frames found by the frameset branch.
+  // Frames of a frameset page and the inline-frame start tags of the page.
   std::vector<std::string> FrameList;
-  std::vector<std::string> InlineFrameList;
+  SortedTextList InlineFrameList;
 };
 
 }  // namespace pellucor

@@ -103,6 +103,7 @@ struct DownloadTab {
   std::vector<std::string> ListBoxDownloadOrgHTMLSrc;
   std::vector<std::string> ListBoxWBInFrameFileList;
   std::vector<std::string> ListBoxPGTab02LTab04ImportHTMLCSSForBase;
+  std::vector<std::string> ListBoxPGTab02LTab04ImportHTMLSWF;
 
   // Buttons: enabled states of a running or idle engine.
   bool btnDownloadAllEnabled = true;

@@ -70,9 +70,10 @@ void DownloadEngine::DLClearListBox(int mode) {
          })
       list->clear();
   }
-  run.StyleSheetsAndScripts.Clear();
-  run.Images.Clear();
-  run.FetchedFiles.Clear();
+  for (SortedTextList* list :
+       {&run.CandidateList, &run.HostList, &run.SwfList, &run.HeadLinkList, &run.ScriptRowList,
+        &run.ImageRowList, &run.PlaceholderList, &run.SheetRefList})
+    list->Clear();
 }
 
 void DownloadEngine::DLClearTextBox(int) {

@@ -1,0 +1,102 @@
+// Fetching the images that discovery and the style sheet stage listed.
+#include <filesystem>
+#include <optional>
+
+#include "download/DownloadEngine.h"
+#include "download/PageResourceStages.h"
+#include "text/CodePage932.h"
+#include "text/SafePath.h"
+#include "text/ShiftJis.h"
+#include "text/TextFile.h"
+#include "web/Fetch.h"
+#include "web/PageFiles.h"
+#include "web/UrlForms.h"
+#include "web/UrlKinds.h"
+
+namespace pellucor {
+namespace {
+
+bool FileExists(std::string_view path) {
+  const std::optional<std::string> name = SjisToUtf8Exact(path);
+  std::error_code error;
+  return name && std::filesystem::exists(*name, error);
+}
+
+std::string Trimmed(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
+    text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
+    text.remove_suffix(1);
+  return std::string(text);
+}
+
+}  // namespace
+
+void PageResourceStages::DLDownloadImage(DownloadEngine& engine, std::string_view saveFolder) {
+  const std::vector<std::string> rows = engine.tab.ListBoxPGTab02LTab03PageImage;
+  for (std::size_t index = 0; index < rows.size(); ++index) {
+    const std::string row = ReplaceAll(Trimmed(rows[index]), "@%@", "", CaseMode::Exact);
+    if (row.starts_with(';') || row.starts_with('=') || row.starts_with(' ') ||
+        row.starts_with('%'))
+      continue;
+    ReferenceRow fields = SplitReferenceRow(row);
+    if (fields.localPath == row) fields.localPath = MakeSafeFilePath(row);
+    DLFileDownloadInfo(engine, fields.localPath, rows.size(), index);
+    DLDownloadedImage(engine, fields.url, fields.localPath, saveFolder);
+    if (engine.StopRequested()) break;
+  }
+}
+
+int PageResourceStages::DLDownloadedImage(DownloadEngine& engine, std::string_view url,
+                                          std::string_view localPath, std::string_view saveFolder) {
+  const std::string path = MakeSafeFilePath(localPath);
+  if (!IsWebUrl(url)) return -1;
+  DownloadTab& tab = engine.tab;
+  std::vector<std::string>& done = tab.ListBoxPGTab02LTab03PageImageDownloaedImage;
+  const auto mark = [&](std::string_view sign) {
+    done.insert(done.begin(), SjisFromUtf8Literal(sign) + path);
+  };
+  // Only inside the save folder: an image is written nowhere else.
+  if (!engine.IsRunPath(path)) return -1;
+  const FileSideEffects effects{
+      [&engine](std::string_view text) { engine.host().clipboard.SetText(text); },
+      [&engine] { engine.host().pump.ProcessPendingEvents(); }};
+  (void)ForceSafeFolder(FolderOfPath(path), effects);
+  (void)saveFolder;
+  if (FileExists(path)) {
+    mark("○");
+    return 0;
+  }
+  HttpClient& http = engine.host().http;
+  if (DownloadResourceFile(http, url, path, ResourceKind::Text)) {
+    mark("◎");
+    return 0;
+  }
+  mark("●");
+  tab.ListBoxPGTab02LTab06DLImageNotFound.push_back(std::string(url) + "\t" +
+                                                    SjisFromUtf8Literal("●") + path);
+  if (!engine.run.BaseHrefValue.empty()) {
+    const std::string second = ReplaceUrlRoot(url, engine.run.BaseHrefValue);
+    if (DownloadResourceFile(http, second, path, ResourceKind::Text)) {
+      mark("◎");
+      tab.ListBoxPGTab02LTab06DLImageNotFound.push_back(second + "\t" + SjisFromUtf8Literal("◎") +
+                                                        path);
+    }
+  }
+  return -1;
+}
+
+void PageResourceStages::DLFileDownloadInfo(DownloadEngine& engine, std::string_view path,
+                                            std::size_t total, std::size_t index) {
+  const auto padded = [](std::size_t number) {
+    std::string digits = std::to_string(number);
+    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), ' ');
+    return digits;
+  };
+  engine.tab.LabelDownloadedFileCount = SjisFromUtf8Literal("【 ") + padded(index + 1) + "  /  " +
+                                        padded(total) + SjisFromUtf8Literal(" 】");
+  if (path.find(' ') == std::string_view::npos) engine.tab.LabelDownloadedFile = std::string(path);
+  engine.host().pump.ProcessPendingEvents();
+}
+
+}  // namespace pellucor

@@ -1,0 +1,320 @@
+// Finding a page's style sheets, scripts and images by scanning its text with fixed marker
+// pairs, then keeping what looks like a file reference by two sieves. Heuristic on purpose: the
+// markers and the sieve conditions decide what is found.
+#include <array>
+#include <filesystem>
+#include <optional>
+
+#include "download/DownloadEngine.h"
+#include "download/PageResourceStages.h"
+#include "html/HtmlScan.h"
+#include "text/CodePage932.h"
+#include "text/SafePath.h"
+#include "text/ShiftJis.h"
+#include "text/TextSearch.h"
+#include "web/CombineUrl.h"
+#include "web/LocalPath.h"
+#include "web/UrlKinds.h"
+
+namespace pellucor {
+namespace {
+
+std::string Trimmed(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
+    text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
+    text.remove_suffix(1);
+  return std::string(text);
+}
+
+void Collect(std::string_view text, std::string_view start, std::string_view end,
+             SortedTextList& list) {
+  for (const std::string& item : CollectBetween(text, start, end))
+    list.Add(item);
+}
+
+bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> patterns,
+                 CaseMode mode = CaseMode::Exact) {
+  for (const std::string_view pattern : patterns) {
+    if (ContainsText(text, pattern, mode)) return true;
+  }
+  return false;
+}
+
+bool BeginsWithAny(std::string_view text, std::initializer_list<std::string_view> prefixes) {
+  for (const std::string_view prefix : prefixes) {
+    if (text.starts_with(prefix)) return true;
+  }
+  return false;
+}
+
+std::string DeleteEach(std::string text,
+                       std::initializer_list<std::pair<std::string_view, std::string_view>> spans) {
+  for (const auto& [start, end] : spans)
+    text = DeleteAllBetween(text, start, end);
+  return text;
+}
+
+std::string LocalPathOf(DownloadEngine& engine, std::string_view absolute,
+                        std::string_view saveFolder) {
+  return UrlToLocalPath(absolute, saveFolder,
+                        static_cast<UrlDecodeMode>(engine.tab.RadioGroupDLUrlWebDecode));
+}
+
+std::string Row(std::string_view reference, std::string_view absolute, std::string_view local) {
+  return std::string(reference) + "\t" + std::string(absolute) + "\t" + std::string(local);
+}
+
+}  // namespace
+
+ReferenceRow SplitReferenceRow(std::string_view row) {
+  const std::size_t first = row.find('\t');
+  const std::size_t second = first == std::string_view::npos ? first : row.find('\t', first + 1);
+  if (second == std::string_view::npos)
+    return {std::string(row), std::string(row), std::string(row)};
+  return {std::string(row.substr(0, first)), std::string(row.substr(first + 1, second - first - 1)),
+          std::string(row.substr(second + 1))};
+}
+
+void PageResourceStages::GetHrefLInkList(DownloadEngine& engine, std::string_view text) {
+  SortedTextList& hosts = engine.run.HostList;
+  hosts.Clear();
+  for (const std::string_view start : {"\"http://", "\"https://", "'http://", "'https://"})
+    Collect(text, start, "/", hosts);
+  engine.tab.ListBoxPGTab02LTab09LHref.clear();
+  for (const std::string& host : hosts) {
+    if (!host.empty() && !ContainsAny(host, {"\"", "'", " ", "+", ")", "("}))
+      engine.tab.ListBoxPGTab02LTab09LHref.push_back(host);
+  }
+}
+
+void PageResourceStages::GetHTMLCSSList(DownloadEngine& engine, std::string_view text) {
+  engine.run.HeadLinkList.Clear();
+  const std::string outsideBody = DeleteAllBetween(text, "<body", "</body");
+  Collect(outsideBody, " href=\"", "\"", engine.run.HeadLinkList);
+  Collect(outsideBody, " href='", "'", engine.run.HeadLinkList);
+  std::vector<std::string>& base = engine.tab.ListBoxPGTab02LTab04ImportHTMLCSSForBase;
+  for (const std::string& item : engine.run.HeadLinkList) {
+    const std::string link = Trimmed(item);
+    if (ContainsText(link, ".htm") || link.empty() || link == "/") continue;
+    if (ContainsAny(link, {".css", ".ico", ".xml", ".rss", ".rdf"}) &&
+        std::find(base.begin(), base.end(), link) == base.end()) {
+      base.push_back(link);
+      engine.run.CandidateList.Add(link);
+    }
+  }
+}
+
+void PageResourceStages::GetHTMLSWFList(DownloadEngine& engine, std::string_view text) {
+  engine.run.SwfList.Clear();
+  Collect(text, "\"", "\"", engine.run.SwfList);
+  for (const std::string& item : engine.run.SwfList) {
+    const std::string value = Trimmed(item);
+    if (ContainsText(value, ".swf")) engine.tab.ListBoxPGTab02LTab04ImportHTMLSWF.push_back(value);
+  }
+}
+
+void PageResourceStages::DLSetListbox(std::string row, std::vector<std::string>& pane,
+                                      SortedTextList& rows, std::vector<std::string>& secondPane) {
+  if (ContainsText(row, "url(") && ContainsText(row, ")")) {
+    row = ReplaceAll(row, "url(", "");
+    row = ReplaceAll(row, ")", "");
+  }
+  if (BeginsWithAny(row, {";", "=", " ", "%"})) return;
+  if (rows.Add(row)) {
+    pane.push_back(row);
+    secondPane.push_back(row);
+  }
+}
+
+void PageResourceStages::DLCSSSetListbox(DownloadEngine& engine, std::string row,
+                                         std::string_view localPath, std::string_view text) {
+  if (ContainsText(row, "XMLDOM") || ContainsText(row, ".json", CaseMode::IgnoreAsciiCase) ||
+      BeginsWithAny(row, {";", "=", " ", "%"}))
+    return;
+  row = ReplaceAll(row, "\\/", "/");
+  const bool firstRow = engine.run.ScriptRowList.empty();
+  if (!engine.run.ScriptRowList.Add(row)) return;
+  engine.tab.ListBoxPGTab02LTab02PageWebCSS.push_back(row);
+  const std::optional<std::string> name = SjisToUtf8Exact(localPath);
+  std::error_code error;
+  if (name && std::filesystem::exists(*name, error)) return;
+  std::vector<std::string>& marks = engine.tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS;
+  if (engine.run.PlaceholderList.Add(localPath)) {
+    engine.WriteRunFile(text, localPath);
+    marks.push_back(SjisFromUtf8Literal("◎") + std::string(localPath));
+  }
+  if (firstRow) marks.push_back(SjisFromUtf8Literal("○") + std::string(localPath));
+}
+
+int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view url,
+                                        std::string_view saveFolder, std::string_view text) {
+  DownloadRunState& run = engine.run;
+  DownloadTab& tab = engine.tab;
+  run.HostList.Clear();
+  run.CandidateList.Clear();
+  GetHrefLInkList(engine, text);
+  GetHTMLCSSList(engine, text);
+  GetHTMLSWFList(engine, text);
+
+  // The head: style sheets, scripts and icons named by its tags.
+  std::string head = DeleteEach(TextBetween(text, "<head", "</head"), {{"<meta ", ">"},
+                                                                       {"rel=\" ", "\""},
+                                                                       {"type=\" ", "\""},
+                                                                       {"media=\" ", "\""},
+                                                                       {"<base ", ">"}});
+  for (const auto& [from, to] :
+       std::initializer_list<std::pair<std::string_view, std::string_view>>{
+           {"= '", "='"},
+           {" ='", "='"},
+           {"= \"", "=\""},
+           {" =\"", "=\""},
+           {"\",\"", "\",,,,,\""},
+           {"','", "',,,,,'"},
+           {"@import\"", "@import \""},
+           {"@import'", "@import '"}})
+    ReplaceAllIn(head, from, to);
+  tab.ListBoxPGTab02LTab02PageWebCSS.clear();
+  tab.ListBoxPGTab02LTab03PageImage.clear();
+  tab.ListBoxPGTab02LTab08UnkownImage.clear();
+  for (const auto& [start, end] :
+       std::initializer_list<std::pair<std::string_view, std::string_view>>{{"href=\"", "\""},
+                                                                            {"href='", "'"},
+                                                                            {"src=\"", "\""},
+                                                                            {"src='", "'"},
+                                                                            {"url(", ")"},
+                                                                            {"@import \"", "\""},
+                                                                            {"@import '", "'"}})
+    Collect(head, start, end, run.CandidateList);
+
+  // Scripts and every quoted string of the page.
+  std::string page = ReplaceAll(text, "_UACCT", "_uacct");
+  page = DeleteAllBetween(page, "_uacct", "</script>");
+  page = RemoveAttributeOpeners(RemoveAttributeOpeners(page));
+  page = DeleteAllBetween(page, "<iframe ", ">");
+  Collect(page, "src=\"", "\"", run.CandidateList);
+  Collect(page, "src='", "'", run.CandidateList);
+  page = DeleteEach(page, {{"src=\"", "\""}, {"src='", "'"}});
+  Collect(page, "src=", " ", run.CandidateList);
+  page = DeleteEach(page, {{"src=", " "}, {"<", ">"}});
+  Collect(page, "\"", "\"", run.CandidateList);
+  page = DeleteAllBetween(page, "\"", "\"");
+  Collect(page, "'", "'", run.CandidateList);
+  Collect(page, "('", "')", run.CandidateList);
+
+  // First sieve.
+  for (const std::string& item : run.CandidateList) {
+    std::string c = Trimmed(item);
+    if (c.empty() || ContainsText(c, "\\") || c.ends_with('/')) continue;
+    const ResourceClass kind = ClassifyResourceUrl(c);
+    if (kind == ResourceClass::Text) {
+      if (ContainsText(c, "\"")) c = TextBetween(c, "\"", "\"");
+      if (c.empty() || LowerCaseText(c) == "javascript" || c.size() < 4 || c.ends_with('/') ||
+          c.starts_with('&'))
+        continue;
+      if (ContainsText(c, kAnalyticsDomain)) c = std::string(kPageAnalyticsScript);
+      if (ContainsAny(c, {".jsp", ".XMLDOM"}, CaseMode::IgnoreAsciiCase) ||
+          (ContainsText(c, "google", CaseMode::IgnoreAsciiCase) && ContainsText(c, "%")))
+        continue;
+      if (!ContainsAny(c, {"http://", "https://"}) && ContainsAny(c, {")", "(", "{", "+"}))
+        continue;
+      if (const std::size_t js = FindText(c, ".js,"); js != std::string::npos) c.erase(js + 3, 1);
+      const std::string base = ContainsText(c, ".css") && !run.BaseHrefValue.empty()
+                                   ? run.BaseHrefValue
+                                   : std::string(url);
+      const std::string absolute = CombineUrl(base, c);
+      const std::string row =
+          Row(c, absolute, MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder)));
+      tab.ListBoxPGTab02LTab02PageWebCSS.push_back(row);
+      tab.ListBoxPGTab02LTab07DLAllCSSFileImportCSS.push_back(row);
+    } else if (kind == ResourceClass::Image) {
+      const std::string absolute = CombineUrl(url, c);
+      if (ContainsAny(c, {"+", "'", "\""})) continue;
+      DLSetListbox(Row(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
+                   tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
+                   tab.ListBoxPGTab02LTab06DLImportCSSImage);
+    }
+  }
+
+  // Inline frames, for the frame stage.
+  std::string frames = ReplaceAll(text, "\",\"", "\",,,,,\"");
+  ReplaceAllIn(frames, "','", "',,,,,'");
+  Collect(frames, "<iframe ", ">", run.InlineFrameList);
+  run.CandidateList.Clear();
+
+  // The body start tag.
+  const std::string bodyTag = ReplaceAll(TextBetween(text, "<bod", ">"), ",", ",\r\n");
+  for (const auto& [start, end] :
+       std::initializer_list<std::pair<std::string_view, std::string_view>>{
+           {"\"", "\""}, {"'", "'"}, {"background=\"", "\""}, {"url(", ")"}})
+    Collect(bodyTag, start, end, run.CandidateList);
+
+  // The body.
+  std::string body = DeleteEach(
+      TextBetween(text, "<body", "</html"),
+      {{"<a ", ">"}, {"<input ", ">"}, {"<textarea ", ">"}, {"<rdf", "rdf>"}, {"onclick=", "\""}});
+  body = RemoveAttributeOpeners(body);
+  ReplaceAllIn(body, "\",\"", "\",\r\n\"");
+  ReplaceAllIn(body, "'\",'", "'\",\r\n'");
+  for (const auto& [start, end] :
+       std::initializer_list<std::pair<std::string_view, std::string_view>>{{"background=\"", "\""},
+                                                                            {"background='", "'"},
+                                                                            {"src=\"", "\""},
+                                                                            {"src='", "'"},
+                                                                            {"url(", ")"}})
+    Collect(body, start, end, run.CandidateList);
+  ReplaceAllIn(body, "OBJECT(\"", "object(\"");
+  Collect(body, "object(\"", "\"", run.CandidateList);
+  Collect(body, "object='", "'", run.CandidateList);
+  ReplaceAllIn(body, "embedswf(\"", "embedswf(\"");
+  Collect(body, "embedswf(\"", "\"", run.CandidateList);
+  Collect(body, "embedswf('", "'", run.CandidateList);
+  for (const auto& [start, end] :
+       std::initializer_list<std::pair<std::string_view, std::string_view>>{
+           {"url(\"", "\""}, {"url('", "'"}, {"\"", "\""}, {"'", "'"}})
+    Collect(body, start, end, run.CandidateList);
+
+  for (const std::string& image : tab.ListBoxIEImage)
+    run.CandidateList.Add(image);
+  for (const std::string& movie : tab.ListBoxPGTab02LTab04ImportHTMLSWF)
+    run.CandidateList.Add(Trimmed(movie));
+
+  // Second sieve.
+  for (const std::string& item : run.CandidateList) {
+    std::string c = Trimmed(item);
+    const std::string lc = LowerCaseText(c);
+    if (c.empty() || c.ends_with('/') || c.ends_with('=')) continue;
+    if (!ContainsText(lc, ".") && !ContainsText(lc, "=")) continue;
+    if (ContainsText(lc, "/") && !ContainsText(lc, "?") &&
+        !ContainsAny(lc, {".gif", ".jpg", ".jpeg", ".png", ".swf"}))
+      continue;
+    if (ContainsText(lc, "[")) continue;
+    std::erase_if(c, [](char byte) { return byte == '"' || byte == '\''; });
+    if (lc == "=" || ContainsText(lc, ">")) continue;
+    if (const std::size_t open = FindText(c, "<"); open != std::string::npos) c.resize(open);
+    if (ContainsText(lc, ".js") && !ContainsText(lc, "+") && !ContainsText(lc, " ")) {
+      const std::string absolute = CombineUrl(url, c);
+      const std::string local = MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder));
+      DLCSSSetListbox(engine, Row(c, absolute, local), local, frames);
+      continue;
+    }
+    if (ContainsAny(lc, {"=http", ".htm", "\\", "}", ")", "utf-8"}) ||
+        ContainsText(lc, SjisFromUtf8Literal("検索")))
+      continue;
+    std::string absolute;
+    if (c.starts_with("//")) {
+      c = "http:" + c;
+      run.HostList.Add("//" + TextBetween(c, "//", "/") + "/");
+      absolute = c;
+    } else {
+      absolute = CombineUrl(url, c);
+    }
+    if (ContainsText(c, "+")) continue;
+    DLSetListbox(Row(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
+                 tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
+                 tab.ListBoxPGTab02LTab06DLImportCSSImage);
+  }
+  return 0;
+}
+
+}  // namespace pellucor

@@ -1,0 +1,430 @@
+// Fetching the page's style sheets and scripts: each is converted, rewritten to work from its
+// local copy, saved beside a raw copy, and scanned for further style sheets, scripts and
+// images, level by level until no new file turns up.
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <tuple>
+
+#include "download/DownloadEngine.h"
+#include "download/PageResourceStages.h"
+#include "html/HtmlFormatter.h"
+#include "html/HtmlScan.h"
+#include "html/SaveCharset.h"
+#include "text/CodePage932.h"
+#include "text/SafePath.h"
+#include "text/ShiftJis.h"
+#include "text/TextSearch.h"
+#include "web/CombineUrl.h"
+#include "web/Fetch.h"
+#include "web/LocalPath.h"
+#include "web/PageFiles.h"
+#include "web/UrlForms.h"
+#include "web/UrlKinds.h"
+
+namespace pellucor {
+namespace {
+
+constexpr std::array<std::string_view, 4> kImageSignatures = {"GIF89a", "JFIF", "IHDR", "Exif"};
+
+bool FileExists(std::string_view path) {
+  const std::optional<std::string> name = SjisToUtf8Exact(path);
+  std::error_code error;
+  return name && std::filesystem::exists(*name, error);
+}
+
+std::string Trimmed(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
+    text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
+    text.remove_suffix(1);
+  return std::string(text);
+}
+
+bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> patterns) {
+  for (const std::string_view pattern : patterns) {
+    if (ContainsText(text, pattern)) return true;
+  }
+  return false;
+}
+
+bool HasImageSignature(std::string_view bytes) {
+  for (const std::string_view signature : kImageSignatures) {
+    if (bytes.find(signature) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
+std::string RawCopyPath(std::string_view localPath, std::string_view prefix) {
+  return FolderOfPath(localPath) + std::string(prefix) + FileNameOfPath(localPath);
+}
+
+std::string Row(std::string_view reference, std::string_view absolute, std::string_view local) {
+  return std::string(reference) + "\t" + std::string(absolute) + "\t" + std::string(local);
+}
+
+std::string CutBefore(std::string text, std::string_view marker) {
+  if (const std::size_t at = FindText(text, marker); at != std::string::npos) text.resize(at);
+  return text;
+}
+
+std::string WithoutFirstJsComma(std::string text) {
+  if (const std::size_t js = FindText(text, ".js,"); js != std::string::npos) text.erase(js + 3, 1);
+  return text;
+}
+
+// Root-relative references of a style sheet made relative to its local copy.
+void PrefixRootRelative(std::string& text, std::string_view prefix) {
+  for (const std::string_view opener : {"\"", "'", "(\"", "('", "("})
+    ReplaceAllIn(text, std::string(opener) + "/", std::string(opener) + std::string(prefix));
+}
+
+void DeleteHttpHosts(std::string& text) {
+  std::vector<std::string> hosts;
+  CollectHttpHosts(text, hosts);
+  for (const std::string& host : hosts) {
+    if (!host.empty()) ReplaceAllIn(text, "http://" + host, "");
+  }
+}
+
+class StageFiles {
+ public:
+  explicit StageFiles(DownloadEngine& engine) : engine_(engine) {}
+
+  void Save(std::string_view text, std::string_view path) { engine_.WriteRunFile(text, path); }
+
+  // The raw bytes of the URL beside the local copy; only inside the save folder.
+  void SaveRaw(std::string_view url, std::string_view path) {
+    if (engine_.IsRunPath(path)) DownloadUrlToFile(engine_.host().http, url, path);
+  }
+
+  void Folder(std::string_view path) {
+    if (!engine_.IsRunPath(path)) return;
+    const FileSideEffects effects{
+        [this](std::string_view text) { engine_.host().clipboard.SetText(text); },
+        [this] { engine_.host().pump.ProcessPendingEvents(); }};
+    (void)ForceSafeFolder(FolderOfPath(path), effects);
+  }
+
+ private:
+  DownloadEngine& engine_;
+};
+
+}  // namespace
+
+void PageResourceStages::DLDownloadCSSJS(DownloadEngine& engine, std::string_view saveFolder) {
+  DownloadTab& tab = engine.tab;
+  if (tab.ListBoxPGTab02LTab02PageWebCSS.empty()) return;
+  tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.clear();
+  tab.ListBoxPGTab02LTab06DLImportCSSImage.clear();
+  const std::vector<std::string> rows = tab.ListBoxPGTab02LTab02PageWebCSS;
+  for (std::size_t index = 0; index < rows.size(); ++index) {
+    const ReferenceRow fields = SplitReferenceRow(rows[index]);
+    std::string local = MakeSafeFilePath(fields.localPath);
+    if (local.ends_with('/')) local.pop_back();
+    if (!ContainsText(fields.reference, "\"") && !ContainsText(fields.reference, "'"))
+      DLDownloadedResultCSSJS(engine, fields.url, local, tab.ListBoxPGTab02LTab04DLCSSFileImportCSS,
+                              saveFolder);
+    engine.host().pump.ProcessPendingEvents();
+    tab.LabelDownloadedFile = SjisFromUtf8Literal("【 ") + local + SjisFromUtf8Literal(" 】");
+    DLFileDownloadInfo(engine, local, rows.size(), index);
+    if (engine.StopRequested()) return;
+  }
+  const std::vector<std::string> second = tab.ListBoxPGTab02LTab04DLCSSFileImportCSS;
+  for (std::size_t index = 0; index < second.size(); ++index) {
+    const ReferenceRow fields = SplitReferenceRow(second[index]);
+    std::string local = MakeSafeFilePath(fields.localPath);
+    if (local.ends_with('/')) local.pop_back();
+    DLDownloadedResultCSSJS(engine, fields.url, local,
+                            tab.ListBoxPGTab02LTab04ImportCSSFileDownloaedCSSJS, saveFolder);
+    DLFileDownloadInfo(engine, local, second.size(), index);
+    if (engine.StopRequested()) return;
+  }
+}
+
+int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::string_view url,
+                                                std::string_view localPath,
+                                                std::vector<std::string>& queue,
+                                                std::string_view saveFolder) {
+  DownloadTab& tab = engine.tab;
+  DownloadRunState& run = engine.run;
+  StageFiles files(engine);
+  const std::string local = MakeSafeFilePath(localPath);
+  if (ContainsText(local, "inpage.js?") || !IsWebUrl(url)) return -1;
+  const auto mark = [&](std::string_view sign) {
+    const std::string line = SjisFromUtf8Literal(sign) + local;
+    tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(line);
+    tab.ListBoxPGTab02LTab07AllImportCSSFileDownloaedCSSJS.push_back(line);
+  };
+
+  const std::string fetched = ReadUrlText(engine.host().http, url);
+  const std::string lowerFetched = LowerCaseText(fetched);
+  const std::string lowerLocal = LowerCaseText(local);
+  if (ContainsText(lowerFetched, "404 not found")) {
+    mark("■");
+    return -1;
+  }
+  if (ContainsText(lowerFetched, SjisFromUtf8Literal("見つかり"))) {
+    mark("◆");
+    return -1;
+  }
+  if (ContainsText(lowerLocal, ".css") && ContainsText(lowerFetched, "<body")) {
+    mark("▼");
+    return -1;
+  }
+  if (HasImageSignature(fetched)) {
+    tab.ListBoxPGTab02LTab08UnkownImage.push_back(std::string(url));
+    return -1;
+  }
+
+  std::string text = SetQuotedCharsetShiftJIS(
+      ConvertHtmlToSjis(fetched, static_cast<CharsetCode>(tab.RadioGroupDLCSSJSCharSet)).text);
+  ReplaceAllIn(text, "\"/*", "\" /*");
+  std::string saved = text;  // what a style sheet is saved as
+  const std::string raw = RawCopyPath(local, "ZYOrg_");
+  const bool styleSheet = ContainsText(local, ".css");
+  const bool script = ContainsText(local, ".js");
+  if (!styleSheet && !script) {
+    files.Save(text, local);
+    files.SaveRaw(url, raw);
+    return -1;
+  }
+  if (script) {
+    files.Save(text, local);
+    files.SaveRaw(url, raw);
+  }
+
+  // The reference scan works on the text without comments.
+  for (int round = 0; round < 2; ++round) {
+    if (round == 1) ReplaceAllIn(text, "\"/*", "\" /*");
+    ReplaceAllIn(text, "/**/", " ");
+    text = DeleteAllBetween(text, "/*", "*/");
+  }
+  ReplaceAllIn(text, "@import\"", "@import \"");
+  ReplaceAllIn(text, "@import'", "@import '");
+  if (!ContainsAny(
+          local, {".css", ".kss", ".js", "?", "@", ".rdf", ".xml", ".txt", ".htc", ".swf", ".php"}))
+    return -1;
+
+  std::string split = ReplaceAll(text, "\",\"", "\",\r\n\"");
+  ReplaceAllIn(split, "','", "',\r\n'");
+  run.SheetRefList.Clear();
+  for (const auto& [start, end] :
+       std::initializer_list<std::pair<std::string_view, std::string_view>>{{"(\"", "\")"},
+                                                                            {"url(", ")"},
+                                                                            {"\"", "\""},
+                                                                            {" '", "'"},
+                                                                            {"src=\"", "\""},
+                                                                            {"src='", "'"},
+                                                                            {"(\"", "\")"},
+                                                                            {"('", "')"}})
+    for (const std::string& item : CollectBetween(split, start, end))
+      run.SheetRefList.Add(item);
+
+  // The saved text: absolute and root-relative addresses made relative to the local copy.
+  const std::string prefix = RootRelativePrefix(url, "");
+  DeleteHttpHosts(saved);
+  if (styleSheet) PrefixRootRelative(saved, prefix);
+  if (ContainsText(saved, "http://")) {
+    std::string shorter = prefix;
+    if (shorter.starts_with("../")) shorter.erase(0, 3);
+    const std::string root = UrlRoot(url);
+    for (const std::string_view opener : {"\"", "'", "(\"", "('", "("})
+      ReplaceAllIn(saved, std::string(opener) + root, std::string(opener) + shorter);
+  }
+  ReplaceAllIn(saved, ".css/\"", ".css\"");
+  ReplaceAllIn(saved, ".js/\"", ".js\"");
+
+  files.Folder(local);
+  if (FileExists(local)) {
+    tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(SjisFromUtf8Literal("□") + local);
+  } else {
+    if (run.PlaceholderList.Add(local)) {
+      if (styleSheet) files.Save(saved, local);
+      tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(SjisFromUtf8Literal("◎") + local);
+    }
+    files.SaveRaw(url, raw);
+  }
+  tab.ListBoxPGTab02LTab07AllImportCSSFileDownloaedCSSJS.push_back(local);
+
+  const std::string root = UrlRoot(url);
+  const auto localOf = [&](std::string_view absolute) {
+    return UrlToLocalPath(absolute, saveFolder,
+                          static_cast<UrlDecodeMode>(tab.RadioGroupDLUrlWebDecode));
+  };
+  for (const std::string& item : run.SheetRefList.items()) {
+    std::string w = Trimmed(item);
+    if (w.empty() || w == "&nbsp;" || w.size() < 4) continue;
+    if (ContainsText(w, "src=")) w = TextBetween(w, "src=", " ");
+    if (w.size() < 4 || w.ends_with('/') || w.starts_with('&') || w.starts_with(".js") ||
+        w.starts_with(".css"))
+      continue;
+    if (ContainsText(w, kAnalyticsDomain)) w = std::string(kSheetAnalyticsScript);
+    if (ContainsAny(w, {"cssFloat", "XMLDOM", ".jsp", "cssPos"})) continue;
+    w = CutBefore(CutBefore(w, ">"), "<");
+    if (w.size() < 4) continue;
+    const std::string upper = UpperCaseText(w);
+    if (ContainsText(upper, ".XMLHTTP") || ContainsText(upper, ".XMLDOM")) continue;
+    if (ContainsText(w, "url(") && ContainsText(w, ")")) w = TextBetween(w, "url(", ")");
+    if (ContainsText(w, "(") || ContainsText(w, ")")) continue;
+    if (ContainsText(w, "'")) {
+      std::erase(w, '\'');
+    } else {
+      std::erase(w, '"');
+    }
+    if (const std::size_t href = FindText(w, "href,"); href != std::string::npos)
+      w = w.substr(href + 5);
+    if (w.empty()) continue;
+    w = WithoutFirstJsComma(w);
+    const std::string lw = LowerCaseText(w);
+    if (ContainsText(lw, "+") || ContainsText(lw, "{")) continue;
+    if (ContainsAny(lw, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"})) {
+      const std::string absolute = CombineUrl(url, w);
+      const std::string target = MakeSafeFilePath(localOf(absolute));
+      if (FileExists(target)) continue;
+      const std::string row = Row(w, absolute, target);
+      queue.push_back(row);
+      DLCSSSetListbox(engine, row, local, fetched);
+      tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.push_back(row);
+      tab.ListBoxPGTab02LTab07DLAllCSSFileImportCSS.push_back(row);
+    } else if (ContainsAny(lw, {".gif", ".jpg", ".jpeg", ".png", ".swf"})) {
+      if (ContainsAny(lw, {"=http", ".htm", "\\", ";", "}", ")", "utf-8"}) ||
+          ContainsText(lw, SjisFromUtf8Literal("検索")) ||
+          (ContainsText(lw, "google") && ContainsText(lw, "%")))
+        continue;
+      for (const std::string& base : {std::string(url), root}) {
+        const std::string absolute = CombineUrl(base, w);
+        const std::string target = localOf(absolute);
+        if (FileExists(target)) continue;
+        DLSetListbox(Row(w, absolute, target), tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
+                     tab.ListBoxPGTab02LTab06DLImportCSSImage);
+      }
+    }
+  }
+  return 0;
+}
+
+void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string_view,
+                                             std::string_view saveFolder) {
+  DownloadTab& tab = engine.tab;
+  StageFiles files(engine);
+  // Each level fetches the rows of the queue; files found meanwhile wait for the next level.
+  // A file whose local copy exists is never saved again, and the row lists drop duplicates, so
+  // the levels end; the cap is for sites that make up new addresses without end.
+  constexpr int kDeepestLevel = 50;
+  for (int level = 0; level < kDeepestLevel && !tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.empty();
+       ++level) {
+    const std::vector<std::string> rows = tab.ListBoxPGTab02LTab04DLCSSFileImportCSS;
+    for (const std::string& whole : rows) {
+      ReferenceRow fields = SplitReferenceRow(whole);
+      fields.reference = CutBefore(CutBefore(fields.reference, ">"), "<");
+      const std::string& url = fields.url;
+      const std::string& local = fields.localPath;
+      if (!IsWebUrl(url)) continue;
+      const auto mark = [&](std::string_view sign) {
+        const std::string line = SjisFromUtf8Literal(sign) + local;
+        tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(line);
+        tab.ListBoxPGTab02LTab07AllImportCSSFileDownloaedCSSJS.push_back(line);
+      };
+      std::string text = ReadUrlText(engine.host().http, url);
+      if (HasImageSignature(text)) {
+        const bool stored =
+            engine.IsRunPath(local) &&
+            DownloadResourceFile(engine.host().http, url, local, ResourceKind::Text);
+        mark(stored ? "◇" : "●");
+      } else if (const std::string lower = LowerCaseText(text);
+                 ContainsText(lower, "<html") && ContainsText(lower, "404 not found")) {
+        mark("◆");
+      } else {
+        files.Save(text, RawCopyPath(local, "ZXOrg_"));
+        text = FormatHTMLSource(text);
+        ConvertedText converted =
+            ConvertHtmlToSjis(text, static_cast<CharsetCode>(tab.RadioGroupDLCSSJSCharSet));
+        std::string sheet =
+            SetQuotedCharsetShiftJIS(converted.text.empty() ? text : converted.text);
+        const bool exists = FileExists(local);
+        if (!exists) sheet = ResolveCSSJS(engine, url, local, sheet, saveFolder);
+        DeleteHttpHosts(sheet);
+        const std::string prefix = RootRelativePrefix(url, "");
+        if (ContainsAny(sheet, {"\"/", "'/", "(\"/", "('/", "(/"}))
+          PrefixRootRelative(sheet, prefix);
+        if (!sheet.empty() && !exists) {
+          files.Save(sheet, local);
+          const std::string row = Row(fields.reference, url, local);
+          DLCSSSetListbox(engine, row, local, text);
+          tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.push_back(row);
+          tab.ListBoxPGTab02LTab04ImportCSSFileDownloaedCSSJS.push_back(row);
+          tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(SjisFromUtf8Literal("◎") +
+                                                                   local);
+        }
+      }
+      engine.host().pump.ProcessPendingEvents();
+    }
+    tab.ListBoxPGTab02LTab04DLCSSFileImportCSS =
+        std::move(tab.ListBoxPGTab02LTab04ImportCSSFileDownloaedCSSJS);
+    tab.ListBoxPGTab02LTab04ImportCSSFileDownloaedCSSJS.clear();
+    engine.host().pump.ProcessPendingEvents();
+    if (engine.StopRequested()) break;
+  }
+}
+
+std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string_view url,
+                                             std::string_view, std::string_view text,
+                                             std::string_view saveFolder) {
+  DownloadTab& tab = engine.tab;
+  StageFiles files(engine);
+  const std::string converted =
+      SetQuotedCharsetShiftJIS(ConvertHtmlToSjis(text, CharsetCode::Automatic).text);
+  std::string split = ReplaceAll(converted, "\",\"", "\",,,,,,\"");
+  ReplaceAllIn(split, "','", "',,,,,,'");
+  std::vector<std::string> references;
+  for (const auto& [source, start, end] :
+       std::initializer_list<std::tuple<const std::string*, std::string_view, std::string_view>>{
+           {&converted, "(\"", "\")"},
+           {&converted, "url(", ")"},
+           {&converted, " \"", "\""},
+           {&converted, "src=\"", "\""},
+           {&converted, "src='", "'"},
+           {&split, "src=\"", "\""},
+           {&split, "src='", "'"}})
+    for (std::string& item : CollectBetween(*source, start, end))
+      references.push_back(std::move(item));
+  const auto localOf = [&](std::string_view absolute) {
+    return UrlToLocalPath(absolute, saveFolder,
+                          static_cast<UrlDecodeMode>(tab.RadioGroupDLUrlWebDecode));
+  };
+  for (const std::string& item : references) {
+    std::string r = Trimmed(item);
+    if (r.size() <= 3 || r.starts_with('&') || r.starts_with(".js") || r.starts_with(".css") ||
+        ContainsAny(r, {".jsp", "\\", "google", "XMLDOM", "<", ">"}) ||
+        r.find(' ', 1) != std::string::npos)
+      continue;
+    r = ReplaceAll(r, "\\/", "/");
+    if (ContainsText(r, "'")) {
+      r = TextBetween(r, "'", "'");
+    } else if (ContainsText(r, "\"")) {
+      r = TextBetween(r, "\"", "\"");
+    }
+    if (ContainsText(r, "src=")) r = TextBetween(r, "src=", " ");
+    r = WithoutFirstJsComma(CutBefore(CutBefore(r, ">"), "<"));
+    const std::string lower = LowerCaseText(r);
+    if (ContainsAny(lower, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"})) {
+      const std::string absolute = ReplaceAll(CombineUrl(url, r), "\\/", "/");
+      const std::string target = MakeSafeFilePath(localOf(absolute));
+      files.Folder(target);
+      const std::string content = ReadUrlText(engine.host().http, absolute);
+      if (!FileExists(target)) DLCSSSetListbox(engine, Row(r, absolute, target), target, content);
+    } else if (ContainsAny(lower, {".gif", ".jpg", ".jpeg", ".png", ".swf"})) {
+      if (ContainsAny(lower, {"=http", ".htm", "\\", ";", "}", ")", "google"}) ||
+          ContainsText(lower, SjisFromUtf8Literal("検索")))
+        continue;
+      const std::string absolute = CombineUrl(url, r);
+      const std::string target = localOf(absolute);
+      files.Folder(target);
+      tab.ListBoxPGTab02LTab03PageImage.push_back(Row(r, absolute, target));
+    }
+  }
+  return converted;
+}
+
+}  // namespace pellucor

@@ -1,0 +1,220 @@
+// Whole runs with the resource stages against small fixture sites on the loopback server.
+#include "download/PageResourceStages.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "download/DownloadEngine.h"
+#include "support/FakeBrowser.h"
+#include "support/FakeClipboard.h"
+#include "support/FakeDialogs.h"
+#include "support/FakeEventPump.h"
+#include "support/FakeLauncher.h"
+#include "support/Iconv.h"
+#include "support/LoopbackServer.h"
+#include "support/TempFolder.h"
+
+namespace pellucor {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::Sjis;
+
+const std::string kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
+
+bool Holds(const std::vector<std::string>& pane, const std::string& line) {
+  return std::find(pane.begin(), pane.end(), line) != pane.end();
+}
+
+class ResourceRun : public ::testing::Test {
+ protected:
+  ResourceRun()
+      : http_(HttpClientOptions{}),
+        engine_({dialogs_, clipboard_, pump_, launcher_, browser_, result_, http_}, stages_) {
+    folder_ = temp_.path() + "/site/";
+    fs::create_directories(folder_);
+    engine_.tab.BtnEditWBPageSaveFolder = folder_;
+    engine_.tab.RadioGroupRemoveBaseHref = 3;
+  }
+
+  int Download(const std::string& path) {
+    engine_.tab.ComboBoxWBUrl = server_.Url(path);
+    engine_.btnDownloadAllClick();
+    return engine_.lastRunResult;
+  }
+
+  bool Exists(const std::string& relative) const { return fs::exists(folder_ + relative); }
+  std::string Mark(const char* sign, const std::string& relative) const {
+    return Sjis(sign) + folder_ + relative;
+  }
+
+  testing::LoopbackServer server_;
+  testing::TempFolder temp_;
+  std::string folder_;
+  testing::FakeDialogs dialogs_;
+  testing::FakeClipboard clipboard_;
+  testing::FakeEventPump pump_;
+  testing::FakeLauncher launcher_;
+  testing::FakeBrowser browser_;
+  testing::FakeBrowser result_;
+  HttpClient http_;
+  PageResourceStages stages_;
+  DownloadEngine engine_;
+};
+
+TEST_F(ResourceRun, StyleSheetsScriptsAndImagesAreSavedAndMarked) {
+  server_.Serve("/index.html",
+                "<html><head><link rel=\"stylesheet\" href=\"css/a.css\">"
+                "<script src=\"js/s.js\"></script></head>"
+                "<body><img src=\"img/i.gif\"><img src=\"/img/root.gif\"></body></html>");
+  server_.Serve("/css/a.css",
+                "@import \"b.css\";\nbody { background: url(../img/bg.gif); }\n"
+                "h1 { background: url(/img/rootbg.gif); }\n",
+                "text/css");
+  server_.Serve("/css/b.css", "@import url(\"c.css\");\np { color: red; }\n", "text/css");
+  server_.Serve("/css/c.css", "em { color: blue; }\n", "text/css");
+  server_.Serve("/js/s.js", "var s = 1; /* comment */\n", "application/javascript");
+  for (const char* image : {"/img/i.gif", "/img/root.gif", "/img/bg.gif", "/img/rootbg.gif"})
+    server_.Serve(image, kGif, "image/gif");
+
+  ASSERT_EQ(Download("/index.html"), 0);
+  for (const char* file :
+       {"index.html", "css/a.css", "css/ZYOrg_a.css", "css/b.css", "css/c.css", "js/s.js",
+        "js/ZYOrg_s.js", "img/i.gif", "img/root.gif", "img/bg.gif", "img/rootbg.gif"})
+    EXPECT_TRUE(Exists(file)) << file;
+  const DownloadTab& tab = engine_.tab;
+  EXPECT_TRUE(Holds(tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS, Mark("◎", "css/a.css")));
+  EXPECT_TRUE(Holds(tab.ListBoxPGTab02LTab03PageImageDownloaedImage, Mark("◎", "img/i.gif")));
+  // The root-relative image of the style sheet now leads up from the sheet's folder.
+  EXPECT_NE(ReadBytes(folder_ + "css/a.css").find("url(../img/rootbg.gif)"), std::string::npos);
+  // A script is saved with its comments.
+  EXPECT_NE(ReadBytes(folder_ + "js/s.js").find("/* comment */"), std::string::npos);
+  // The reports list them.
+  EXPECT_FALSE(tab.BtnEditLocalFileCSSJSList.empty());
+  EXPECT_FALSE(tab.BtnEditLocalFileImageList.empty());
+}
+
+TEST_F(ResourceRun, ErrorAnswersAreMarkedAndNotSaved) {
+  server_.Serve("/index.html",
+                "<html><head>"
+                "<link rel=\"stylesheet\" href=\"css/gone.css\">"
+                "<link rel=\"stylesheet\" href=\"css/missing.css\">"
+                "<link rel=\"stylesheet\" href=\"css/page.css\">"
+                "<link rel=\"stylesheet\" href=\"css/picture.css\">"
+                "</head><body><img src=\"img/soft404.gif\"></body></html>");
+  server_.NotFound("/css/gone.css", "<html><body><h1>404 Not Found</h1></body></html>");
+  server_.Serve("/css/missing.css", Sjis("<p>ページが見つかりません</p>"));
+  server_.Serve("/css/page.css", "<html><body>a page</body></html>");
+  server_.Serve("/css/picture.css", kGif, "image/gif");
+  server_.Serve("/img/soft404.gif", "<html><body>moved</body></html>");
+
+  ASSERT_EQ(Download("/index.html"), 0);
+  const DownloadTab& tab = engine_.tab;
+  EXPECT_TRUE(Holds(tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS, Mark("■", "css/gone.css")));
+  EXPECT_TRUE(Holds(tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS, Mark("◆", "css/missing.css")));
+  EXPECT_TRUE(Holds(tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS, Mark("▼", "css/page.css")));
+  EXPECT_TRUE(Holds(tab.ListBoxPGTab02LTab08UnkownImage, server_.Url("/css/picture.css")));
+  for (const char* file : {"css/gone.css", "css/missing.css", "css/page.css", "img/soft404.gif"})
+    EXPECT_FALSE(Exists(file)) << file;
+  EXPECT_TRUE(Holds(tab.ListBoxPGTab02LTab03PageImageDownloaedImage, Mark("●", "img/soft404.gif")));
+  ASSERT_EQ(tab.ListBoxPGTab02LTab06DLImageNotFound.size(), 1u);
+}
+
+TEST_F(ResourceRun, ASecondRunKeepsWhatIsThere) {
+  server_.Serve("/index.html",
+                "<html><head><link rel=\"stylesheet\" href=\"a.css\"></head>"
+                "<body><img src=\"i.gif\"></body></html>");
+  server_.Serve("/a.css", "p { color: red; }", "text/css");
+  server_.Serve("/i.gif", kGif, "image/gif");
+  ASSERT_EQ(Download("/index.html"), 0);
+  const std::size_t requests = server_.RequestCount();
+  ASSERT_EQ(Download("/index.html"), 0);
+  const DownloadTab& tab = engine_.tab;
+  EXPECT_TRUE(Holds(tab.ListBoxPGTab02LTab03PageImageDownloaedImage, Mark("○", "i.gif")));
+  EXPECT_TRUE(Holds(tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS, Mark("□", "a.css")));
+  const std::vector<std::string> asked = server_.RequestedPaths();
+  EXPECT_EQ(
+      std::count(asked.begin() + static_cast<std::ptrdiff_t>(requests), asked.end(), "/i.gif"), 0)
+      << "an image on disk is not fetched again";
+}
+
+TEST_F(ResourceRun, BaseHrefGivesFailedImagesASecondTry) {
+  server_.Serve("/page/index.html", "<html><head><base href=\"" + server_.Url("/mirror/") +
+                                        "\"></head>"
+                                        "<body><img src=\"/only-on-mirror.gif\"></body></html>");
+  server_.Serve("/mirror/only-on-mirror.gif", kGif, "image/gif");
+  ASSERT_EQ(Download("/page/index.html"), 0);
+  const DownloadTab& tab = engine_.tab;
+  ASSERT_EQ(tab.ListBoxPGTab02LTab06DLImageNotFound.size(), 2u);
+  EXPECT_EQ(tab.ListBoxPGTab02LTab03PageImageDownloaedImage.at(0), Mark("◎", "only-on-mirror.gif"));
+  EXPECT_EQ(tab.ListBoxPGTab02LTab03PageImageDownloaedImage.at(1), Mark("●", "only-on-mirror.gif"));
+  EXPECT_TRUE(Exists("only-on-mirror.gif"));
+}
+
+TEST_F(ResourceRun, StopLeavesTheRestUntouched) {
+  std::string body;
+  for (int i = 0; i < 5; ++i) {
+    const std::string name = "/img/" + std::to_string(i) + ".gif";
+    server_.Serve(name, kGif, "image/gif");
+    body += "<img src=\"" + name.substr(1) + "\">";
+  }
+  server_.Serve("/index.html", "<html><head></head><body>" + body + "</body></html>");
+  // The user presses stop while the second image is being shown.
+  pump_.onPump = [this] {
+    if (engine_.tab.LabelDownloadedFileCount.find("2  /") != std::string::npos &&
+        !engine_.StopRequested())
+      engine_.btnDownloadStopClick();
+  };
+  ASSERT_EQ(Download("/index.html"), 0);
+  EXPECT_EQ(engine_.tab.ListBoxPGTab02LTab03PageImageDownloaedImage.size(), 2u);
+  EXPECT_TRUE(Exists("img/0.gif"));
+  EXPECT_FALSE(Exists("img/4.gif"));
+}
+
+// After a run over a site with references of every kind the stages handle, every reference
+// that the saved page and style sheets make to a local file leads to a file that exists.
+TEST_F(ResourceRun, EveryRewrittenReferenceLeadsToAFile) {
+  server_.Serve("/shop/index.html",
+                "<html><head><link rel=\"stylesheet\" href=\"" + server_.Url("/css/site.css") +
+                    "\"><link rel=\"stylesheet\" href=\"/css/print.css\">"
+                    "<script type=\"text/javascript\" src=\"js/app.js\"></script></head>"
+                    "<body background=\"/img/back.gif\"><img src=\"img/a.gif\">"
+                    "<img src='/img/b.gif'><img src=\"" +
+                    server_.Url("/img/c.gif") +
+                    "\">"
+                    "<a href=\"/\">top</a></body></html>");
+  server_.Serve("/css/site.css",
+                "@import url(\"parts/box.css\");\ndiv { background: url(\"../img/d.gif\"); }\n",
+                "text/css");
+  server_.Serve("/css/parts/box.css", "p { background: url(/img/e.gif); }\n", "text/css");
+  server_.Serve("/css/print.css", "body { color: black; }\n", "text/css");
+  server_.Serve("/shop/js/app.js", "var app;\n", "application/javascript");
+  for (const char* image :
+       {"/img/back.gif", "/shop/img/a.gif", "/img/b.gif", "/img/c.gif", "/img/d.gif", "/img/e.gif"})
+    server_.Serve(image, kGif, "image/gif");
+  ASSERT_EQ(Download("/shop/index.html"), 0);
+
+  const std::regex reference(
+      R"re((?:src|href|background)=["']([^"'#?:]+)["']|url\(["']?([^"')?:]+)["']?\))re");
+  int checked = 0;
+  for (const char* saved : {"shop/index.html", "css/site.css", "css/parts/box.css"}) {
+    SCOPED_TRACE(saved);
+    const std::string text = ReadBytes(folder_ + saved);
+    ASSERT_FALSE(text.empty());
+    const fs::path from = fs::path(folder_ + saved).parent_path();
+    for (std::sregex_iterator it(text.begin(), text.end(), reference), end; it != end; ++it) {
+      const std::string target = (*it)[1].matched ? (*it)[1].str() : (*it)[2].str();
+      // Links to pages are no resources of this page; the site's top page was not fetched.
+      if (target.empty() || target.ends_with(".html")) continue;
+      EXPECT_TRUE(fs::exists((from / target).lexically_normal())) << target;
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 10);
+}
+
+}  // namespace
+}  // namespace pellucor
