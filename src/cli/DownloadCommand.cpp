@@ -1,5 +1,6 @@
 #include "cli/DownloadCommand.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -79,6 +80,15 @@ bool ApplyOptions(const CommandLine& line, DownloadTab& tab, std::ostream& error
     tab.CheckBoxTopDirectoryForUnkwon = true;
     tab.EditDLTopDummyDirectory = Utf8ToSjisExact(*dummy).value_or(std::string());
   }
+  if (const std::optional<std::string> frames = line.Value("--frames")) {
+    constexpr std::array<std::string_view, 3> kFrameActions = {"download", "open", "show"};
+    const auto at = std::find(kFrameActions.begin(), kFrameActions.end(), *frames);
+    if (at == kFrameActions.end()) {
+      error << "--frames takes download, open or show\n";
+      return false;
+    }
+    tab.RadioGroupDLFrameDownload = static_cast<int>(at - kFrameActions.begin());
+  }
   if (const std::optional<std::string> top = line.Value("--top-page"))
     tab.EditTopPageHTMLFilename = Utf8ToSjisExact(*top).value_or(std::string());
   // The run shows its result in the result browser, which the command line does not have.
@@ -110,6 +120,22 @@ std::optional<std::string> PrepareSaveFolder(const std::string& folder, std::ost
   return sjis;
 }
 
+// The marked lines of the result panes: what was fetched, kept or failed, and the frames.
+void PrintSummary(const DownloadTab& tab, std::ostream& out) {
+  const auto print = [&out](const char* heading, const std::vector<std::string>& lines) {
+    if (lines.empty()) return;
+    out << heading << ":\n";
+    for (const std::string& line : lines)
+      out << "  " << SjisToUtf8(line) << "\n";
+  };
+  print("style sheets and scripts", tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS);
+  // The image pane lists the newest first; the summary goes in the order of the run.
+  print("images", std::vector<std::string>(tab.ListBoxPGTab02LTab03PageImageDownloaedImage.rbegin(),
+                                           tab.ListBoxPGTab02LTab03PageImageDownloaedImage.rend()));
+  print("images not found", tab.ListBoxPGTab02LTab06DLImageNotFound);
+  print("frames", tab.ListBoxWBInFrameFileList);
+}
+
 }  // namespace
 
 const char* const kDownloadUsage =
@@ -135,6 +161,9 @@ const char* const kDownloadUsage =
     "  --top-dummy DIR      put the top page into the dummy folder DIR\n"
     "  --top-page NAME      the file that links to the site root point to (index.html)\n"
     "  --answer yes|no|cancel  the answer to every question (default yes)\n"
+    "  --frames ACTION      what --frame does with a listed frame: download (default) it into\n"
+    "                       SAVE_FOLDER, open it in the HTML viewer, or show it\n"
+    "  --frame ADDRESS      after the page, act on this address of the frame list\n"
     "  --demo               serve the bundled sample site on 127.0.0.1 and download it into\n"
     "                       ./pellucor-demo/\n"
     "\n"
@@ -147,7 +176,7 @@ int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, st
   const std::optional<CommandLine> line = CommandLine::Parse(
       arguments,
       {"--charset", "--css-charset", "--url-decode", "--base-href", "--save-as", "--top-dummy",
-       "--top-page", "--answer", "--demo-site"},
+       "--top-page", "--answer", "--demo-site", "--frames", "--frame"},
       {"-h", "--help", "--keep-root-slash", "--keep-other-hosts", "--empty-folder", "--no-images",
        "--no-reports", "--css-only", "--demo", "--inner-html"},
       error);
@@ -224,7 +253,12 @@ int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, st
   }
 
   engine.btnDownloadAllClick();
+  if (const std::optional<std::string> frame = line->Value("--frame")) {
+    const std::optional<std::string> address = Utf8ToSjisExact(*frame);
+    engine.ListBoxWBInFrameFileListClick(address.value_or(std::string()));
+  }
   if (!shownProgress.empty()) error << "\r\x1B[K" << std::flush;
+  PrintSummary(engine.tab, out);
 
   if (engine.run.FetchedHtml.empty() && !engine.tab.BtnEditWBLocalFilename.empty())
     error << "warning: the page's text was empty (the server sent nothing or could not be "

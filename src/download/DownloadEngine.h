@@ -43,6 +43,11 @@ class DownloadEngine {
   void btnDownloadStopClick();
   void btnDLSaveHTMLOnlyClick();
   void btnDLOpenFramesetClick();
+  /// A click on a line of the frame list: fetch, open or show that embedded page.
+  void ListBoxWBInFrameFileListClick(std::string_view selectedLine);
+  void sbDLFrameGoClick();
+  /// The click action on one frame address, by RadioGroupDLFrameDownload.
+  void DLInFrameFileGo(std::string_view url, std::string_view saveFolder, std::string_view frame);
 
   // The run.
   /// One run: 0 when it completed, -1 when it ended early.
@@ -87,6 +92,7 @@ class DownloadEngine {
 
  private:
   int AbandonRun();
+  void GoToFrame(const std::string& frame);
   int FramesetBranch(std::string_view url, std::string_view fetched);
   void ShowResult();
   [[nodiscard]] std::string TopDummyFolder() const;

@@ -20,6 +20,7 @@ struct DownloadTab {
   std::string EditDLTopDummyDirectory;
   std::string EditTopPageHTMLFilename = "index.html";
   // Individual downloads and the keyword boxes of the tab's views.
+  std::string EditFrameLinkUrl;  // the frame address the frame commands act on
   std::string EditPGTab02RTab07IndividualUrl;
   std::string BtnEditPGTab02RTab07IndividualFilename;
   std::string EditPGTab02RTab08ImageIndividualUrl;
@@ -52,6 +53,7 @@ struct DownloadTab {
   int RadioGroupDLHTMLDQSlash = 1;
   int RadioGroupRemoveOtherDmain = 1;
   int RadioGroupDLFilnalOpenIE = 1;
+  int RadioGroupDLFrameDownload = 0;
 
   // Labels and the status bar.
   std::string LabelDownloadedFileCount;

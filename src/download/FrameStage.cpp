@@ -1,16 +1,154 @@
-// Frames and inline frames. Not handled yet: a page keeps its inline frame references as they
-// are, and a frameset page is not saved (its frames are listed by nothing).
+// Frames and inline frames: a frameset page and a page with inline frames are saved as one page;
+// the pages they embed are listed for the user to fetch one by one, and the saved page names
+// them by the local names those downloads will give them.
+#include <filesystem>
+#include <optional>
+
 #include "download/DownloadEngine.h"
 #include "download/PageResourceStages.h"
+#include "html/HtmlScan.h"
+#include "text/CodePage932.h"
+#include "text/SafePath.h"
+#include "text/ShiftJis.h"
+#include "web/CombineUrl.h"
+#include "web/LocalPath.h"
+#include "web/PageFiles.h"
+#include "web/UrlKinds.h"
 
 namespace pellucor {
+namespace {
 
-std::string PageResourceStages::DLReplaceIframehtml(DownloadEngine&, std::string_view,
-                                                    std::string_view text, std::string_view) {
+std::string Trimmed(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
+    text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
+    text.remove_suffix(1);
   return std::string(text);
 }
 
-void PageResourceStages::DLMakeFrameSetFile(DownloadEngine&, std::string_view, std::string_view,
-                                            std::string_view, std::string_view) {}
+bool FolderExists(std::string_view folder) {
+  const std::optional<std::string> name = SjisToUtf8Exact(folder);
+  std::error_code error;
+  return name && !folder.empty() && std::filesystem::is_directory(*name, error);
+}
+
+void AddOnce(std::vector<std::string>& pane, const std::string& line) {
+  if (std::find(pane.begin(), pane.end(), line) == pane.end()) pane.push_back(line);
+}
+
+}  // namespace
+
+void PageResourceStages::DLMakeFrameSetFile(DownloadEngine& engine, std::string_view url,
+                                            std::string_view chosenFile, std::string_view html,
+                                            std::string_view saveFolder) {
+  if (url.empty() || chosenFile.empty() || saveFolder.empty() || !IsWebUrl(url) ||
+      !FolderExists(FolderOfPath(saveFolder)))
+    return;
+  SortedTextList frames;
+  for (const auto& [start, end] :
+       std::initializer_list<std::pair<std::string_view, std::string_view>>{
+           {"src=\"", "\""}, {"src='", "'"}, {"SRC=\"", "\""}, {"SRC='", "'"}})
+    for (const std::string& item : CollectBetween(html, start, end))
+      frames.Add(item);
+  engine.run.FrameList = frames.items();
+  if (frames.empty()) return;
+  for (const std::string& frame : frames)
+    engine.tab.ListBoxWBInFrameFileList.push_back(Trimmed(frame));
+  const std::string local = UrlToLocalPath(
+      url, saveFolder, static_cast<UrlDecodeMode>(engine.tab.RadioGroupDLUrlWebDecode));
+  engine.DLSaveMakeHTML(url, local, html, saveFolder);
+}
+
+void PageResourceStages::DLMakeIframe(DownloadEngine& engine) {
+  SortedTextList& tags = engine.run.InlineFrameList;
+  if (tags.empty()) return;
+  std::string joined;
+  for (const std::string& tag : tags)
+    joined += tag + "\r\n";
+  tags.Clear();
+  for (const std::string& source : CollectBetween(joined, "src=\"", "\""))
+    tags.Add(source);
+  if (tags.empty()) return;
+  for (const std::string& source : tags)
+    AddOnce(engine.tab.ListBoxWBInFrameFileList, source);
+  // Each embedded page is fetched by a run of its own into the same folder, which must neither
+  // empty the folder nor write the reports anew.
+  engine.tab.CheckBoxDontEmptyFolder = true;
+  engine.tab.CheckBoxDLDontMakeCSSlist = true;
+}
+
+std::string PageResourceStages::DLReplaceIframehtml(DownloadEngine& engine, std::string_view,
+                                                    std::string_view text,
+                                                    std::string_view saveFolder) {
+  const std::vector<std::string>& frames = engine.tab.ListBoxWBInFrameFileList;
+  std::string page(text);
+  if (frames.empty()) return page;
+  for (const std::string& frame : frames) {
+    const std::string local = MakeSafeFilePath(UrlToLocalPath(
+        frame, saveFolder, static_cast<UrlDecodeMode>(engine.tab.RadioGroupDLUrlWebDecode)));
+    if (local.empty()) continue;
+    std::string name = Trimmed(FileNameOfPath(local));
+    if (name.empty()) continue;
+    if (name.starts_with('/')) name.erase(0, 1);
+    if (!ContainsText(name, ".htm")) ReplaceAllIn(page, name, name + ".html");
+  }
+  // A name already written with ".html" got a second one above; up to six are taken back.
+  for (int count = 6; count >= 2; --count) {
+    std::string stacked;
+    for (int k = 0; k < count; ++k)
+      stacked += ".html";
+    ReplaceAllIn(page, stacked, ".html");
+  }
+  ReplaceAllIn(page, "/?", "/@");
+  return page;
+}
+
+void DownloadEngine::DLInFrameFileGo(std::string_view url, std::string_view,
+                                     std::string_view frame) {
+  std::string target(frame);
+  if (target.starts_with("//")) target = "http:" + target;
+  if (!IsWebUrl(target)) {
+    target = CombineUrl(url, target);
+    if (!IsWebUrl(target)) return;
+  }
+  switch (tab.RadioGroupDLFrameDownload) {
+    case 0:
+      tab.LabelDownloadedFileCount.clear();
+      tab.LabelDownloadedFile.clear();
+      tab.LabelLocalBrowserUrl.clear();
+      lastRunResult = DLDownloadAll(target);
+      tab.RightTabShown = "PGTab02RTab00ResultBrowser";
+      break;
+    case 1:
+      OpenInHtmlViewer(host_.launcher, target);
+      break;
+    case 2:
+      host_.resultBrowser.Navigate(target);
+      tab.RightTabShown = "PGTab02RTab00ResultBrowser";
+      break;
+    default:
+      break;
+  }
+}
+
+void DownloadEngine::ListBoxWBInFrameFileListClick(std::string_view selectedLine) {
+  const std::string line = Trimmed(selectedLine);
+  if (line.empty()) return;
+  tab.EditFrameLinkUrl = line;
+  GoToFrame(line);
+}
+
+void DownloadEngine::sbDLFrameGoClick() {
+  const std::string address = Trimmed(tab.EditFrameLinkUrl);
+  if (!address.empty()) GoToFrame(address);
+}
+
+void DownloadEngine::GoToFrame(const std::string& frame) {
+  const std::string url = Trimmed(tab.ComboBoxWBUrl);
+  const std::string folder = Trimmed(tab.BtnEditWBPageSaveFolder);
+  if (!IsWebUrl(url) || !FolderExists(folder)) return;
+  DLInFrameFileGo(url, folder, frame);
+  AddOnce(tab.ComboBoxWBUrlItems, frame);
+}
 
 }  // namespace pellucor

@@ -18,10 +18,9 @@ inline constexpr std::string_view kPageAnalyticsScript = "http://www.google-anal
 /// The analytics script listed when a style sheet or script names the service.
 inline constexpr std::string_view kSheetAnalyticsScript = "http://google-analytics.com/ga.js";
 
-/// The resource stages of a page: discovery of its style sheets, scripts and images by text
-/// scanning, their retrieval and rewriting, and the image stage. Frames and inline frames are
-/// not handled yet: the page keeps its inline frame references and a frameset page is not
-/// saved.
+/// The resource stages of a page: discovery of its style sheets, scripts, images and inline
+/// frames by text scanning, their retrieval and rewriting, the image stage, and the saving of a
+/// frameset page with the listing of its frames.
 class PageResourceStages : public ResourceStages {
  public:
   int DLMakePageCSSJS(DownloadEngine& engine, std::string_view url, std::string_view saveFolder,
@@ -37,6 +36,8 @@ class PageResourceStages : public ResourceStages {
 
   // The pieces, public for the stages of frames and for tests.
   static void GetHrefLInkList(DownloadEngine& engine, std::string_view text);
+  /// Lists the src values of the inline-frame tags discovery found.
+  static void DLMakeIframe(DownloadEngine& engine);
   static void GetHTMLCSSList(DownloadEngine& engine, std::string_view text);
   static void GetHTMLSWFList(DownloadEngine& engine, std::string_view text);
   /// Lists an image row once: in the row list, the pane and the second pane.

@@ -240,6 +240,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
   std::string frames = ReplaceAll(text, "\",\"", "\",,,,,\"");
   ReplaceAllIn(frames, "','", "',,,,,'");
   Collect(frames, "<iframe ", ">", run.InlineFrameList);
+  DLMakeIframe(engine);
   run.CandidateList.Clear();
 
   // The body start tag.

@@ -174,6 +174,55 @@ TEST_F(ResourceRun, StopLeavesTheRestUntouched) {
   EXPECT_FALSE(Exists("img/4.gif"));
 }
 
+TEST_F(ResourceRun, FramesetPageIsSavedAndItsFramesListed) {
+  server_.Serve("/frames.html",
+                "<html><head></head><frameset cols=\"1,*\"><frame SRC=\"menu.html\">"
+                "<frame src=\"main.php\"><frame Src=\"mixed.html\"></frameset></html>");
+  dialogs_.choices = {folder_ + "index.html"};
+  EXPECT_EQ(Download("/frames.html"), -1);  // the frameset branch ends the run
+  EXPECT_EQ(engine_.tab.ListBoxWBInFrameFileList,
+            (std::vector<std::string>{"main.php", "menu.html"}));
+  ASSERT_TRUE(Exists("frames.html"));
+  const std::string saved = ReadBytes(folder_ + "frames.html");
+  EXPECT_NE(saved.find("src=\"main.php.html\""), std::string::npos) << saved;
+  EXPECT_TRUE(engine_.run.FramesetSaved);
+}
+
+TEST_F(ResourceRun, InlineFramesAreListedAndNamedByTheirLocalPages) {
+  server_.Serve("/index.html",
+                "<html><head></head><body><iframe src=\"news\" width=\"1\"></iframe>"
+                "<iframe src='ads.html'></iframe></body></html>");
+  engine_.tab.CheckBoxDontEmptyFolder = false;
+  engine_.tab.CheckBoxDLDontMakeCSSlist = false;
+  ASSERT_EQ(Download("/index.html"), 0);
+  EXPECT_EQ(engine_.tab.ListBoxWBInFrameFileList, std::vector<std::string>{"news"});
+  EXPECT_NE(ReadBytes(folder_ + "index.html").find("<iframe src=\"news.html\""), std::string::npos);
+  EXPECT_TRUE(engine_.tab.CheckBoxDontEmptyFolder);
+  EXPECT_TRUE(engine_.tab.CheckBoxDLDontMakeCSSlist);
+}
+
+TEST_F(ResourceRun, FrameClickByAction) {
+  server_.Serve("/index.html",
+                "<html><head></head><body><iframe src=\"inner.html\"></iframe></body></html>");
+  server_.Serve("/inner.html", "<html><head></head><body>inner</body></html>");
+  ASSERT_EQ(Download("/index.html"), 0);
+  engine_.tab.ComboBoxWBUrl = server_.Url("/index.html");
+
+  engine_.tab.RadioGroupDLFrameDownload = 1;
+  engine_.ListBoxWBInFrameFileListClick(" inner.html ");
+  EXPECT_EQ(launcher_.opened, std::vector<std::string>{"viewer " + server_.Url("/inner.html")});
+  engine_.tab.RadioGroupDLFrameDownload = 2;
+  engine_.sbDLFrameGoClick();
+  EXPECT_EQ(result_.location, server_.Url("/inner.html"));
+  EXPECT_FALSE(Exists("inner.html")) << "opening or showing writes nothing";
+
+  engine_.tab.RadioGroupDLFrameDownload = 0;
+  engine_.sbDLFrameGoClick();
+  EXPECT_EQ(engine_.lastRunResult, 0);
+  EXPECT_TRUE(Exists("inner.html"));
+  EXPECT_TRUE(Exists("index.html")) << "the folder is not emptied for a frame";
+}
+
 // After a run over a site with references of every kind the stages handle, every reference
 // that the saved page and style sheets make to a local file leads to a file that exists.
 TEST_F(ResourceRun, EveryRewrittenReferenceLeadsToAFile) {
