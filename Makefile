@@ -30,9 +30,11 @@ demo: deps $(RELEASE_BUILD)/build.ninja
 bench: deps $(RELEASE_BUILD)/build.ninja
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
 	$(RELEASE_BUILD)/bench/text_bench
+	$(RELEASE_BUILD)/bench/syntax_bench
 	$(RELEASE_BUILD)/bench/fetch_bench
 	bench/compare_iconv.sh $(RELEASE_BUILD)
 	bench/compare_tidy.sh $(RELEASE_BUILD)
+	bench/compare_highlight.sh $(RELEASE_BUILD)
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

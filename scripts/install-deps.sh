@@ -20,6 +20,7 @@ packages=(
   clang-format
   bc                  # arithmetic in the benchmark scripts
   tidy                # the formatter comparison of make bench
+  highlight           # the syntax colouring comparison of make bench
 )
 
 missing=()

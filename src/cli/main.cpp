@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/ColorizeCommand.h"
 #include "cli/ExitStatus.h"
 #include "cli/FormatCommand.h"
 #include "cli/ToSjisCommand.h"
@@ -18,6 +19,7 @@ constexpr const char* kUsage =
     "usage: pellucor-cli COMMAND [ARGUMENTS]\n"
     "\n"
     "Commands:\n"
+    "  colorize  write a page's source as syntax-coloured RTF\n"
     "  format    convert a page to Shift_JIS and format it as saved pages are\n"
     "  to-sjis   convert a page to Shift_JIS as a downloaded page is converted\n"
     "\n"
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
   }
   const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
   const bool terminal = ::isatty(STDOUT_FILENO) == 1;
+  if (command == "colorize") return pellucor::cli::RunColorize(rest, std::cout, std::cerr);
   if (command == "format") return pellucor::cli::RunFormat(rest, std::cout, std::cerr, terminal);
   if (command == "to-sjis") {
     return pellucor::cli::RunToSjis(rest, std::cout, std::cerr, terminal);
