@@ -174,6 +174,22 @@ TEST_F(ResourceRun, StopLeavesTheRestUntouched) {
   EXPECT_FALSE(Exists("img/4.gif"));
 }
 
+TEST_F(ResourceRun, QueryStringAndProtocolRelativeImages) {
+  const std::string host = server_.Url("").substr(std::string("http:").size());  // "//127.0.0.1:N"
+  server_.Serve("/index.html",
+                "<html><head></head><body><img src=\"pic.gif?v=2\">"
+                "<img src=\"" +
+                    host + "/img/far.gif\"></body></html>");
+  server_.Serve("/pic.gif", kGif, "image/gif");
+  server_.Serve("/img/far.gif", kGif, "image/gif");
+  ASSERT_EQ(Download("/index.html"), 0);
+  EXPECT_TRUE(Exists("pic.gif@v=2"));
+  EXPECT_TRUE(Exists("img/far.gif"));
+  const std::string saved = ReadBytes(folder_ + "index.html");
+  EXPECT_NE(saved.find("src=\"pic.gif@v=2\""), std::string::npos) << saved;
+  EXPECT_TRUE(engine_.run.HostList.Contains(host + "/"));
+}
+
 TEST_F(ResourceRun, FramesetPageIsSavedAndItsFramesListed) {
   server_.Serve("/frames.html",
                 "<html><head></head><frameset cols=\"1,*\"><frame SRC=\"menu.html\">"
