@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/ColorizeCommand.h"
+#include "cli/ConvertCommand.h"
 #include "cli/ExitStatus.h"
 #include "cli/FormatCommand.h"
 #include "cli/ToSjisCommand.h"
@@ -20,6 +21,7 @@ constexpr const char* kUsage =
     "\n"
     "Commands:\n"
     "  colorize  write a page's source as syntax-coloured RTF\n"
+    "  convert   decode or encode percent-escaped, Japanese-encoded and Base64 text\n"
     "  format    convert a page to Shift_JIS and format it as saved pages are\n"
     "  to-sjis   convert a page to Shift_JIS as a downloaded page is converted\n"
     "\n"
@@ -42,6 +44,8 @@ int main(int argc, char** argv) {
   const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
   const bool terminal = ::isatty(STDOUT_FILENO) == 1;
   if (command == "colorize") return pellucor::cli::RunColorize(rest, std::cout, std::cerr);
+  if (command == "convert")
+    return pellucor::cli::RunConvert(rest, std::cin, std::cout, std::cerr);
   if (command == "format") return pellucor::cli::RunFormat(rest, std::cout, std::cerr, terminal);
   if (command == "to-sjis") {
     return pellucor::cli::RunToSjis(rest, std::cout, std::cerr, terminal);
