@@ -21,10 +21,10 @@ test: deps
 $(RELEASE_BUILD)/build.ninja:
 	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELLUCOR_BUILD_BENCH=ON
 
-# Runs pellucor-cli on the bundled sample site.
+# Serves the bundled sample site on 127.0.0.1 and downloads it into ./pellucor-demo/.
 demo: deps $(RELEASE_BUILD)/build.ninja
 	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target pellucor-cli
-	scripts/demo.sh $(RELEASE_BUILD)/src/cli/pellucor-cli
+	$(RELEASE_BUILD)/src/cli/pellucor-cli download --demo
 
 # Google Benchmark programs and the whole-process comparisons, on a release build.
 bench: deps $(RELEASE_BUILD)/build.ninja
@@ -40,4 +40,4 @@ format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build out
+	rm -rf build out pellucor-demo

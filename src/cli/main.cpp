@@ -7,6 +7,7 @@
 
 #include "cli/ColorizeCommand.h"
 #include "cli/ConvertCommand.h"
+#include "cli/DownloadCommand.h"
 #include "cli/ExitStatus.h"
 #include "cli/FormatCommand.h"
 #include "cli/ToSjisCommand.h"
@@ -22,6 +23,7 @@ constexpr const char* kUsage =
     "Commands:\n"
     "  colorize  write a page's source as syntax-coloured RTF\n"
     "  convert   decode or encode percent-escaped, Japanese-encoded and Base64 text\n"
+    "  download  download a page with its style sheets, scripts and images into a folder\n"
     "  format    convert a page to Shift_JIS and format it as saved pages are\n"
     "  to-sjis   convert a page to Shift_JIS as a downloaded page is converted\n"
     "\n"
@@ -43,6 +45,8 @@ int main(int argc, char** argv) {
   }
   const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
   const bool terminal = ::isatty(STDOUT_FILENO) == 1;
+  if (command == "download")
+    return pellucor::cli::RunDownload(rest, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
   if (command == "colorize") return pellucor::cli::RunColorize(rest, std::cout, std::cerr);
   if (command == "convert")
     return pellucor::cli::RunConvert(rest, std::cin, std::cout, std::cerr);
