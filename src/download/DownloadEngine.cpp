@@ -135,6 +135,9 @@ int DownloadEngine::AbandonRun() {
 int DownloadEngine::DLDownloadAll(std::string_view url) {
   run.RunPageUrl = std::string(url);
   run.UrlTypedByUser = false;
+  // The report option as the run starts: a page with inline frames ticks it during the run, for
+  // the runs of its frames into the same folder, and this run's own reports must not be lost.
+  const bool writeReports = !tab.CheckBoxDLDontMakeCSSlist;
   std::string folder = Trimmed(tab.BtnEditWBPageSaveFolder);
   if (!IsWebUrl(url)) return -1;
 
@@ -207,7 +210,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
   if (!WBDLNavigate(url, folder, 0)) return -1;
   DownLoadMain(url, folder);
   ShowResult();
-  if (!tab.CheckBoxDLDontMakeCSSlist) DLPostProcess(folder);
+  if (writeReports) DLPostProcess(folder);
   if (!run.LocalPageFile.empty()) tab.BtnEditConfirmLocalHTMLFile = run.LocalPageFile;
   DLButtonEnable();
   tab.LabelDownloadedFileCount.clear();

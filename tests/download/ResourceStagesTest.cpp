@@ -207,7 +207,8 @@ TEST_F(ResourceRun, FramesetPageIsSavedAndItsFramesListed) {
 TEST_F(ResourceRun, InlineFramesAreListedAndNamedByTheirLocalPages) {
   server_.Serve("/index.html",
                 "<html><head></head><body><iframe src=\"news\" width=\"1\"></iframe>"
-                "<iframe src='ads.html'></iframe></body></html>");
+                "<iframe src='ads.html'></iframe><img src=\"i.gif\"></body></html>");
+  server_.Serve("/i.gif", kGif, "image/gif");
   engine_.tab.CheckBoxDontEmptyFolder = false;
   engine_.tab.CheckBoxDLDontMakeCSSlist = false;
   ASSERT_EQ(Download("/index.html"), 0);
@@ -215,6 +216,8 @@ TEST_F(ResourceRun, InlineFramesAreListedAndNamedByTheirLocalPages) {
   EXPECT_NE(ReadBytes(folder_ + "index.html").find("<iframe src=\"news.html\""), std::string::npos);
   EXPECT_TRUE(engine_.tab.CheckBoxDontEmptyFolder);
   EXPECT_TRUE(engine_.tab.CheckBoxDLDontMakeCSSlist);
+  // The page's own run still writes its reports.
+  EXPECT_FALSE(engine_.tab.BtnEditLocalFileImageList.empty());
 }
 
 TEST_F(ResourceRun, FrameClickByAction) {
