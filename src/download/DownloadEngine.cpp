@@ -11,6 +11,7 @@
 #include "text/EmptyFolder.h"
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
+#include "text/TextTrim.h"
 #include "web/Fetch.h"
 #include "web/LocalPath.h"
 #include "web/PageFiles.h"
@@ -27,25 +28,6 @@ namespace messages = download_messages;
 namespace {
 
 // Leading and trailing bytes up to 0x20 removed, as the tab's fields are read.
-std::string Trimmed(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
-    text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
-    text.remove_suffix(1);
-  return std::string(text);
-}
-
-bool IsExistingFolder(std::string_view folder) {
-  const std::optional<std::string> name = SjisToUtf8Exact(folder);
-  std::error_code error;
-  return name && std::filesystem::is_directory(*name, error);
-}
-
-bool IsExistingFile(std::string_view path) {
-  const std::optional<std::string> name = SjisToUtf8Exact(path);
-  std::error_code error;
-  return name && !path.empty() && std::filesystem::is_regular_file(*name, error);
-}
 
 }  // namespace
 
@@ -61,7 +43,7 @@ std::string DownloadEngine::TopDummyFolder() const {
 }
 
 bool DownloadEngine::IsRunPath(std::string_view path) const {
-  const std::string folder = Trimmed(tab.BtnEditWBPageSaveFolder);
+  const std::string folder(TrimControlChars(tab.BtnEditWBPageSaveFolder));
   return !folder.empty() && IsInsideFolder(path, folder);
 }
 
@@ -74,7 +56,7 @@ SaveOutcome DownloadEngine::WriteRunFile(std::string_view text, std::string_view
 }
 
 void DownloadEngine::btnDownloadAllClick() {
-  std::string url = Trimmed(tab.ComboBoxWBUrl);
+  std::string url(TrimControlChars(tab.ComboBoxWBUrl));
   if (url.empty()) return;
   if (const std::size_t hash = url.find('#'); hash != std::string::npos) {
     url.resize(hash);
@@ -138,7 +120,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
   // The report option as the run starts: a page with inline frames ticks it during the run, for
   // the runs of its frames into the same folder, and this run's own reports must not be lost.
   const bool writeReports = !tab.CheckBoxDLDontMakeCSSlist;
-  std::string folder = Trimmed(tab.BtnEditWBPageSaveFolder);
+  std::string folder(TrimControlChars(tab.BtnEditWBPageSaveFolder));
   if (!IsWebUrl(url)) return -1;
 
   DLClearListBox(0);
@@ -184,12 +166,12 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
     if (!chosen) return AbandonRun();
     tab.BtnEditWBLocalFilename = *chosen;
     tab.BtnEditWBPageSaveFolder = FolderOfPath(*chosen);
-  } else if (!IsExistingFolder(folder)) {
+  } else if (!FolderExists(folder)) {
     host_.dialogs.ShowMessage(Message(messages::kFolderNotFound), MessageKind::Error);
     return AbandonRun();
   }
 
-  folder = Trimmed(tab.BtnEditWBPageSaveFolder);
+  folder = TrimControlChars(tab.BtnEditWBPageSaveFolder);
   if (folder.empty()) {
     host_.dialogs.ShowMessage(Message(messages::kNoSaveFolder), MessageKind::Error);
     return -1;
@@ -233,14 +215,14 @@ void DownloadEngine::ShowResult() {
       host_.resultBrowser.Navigate(run.RunPageUrl);
       break;
     case 1:
-      if (IsExistingFile(view)) {
+      if (FileExists(view)) {
         host_.resultBrowser.Navigate(view);
       } else {
         tab.LabelLocalBrowserUrl.clear();
       }
       break;
     case 2:
-      if (!tab.BtnEditWBLocalFilename.empty() && IsExistingFile(view))
+      if (!tab.BtnEditWBLocalFilename.empty() && FileExists(view))
         OpenInHtmlViewer(host_.launcher, view);
       break;
     default:
@@ -257,8 +239,11 @@ int DownloadEngine::FramesetBranch(std::string_view url, std::string_view fetche
   const std::string proposal = UrlFileName(url, NoUrlText::TakeLastSegment).empty()
                                    ? std::string("index.html")
                                    : std::string();
-  const std::optional<std::string> chosen = host_.dialogs.ChooseSaveFile(
-      {{}, Message(messages::kHtmlFileFilter), Trimmed(tab.BtnEditWBPageSaveFolder), proposal});
+  const std::optional<std::string> chosen =
+      host_.dialogs.ChooseSaveFile({{},
+                                    Message(messages::kHtmlFileFilter),
+                                    std::string(TrimControlChars(tab.BtnEditWBPageSaveFolder)),
+                                    proposal});
   if (!chosen) return AbandonRun();
   tab.BtnEditWBPageSaveFolder = FolderOfPath(*chosen);
   run.RunPageUrl = std::string(url);
@@ -294,10 +279,10 @@ void DownloadEngine::btnDownloadStopClick() {
 }
 
 void DownloadEngine::btnDLSaveHTMLOnlyClick() {
-  const std::string url = Trimmed(tab.ComboBoxWBUrl);
-  const std::string folder = Trimmed(tab.BtnEditWBPageSaveFolder);
+  const std::string url(TrimControlChars(tab.ComboBoxWBUrl));
+  const std::string folder(TrimControlChars(tab.BtnEditWBPageSaveFolder));
   if (url.empty() || !IsWebUrl(url) || folder.empty() || tab.BtnEditWBLocalFilename.empty() ||
-      tab.RichEditExPGTab02LTab09LocalFileHTML.empty() || !IsExistingFolder(folder))
+      tab.RichEditExPGTab02LTab09LocalFileHTML.empty() || !FolderExists(folder))
     return;
   const std::optional<std::string> chosen =
       host_.dialogs.ChooseSaveFile({{}, Message(messages::kHtmlFileFilter), folder, "index.html"});
@@ -310,7 +295,7 @@ void DownloadEngine::btnDLSaveHTMLOnlyClick() {
 }
 
 void DownloadEngine::btnDLOpenFramesetClick() {
-  if (!IsExistingFile(run.LocalPageFile)) return;
+  if (!FileExists(run.LocalPageFile)) return;
   if (run.FramesetSaved) {
     const std::string text = LoadTextFile(run.LocalPageFile);
     host_.clipboard.SetText(text);
@@ -318,7 +303,7 @@ void DownloadEngine::btnDLOpenFramesetClick() {
   }
   if (ContainsText(run.LocalPageFile, ".htm")) {
     OpenInHtmlViewer(host_.launcher, run.LocalPageFile);
-  } else if (IsExistingFile(run.LocalPageFile + ".html")) {
+  } else if (FileExists(run.LocalPageFile + ".html")) {
     OpenInHtmlViewer(host_.launcher, run.LocalPageFile + ".html");
   }
 }

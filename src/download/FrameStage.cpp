@@ -10,6 +10,7 @@
 #include "text/CodePage932.h"
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
+#include "text/TextTrim.h"
 #include "web/CombineUrl.h"
 #include "web/LocalPath.h"
 #include "web/PageFiles.h"
@@ -17,20 +18,6 @@
 
 namespace pellucor {
 namespace {
-
-std::string Trimmed(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
-    text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
-    text.remove_suffix(1);
-  return std::string(text);
-}
-
-bool FolderExists(std::string_view folder) {
-  const std::optional<std::string> name = SjisToUtf8Exact(folder);
-  std::error_code error;
-  return name && !folder.empty() && std::filesystem::is_directory(*name, error);
-}
 
 void AddOnce(std::vector<std::string>& pane, const std::string& line) {
   if (std::find(pane.begin(), pane.end(), line) == pane.end()) pane.push_back(line);
@@ -53,7 +40,7 @@ void PageResourceStages::DLMakeFrameSetFile(DownloadEngine& engine, std::string_
   engine.run.FrameList = frames.items();
   if (frames.empty()) return;
   for (const std::string& frame : frames)
-    engine.tab.ListBoxWBInFrameFileList.push_back(Trimmed(frame));
+    engine.tab.ListBoxWBInFrameFileList.push_back(std::string(TrimControlChars(frame)));
   const std::string local = UrlToLocalPath(
       url, saveFolder, static_cast<UrlDecodeMode>(engine.tab.RadioGroupDLUrlWebDecode));
   engine.DLSaveMakeHTML(url, local, html, saveFolder);
@@ -87,7 +74,7 @@ std::string PageResourceStages::DLReplaceIframehtml(DownloadEngine& engine, std:
     const std::string local = MakeSafeFilePath(UrlToLocalPath(
         frame, saveFolder, static_cast<UrlDecodeMode>(engine.tab.RadioGroupDLUrlWebDecode)));
     if (local.empty()) continue;
-    std::string name = Trimmed(FileNameOfPath(local));
+    std::string name(TrimControlChars(FileNameOfPath(local)));
     if (name.empty()) continue;
     if (name.starts_with('/')) name.erase(0, 1);
     if (!ContainsText(name, ".htm")) ReplaceAllIn(page, name, name + ".html");
@@ -132,20 +119,20 @@ void DownloadEngine::DLInFrameFileGo(std::string_view url, std::string_view,
 }
 
 void DownloadEngine::ListBoxWBInFrameFileListClick(std::string_view selectedLine) {
-  const std::string line = Trimmed(selectedLine);
+  const std::string line(TrimControlChars(selectedLine));
   if (line.empty()) return;
   tab.EditFrameLinkUrl = line;
   GoToFrame(line);
 }
 
 void DownloadEngine::sbDLFrameGoClick() {
-  const std::string address = Trimmed(tab.EditFrameLinkUrl);
+  const std::string address(TrimControlChars(tab.EditFrameLinkUrl));
   if (!address.empty()) GoToFrame(address);
 }
 
 void DownloadEngine::GoToFrame(const std::string& frame) {
-  const std::string url = Trimmed(tab.ComboBoxWBUrl);
-  const std::string folder = Trimmed(tab.BtnEditWBPageSaveFolder);
+  const std::string url(TrimControlChars(tab.ComboBoxWBUrl));
+  const std::string folder(TrimControlChars(tab.BtnEditWBPageSaveFolder));
   if (!IsWebUrl(url) || !FolderExists(folder)) return;
   DLInFrameFileGo(url, folder, frame);
   AddOnce(tab.ComboBoxWBUrlItems, frame);

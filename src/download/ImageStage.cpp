@@ -8,34 +8,19 @@
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
 #include "text/TextFile.h"
+#include "text/TextTrim.h"
 #include "web/Fetch.h"
 #include "web/PageFiles.h"
 #include "web/UrlForms.h"
 #include "web/UrlKinds.h"
 
 namespace pellucor {
-namespace {
-
-bool FileExists(std::string_view path) {
-  const std::optional<std::string> name = SjisToUtf8Exact(path);
-  std::error_code error;
-  return name && std::filesystem::exists(*name, error);
-}
-
-std::string Trimmed(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
-    text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
-    text.remove_suffix(1);
-  return std::string(text);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void PageResourceStages::DLDownloadImage(DownloadEngine& engine, std::string_view saveFolder) {
   const std::vector<std::string> rows = engine.tab.ListBoxPGTab02LTab03PageImage;
   for (std::size_t index = 0; index < rows.size(); ++index) {
-    const std::string row = ReplaceAll(Trimmed(rows[index]), "@%@", "", CaseMode::Exact);
+    const std::string row = ReplaceAll(TrimControlChars(rows[index]), "@%@", "", CaseMode::Exact);
     if (row.starts_with(';') || row.starts_with('=') || row.starts_with(' ') ||
         row.starts_with('%'))
       continue;

@@ -12,6 +12,7 @@
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
 #include "text/TextSearch.h"
+#include "text/TextTrim.h"
 #include "web/CombineUrl.h"
 #include "web/LocalPath.h"
 #include "web/UrlKinds.h"
@@ -19,26 +20,10 @@
 namespace pellucor {
 namespace {
 
-std::string Trimmed(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
-    text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
-    text.remove_suffix(1);
-  return std::string(text);
-}
-
 void Collect(std::string_view text, std::string_view start, std::string_view end,
              SortedTextList& list) {
   for (const std::string& item : CollectBetween(text, start, end))
     list.Add(item);
-}
-
-bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> patterns,
-                 CaseMode mode = CaseMode::Exact) {
-  for (const std::string_view pattern : patterns) {
-    if (ContainsText(text, pattern, mode)) return true;
-  }
-  return false;
 }
 
 bool BeginsWithAny(std::string_view text, std::initializer_list<std::string_view> prefixes) {
@@ -83,7 +68,7 @@ void PageResourceStages::GetHrefLInkList(DownloadEngine& engine, std::string_vie
     Collect(text, start, "/", hosts);
   engine.tab.ListBoxPGTab02LTab09LHref.clear();
   for (const std::string& host : hosts) {
-    if (!host.empty() && !ContainsAny(host, {"\"", "'", " ", "+", ")", "("}))
+    if (!host.empty() && !ContainsAnyText(host, {"\"", "'", " ", "+", ")", "("}))
       engine.tab.ListBoxPGTab02LTab09LHref.push_back(host);
   }
 }
@@ -95,9 +80,9 @@ void PageResourceStages::GetHTMLCSSList(DownloadEngine& engine, std::string_view
   Collect(outsideBody, " href='", "'", engine.run.HeadLinkList);
   std::vector<std::string>& base = engine.tab.ListBoxPGTab02LTab04ImportHTMLCSSForBase;
   for (const std::string& item : engine.run.HeadLinkList) {
-    const std::string link = Trimmed(item);
+    const std::string link(TrimControlChars(item));
     if (ContainsText(link, ".htm") || link.empty() || link == "/") continue;
-    if (ContainsAny(link, {".css", ".ico", ".xml", ".rss", ".rdf"}) &&
+    if (ContainsAnyText(link, {".css", ".ico", ".xml", ".rss", ".rdf"}) &&
         std::find(base.begin(), base.end(), link) == base.end()) {
       base.push_back(link);
       engine.run.CandidateList.Add(link);
@@ -109,7 +94,7 @@ void PageResourceStages::GetHTMLSWFList(DownloadEngine& engine, std::string_view
   engine.run.SwfList.Clear();
   Collect(text, "\"", "\"", engine.run.SwfList);
   for (const std::string& item : engine.run.SwfList) {
-    const std::string value = Trimmed(item);
+    const std::string value(TrimControlChars(item));
     if (ContainsText(value, ".swf")) engine.tab.ListBoxPGTab02LTab04ImportHTMLSWF.push_back(value);
   }
 }
@@ -204,7 +189,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
 
   // First sieve.
   for (const std::string& item : run.CandidateList) {
-    std::string c = Trimmed(item);
+    std::string c(TrimControlChars(item));
     if (c.empty() || ContainsText(c, "\\") || c.ends_with('/')) continue;
     const ResourceClass kind = ClassifyResourceUrl(c);
     if (kind == ResourceClass::Text) {
@@ -213,10 +198,10 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
           c.starts_with('&'))
         continue;
       if (ContainsText(c, kAnalyticsDomain)) c = std::string(kPageAnalyticsScript);
-      if (ContainsAny(c, {".jsp", ".XMLDOM"}, CaseMode::IgnoreAsciiCase) ||
+      if (ContainsAnyText(c, {".jsp", ".XMLDOM"}, CaseMode::IgnoreAsciiCase) ||
           (ContainsText(c, "google", CaseMode::IgnoreAsciiCase) && ContainsText(c, "%")))
         continue;
-      if (!ContainsAny(c, {"http://", "https://"}) && ContainsAny(c, {")", "(", "{", "+"}))
+      if (!ContainsAnyText(c, {"http://", "https://"}) && ContainsAnyText(c, {")", "(", "{", "+"}))
         continue;
       if (const std::size_t js = FindText(c, ".js,"); js != std::string::npos) c.erase(js + 3, 1);
       const std::string base = ContainsText(c, ".css") && !run.BaseHrefValue.empty()
@@ -229,7 +214,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
       tab.ListBoxPGTab02LTab07DLAllCSSFileImportCSS.push_back(row);
     } else if (kind == ResourceClass::Image) {
       const std::string absolute = CombineUrl(url, c);
-      if (ContainsAny(c, {"+", "'", "\""})) continue;
+      if (ContainsAnyText(c, {"+", "'", "\""})) continue;
       DLSetListbox(Row(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
                    tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
                    tab.ListBoxPGTab02LTab06DLImportCSSImage);
@@ -278,16 +263,16 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
   for (const std::string& image : tab.ListBoxIEImage)
     run.CandidateList.Add(image);
   for (const std::string& movie : tab.ListBoxPGTab02LTab04ImportHTMLSWF)
-    run.CandidateList.Add(Trimmed(movie));
+    run.CandidateList.Add(TrimControlChars(movie));
 
   // Second sieve.
   for (const std::string& item : run.CandidateList) {
-    std::string c = Trimmed(item);
+    std::string c(TrimControlChars(item));
     const std::string lc = LowerCaseText(c);
     if (c.empty() || c.ends_with('/') || c.ends_with('=')) continue;
     if (!ContainsText(lc, ".") && !ContainsText(lc, "=")) continue;
     if (ContainsText(lc, "/") && !ContainsText(lc, "?") &&
-        !ContainsAny(lc, {".gif", ".jpg", ".jpeg", ".png", ".swf"}))
+        !ContainsAnyText(lc, {".gif", ".jpg", ".jpeg", ".png", ".swf"}))
       continue;
     if (ContainsText(lc, "[")) continue;
     std::erase_if(c, [](char byte) { return byte == '"' || byte == '\''; });
@@ -299,7 +284,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
       DLCSSSetListbox(engine, Row(c, absolute, local), local, frames);
       continue;
     }
-    if (ContainsAny(lc, {"=http", ".htm", "\\", "}", ")", "utf-8"}) ||
+    if (ContainsAnyText(lc, {"=http", ".htm", "\\", "}", ")", "utf-8"}) ||
         ContainsText(lc, SjisFromUtf8Literal("検索")))
       continue;
     std::string absolute;

@@ -15,6 +15,7 @@
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
 #include "text/TextSearch.h"
+#include "text/TextTrim.h"
 #include "web/CombineUrl.h"
 #include "web/Fetch.h"
 #include "web/LocalPath.h"
@@ -26,27 +27,6 @@ namespace pellucor {
 namespace {
 
 constexpr std::array<std::string_view, 4> kImageSignatures = {"GIF89a", "JFIF", "IHDR", "Exif"};
-
-bool FileExists(std::string_view path) {
-  const std::optional<std::string> name = SjisToUtf8Exact(path);
-  std::error_code error;
-  return name && std::filesystem::exists(*name, error);
-}
-
-std::string Trimmed(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
-    text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
-    text.remove_suffix(1);
-  return std::string(text);
-}
-
-bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> patterns) {
-  for (const std::string_view pattern : patterns) {
-    if (ContainsText(text, pattern)) return true;
-  }
-  return false;
-}
 
 bool HasImageSignature(std::string_view bytes) {
   for (const std::string_view signature : kImageSignatures) {
@@ -202,7 +182,7 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
   }
   ReplaceAllIn(text, "@import\"", "@import \"");
   ReplaceAllIn(text, "@import'", "@import '");
-  if (!ContainsAny(
+  if (!ContainsAnyText(
           local, {".css", ".kss", ".js", "?", "@", ".rdf", ".xml", ".txt", ".htc", ".swf", ".php"}))
     return -1;
 
@@ -253,14 +233,14 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
                           static_cast<UrlDecodeMode>(tab.RadioGroupDLUrlWebDecode));
   };
   for (const std::string& item : run.SheetRefList.items()) {
-    std::string w = Trimmed(item);
+    std::string w(TrimControlChars(item));
     if (w.empty() || w == "&nbsp;" || w.size() < 4) continue;
     if (ContainsText(w, "src=")) w = TextBetween(w, "src=", " ");
     if (w.size() < 4 || w.ends_with('/') || w.starts_with('&') || w.starts_with(".js") ||
         w.starts_with(".css"))
       continue;
     if (ContainsText(w, kAnalyticsDomain)) w = std::string(kSheetAnalyticsScript);
-    if (ContainsAny(w, {"cssFloat", "XMLDOM", ".jsp", "cssPos"})) continue;
+    if (ContainsAnyText(w, {"cssFloat", "XMLDOM", ".jsp", "cssPos"})) continue;
     w = CutBefore(CutBefore(w, ">"), "<");
     if (w.size() < 4) continue;
     const std::string upper = UpperCaseText(w);
@@ -278,7 +258,7 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
     w = WithoutFirstJsComma(w);
     const std::string lw = LowerCaseText(w);
     if (ContainsText(lw, "+") || ContainsText(lw, "{")) continue;
-    if (ContainsAny(lw, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"})) {
+    if (ContainsAnyText(lw, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"})) {
       const std::string absolute = CombineUrl(url, w);
       const std::string target = MakeSafeFilePath(localOf(absolute));
       if (FileExists(target)) continue;
@@ -287,8 +267,8 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
       DLCSSSetListbox(engine, row, local, fetched);
       tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.push_back(row);
       tab.ListBoxPGTab02LTab07DLAllCSSFileImportCSS.push_back(row);
-    } else if (ContainsAny(lw, {".gif", ".jpg", ".jpeg", ".png", ".swf"})) {
-      if (ContainsAny(lw, {"=http", ".htm", "\\", ";", "}", ")", "utf-8"}) ||
+    } else if (ContainsAnyText(lw, {".gif", ".jpg", ".jpeg", ".png", ".swf"})) {
+      if (ContainsAnyText(lw, {"=http", ".htm", "\\", ";", "}", ")", "utf-8"}) ||
           ContainsText(lw, SjisFromUtf8Literal("検索")) ||
           (ContainsText(lw, "google") && ContainsText(lw, "%")))
         continue;
@@ -346,7 +326,7 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
         if (!exists) sheet = ResolveCSSJS(engine, url, local, sheet, saveFolder);
         DeleteHttpHosts(sheet);
         const std::string prefix = RootRelativePrefix(url, "");
-        if (ContainsAny(sheet, {"\"/", "'/", "(\"/", "('/", "(/"}))
+        if (ContainsAnyText(sheet, {"\"/", "'/", "(\"/", "('/", "(/"}))
           PrefixRootRelative(sheet, prefix);
         if (!sheet.empty() && !exists) {
           files.Save(sheet, local);
@@ -394,9 +374,9 @@ std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string
                           static_cast<UrlDecodeMode>(tab.RadioGroupDLUrlWebDecode));
   };
   for (const std::string& item : references) {
-    std::string r = Trimmed(item);
+    std::string r(TrimControlChars(item));
     if (r.size() <= 3 || r.starts_with('&') || r.starts_with(".js") || r.starts_with(".css") ||
-        ContainsAny(r, {".jsp", "\\", "google", "XMLDOM", "<", ">"}) ||
+        ContainsAnyText(r, {".jsp", "\\", "google", "XMLDOM", "<", ">"}) ||
         r.find(' ', 1) != std::string::npos)
       continue;
     r = ReplaceAll(r, "\\/", "/");
@@ -408,14 +388,14 @@ std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string
     if (ContainsText(r, "src=")) r = TextBetween(r, "src=", " ");
     r = WithoutFirstJsComma(CutBefore(CutBefore(r, ">"), "<"));
     const std::string lower = LowerCaseText(r);
-    if (ContainsAny(lower, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"})) {
+    if (ContainsAnyText(lower, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"})) {
       const std::string absolute = ReplaceAll(CombineUrl(url, r), "\\/", "/");
       const std::string target = MakeSafeFilePath(localOf(absolute));
       files.Folder(target);
       const std::string content = ReadUrlText(engine.host().http, absolute);
       if (!FileExists(target)) DLCSSSetListbox(engine, Row(r, absolute, target), target, content);
-    } else if (ContainsAny(lower, {".gif", ".jpg", ".jpeg", ".png", ".swf"})) {
-      if (ContainsAny(lower, {"=http", ".htm", "\\", ";", "}", ")", "google"}) ||
+    } else if (ContainsAnyText(lower, {".gif", ".jpg", ".jpeg", ".png", ".swf"})) {
+      if (ContainsAnyText(lower, {"=http", ".htm", "\\", ";", "}", ")", "google"}) ||
           ContainsText(lower, SjisFromUtf8Literal("検索")))
         continue;
       const std::string absolute = CombineUrl(url, r);

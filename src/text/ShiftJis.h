@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -74,6 +75,16 @@ bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view 
 [[nodiscard]] inline bool ContainsText(std::string_view text, std::string_view pattern,
                                        CaseMode mode = CaseMode::Exact) {
   return FindText(text, pattern, 0, mode) != std::string_view::npos;
+}
+
+/// True when `text` contains any of the patterns at a character start.
+[[nodiscard]] inline bool ContainsAnyText(std::string_view text,
+                                          std::initializer_list<std::string_view> patterns,
+                                          CaseMode mode = CaseMode::Exact) {
+  for (const std::string_view pattern : patterns) {
+    if (ContainsText(text, pattern, mode)) return true;
+  }
+  return false;
 }
 
 }  // namespace pellucor

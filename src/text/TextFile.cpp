@@ -69,6 +69,25 @@ bool WriteAll(int descriptor, std::string_view bytes) {
 
 }  // namespace
 
+bool PathExists(std::string_view path) {
+  const std::optional<std::string> name = SjisToUtf8Exact(path);
+  std::error_code error;
+  return !path.empty() && name &&
+         std::filesystem::exists(std::filesystem::symlink_status(*name, error));
+}
+
+bool FileExists(std::string_view path) {
+  const std::optional<std::string> name = SjisToUtf8Exact(path);
+  std::error_code error;
+  return !path.empty() && name && std::filesystem::is_regular_file(*name, error);
+}
+
+bool FolderExists(std::string_view path) {
+  const std::optional<std::string> name = SjisToUtf8Exact(path);
+  std::error_code error;
+  return !path.empty() && name && std::filesystem::is_directory(*name, error);
+}
+
 LoadedTextFile ReadTextFile(std::string_view path) {
   if (path.empty()) return {};
   const std::optional<std::string> name = SjisToUtf8Exact(path);

@@ -15,6 +15,16 @@ struct FileSideEffects {
   std::function<void()> processPendingEvents;
 };
 
+/// Whether something (a file, a folder, any entry) stands at the path; false for a path that
+/// has no system name.
+[[nodiscard]] bool PathExists(std::string_view path);
+
+/// Whether a regular file stands at the path.
+[[nodiscard]] bool FileExists(std::string_view path);
+
+/// Whether a folder stands at the path.
+[[nodiscard]] bool FolderExists(std::string_view path);
+
 enum class FileReadStatus { Read, Missing, Unreadable };
 
 struct LoadedTextFile {

@@ -24,6 +24,10 @@ std::size_t AfterPass(std::size_t run, std::size_t k) {
 
 }  // namespace
 
+std::string_view TrimControlChars(std::string_view text) {
+  return TrimControlsAndBlanks(text);
+}
+
 std::string TrimAllSpaces(std::string_view text) {
   const std::string_view inner = TrimControlsAndBlanks(text);
   // Walk characters forwards: a full-width blank at the end is only one when its first byte

@@ -6,6 +6,10 @@
 // Trimming and collapsing of blanks and line ends.
 namespace pellucor {
 
+/// Without control characters and blanks (bytes up to 0x20) at both ends: how the program reads
+/// a field that the user typed.
+[[nodiscard]] std::string_view TrimControlChars(std::string_view text);
+
 /// Without control characters and blanks (bytes up to 0x20) at both ends, and then without
 /// blanks and full-width blanks ("　") at both ends. A text of nothing else becomes empty.
 [[nodiscard]] std::string TrimAllSpaces(std::string_view text);
