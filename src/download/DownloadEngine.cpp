@@ -32,7 +32,12 @@ namespace {
 }  // namespace
 
 DownloadEngine::DownloadEngine(DownloadHost host, ResourceStages& stages)
-    : host_(host), stages_(stages) {}
+    : host_(host), stages_(stages), fetcher_(host.http, fetchSettings) {
+  fetcher_.whileWaiting = [this] {
+    host_.pump.ProcessPendingEvents();
+    return StopRequested() ? TransferControl::Abort : TransferControl::Continue;
+  };
+}
 
 std::string DownloadEngine::Message(std::string_view utf8) const {
   return SjisFromUtf8Literal(utf8);
@@ -115,6 +120,12 @@ int DownloadEngine::AbandonRun() {
 }
 
 int DownloadEngine::DLDownloadAll(std::string_view url) {
+  // Every response of the run is kept for the run only.
+  fetcher_.Clear();
+  struct ClearAtEnd {
+    RunFetcher& fetcher;
+    ~ClearAtEnd() { fetcher.Clear(); }
+  } clearAtEnd{fetcher_};
   run.RunPageUrl = std::string(url);
   run.UrlTypedByUser = false;
   // The report option as the run starts: a page with inline frames ticks it during the run, for
@@ -130,7 +141,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
 
   std::string fetched;
   if (!tab.CheckBoxDLDownloadinnerHTML) {
-    fetched = ReadUrlText(host_.http, url);
+    fetched = fetcher_.ReadUrlText(url);
     tab.RichEditWebPageDownloadHTMLFirst = fetched;
     const std::string target = CheckRefresh(LowerCaseText(fetched));
     if (!target.empty()) {

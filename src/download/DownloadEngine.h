@@ -6,6 +6,7 @@
 #include "download/DownloadRunState.h"
 #include "download/DownloadTab.h"
 #include "download/ResourceStages.h"
+#include "download/RunFetcher.h"
 #include "httpclient/HttpClient.h"
 #include "ports/Browser.h"
 #include "ports/Clipboard.h"
@@ -37,6 +38,9 @@ class DownloadEngine {
   DownloadRunState run;
   /// The outcome of the last run started by btnDownloadAllClick: 0 completed, -1 ended early.
   int lastRunResult = -1;
+  /// How a run fetches: ahead and in parallel (the default) or each file when its row is
+  /// reached. Both give the same files and panes.
+  FetchSettings fetchSettings;
 
   // Commands.
   void btnDownloadAllClick();
@@ -89,6 +93,8 @@ class DownloadEngine {
   [[nodiscard]] bool IsRunPath(std::string_view path) const;
 
   [[nodiscard]] DownloadHost& host() { return host_; }
+  /// The fetches of the current run.
+  [[nodiscard]] RunFetcher& fetcher() { return fetcher_; }
 
  private:
   int AbandonRun();
@@ -100,6 +106,7 @@ class DownloadEngine {
 
   DownloadHost host_;
   ResourceStages& stages_;
+  RunFetcher fetcher_;
 };
 
 }  // namespace pellucor

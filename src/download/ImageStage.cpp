@@ -19,6 +19,13 @@ namespace {}  // namespace
 
 void PageResourceStages::DLDownloadImage(DownloadEngine& engine, std::string_view saveFolder) {
   const std::vector<std::string> rows = engine.tab.ListBoxPGTab02LTab03PageImage;
+  // The images not on disk yet are fetched ahead; each is written only when its row is reached.
+  std::vector<std::string> ahead;
+  for (const std::string& row : rows) {
+    const ReferenceRow fields = SplitReferenceRow(row);
+    if (!PathExists(MakeSafeFilePath(fields.localPath))) ahead.push_back(fields.url);
+  }
+  engine.fetcher().Prefetch(ahead);
   for (std::size_t index = 0; index < rows.size(); ++index) {
     const std::string row = ReplaceAll(TrimControlChars(rows[index]), "@%@", "", CaseMode::Exact);
     if (row.starts_with(';') || row.starts_with('=') || row.starts_with(' ') ||
@@ -52,8 +59,8 @@ int PageResourceStages::DLDownloadedImage(DownloadEngine& engine, std::string_vi
     mark("○");
     return 0;
   }
-  HttpClient& http = engine.host().http;
-  if (DownloadResourceFile(http, url, path, ResourceKind::Text)) {
+  RunFetcher& fetcher = engine.fetcher();
+  if (fetcher.DownloadResourceFile(url, path, ResourceKind::Text)) {
     mark("◎");
     return 0;
   }
@@ -62,7 +69,7 @@ int PageResourceStages::DLDownloadedImage(DownloadEngine& engine, std::string_vi
                                                     SjisFromUtf8Literal("●") + path);
   if (!engine.run.BaseHrefValue.empty()) {
     const std::string second = ReplaceUrlRoot(url, engine.run.BaseHrefValue);
-    if (DownloadResourceFile(http, second, path, ResourceKind::Text)) {
+    if (fetcher.DownloadResourceFile(second, path, ResourceKind::Text)) {
       mark("◎");
       tab.ListBoxPGTab02LTab06DLImageNotFound.push_back(second + "\t" + SjisFromUtf8Literal("◎") +
                                                         path);

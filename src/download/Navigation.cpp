@@ -25,7 +25,7 @@ bool DownloadEngine::WBDLNavigate(std::string_view url, std::string_view saveFol
     host_.downloadBrowser.Navigate(url);
   }
 
-  const std::string text = UnifyLineEnds(ReadUrlText(host_.http, url));
+  const std::string text = UnifyLineEnds(fetcher_.ReadUrlText(url));
   tab.RichEditExPGTab02LTab12OrgHTML = text;
   tab.RichEditExPGTab02RTab03HTMLOrg = text;
   tab.RichEditExPGTab02RTab04PDownload = text;

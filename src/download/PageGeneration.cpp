@@ -81,7 +81,7 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
     run.InnerHtml = source;
     source = BreakHTMLLines(source);
   } else {
-    source = ReplaceAll(ReadUrlText(host_.http, url), "\"/*", "\" /*");
+    source = ReplaceAll(fetcher_.ReadUrlText(url), "\"/*", "\" /*");
     run.FetchedHtml = source;
     run.FetchedHeadHtml = HTMLToShiftJIS(BeforeBody(source)).text;
   }

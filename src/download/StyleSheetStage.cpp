@@ -67,6 +67,22 @@ void DeleteHttpHosts(std::string& text) {
   }
 }
 
+enum class Quoted { Keep, Skip };
+
+// The URLs of the rows a loop is about to fetch, for fetching them ahead; rows whose reference
+// holds a quote are not fetched by the first level, and so not ahead either.
+std::vector<std::string> UrlsOf(const std::vector<std::string>& rows, Quoted quoted) {
+  std::vector<std::string> urls;
+  for (const std::string& row : rows) {
+    const ReferenceRow fields = SplitReferenceRow(row);
+    if (quoted == Quoted::Skip &&
+        (ContainsText(fields.reference, "\"") || ContainsText(fields.reference, "'")))
+      continue;
+    if (!ContainsText(MakeSafeFilePath(fields.localPath), "inpage.js?")) urls.push_back(fields.url);
+  }
+  return urls;
+}
+
 class StageFiles {
  public:
   explicit StageFiles(DownloadEngine& engine) : engine_(engine) {}
@@ -75,7 +91,7 @@ class StageFiles {
 
   // The raw bytes of the URL beside the local copy; only inside the save folder.
   void SaveRaw(std::string_view url, std::string_view path) {
-    if (engine_.IsRunPath(path)) DownloadUrlToFile(engine_.host().http, url, path);
+    if (engine_.IsRunPath(path)) engine_.fetcher().DownloadUrlToFile(url, path);
   }
 
   void Folder(std::string_view path) {
@@ -98,6 +114,7 @@ void PageResourceStages::DLDownloadCSSJS(DownloadEngine& engine, std::string_vie
   tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.clear();
   tab.ListBoxPGTab02LTab06DLImportCSSImage.clear();
   const std::vector<std::string> rows = tab.ListBoxPGTab02LTab02PageWebCSS;
+  engine.fetcher().Prefetch(UrlsOf(rows, Quoted::Skip));
   for (std::size_t index = 0; index < rows.size(); ++index) {
     const ReferenceRow fields = SplitReferenceRow(rows[index]);
     std::string local = MakeSafeFilePath(fields.localPath);
@@ -111,6 +128,7 @@ void PageResourceStages::DLDownloadCSSJS(DownloadEngine& engine, std::string_vie
     if (engine.StopRequested()) return;
   }
   const std::vector<std::string> second = tab.ListBoxPGTab02LTab04DLCSSFileImportCSS;
+  engine.fetcher().Prefetch(UrlsOf(second, Quoted::Keep));
   for (std::size_t index = 0; index < second.size(); ++index) {
     const ReferenceRow fields = SplitReferenceRow(second[index]);
     std::string local = MakeSafeFilePath(fields.localPath);
@@ -137,7 +155,7 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
     tab.ListBoxPGTab02LTab07AllImportCSSFileDownloaedCSSJS.push_back(line);
   };
 
-  const std::string fetched = ReadUrlText(engine.host().http, url);
+  const std::string fetched = engine.fetcher().ReadUrlText(url);
   const std::string lowerFetched = LowerCaseText(fetched);
   const std::string lowerLocal = LowerCaseText(local);
   if (ContainsText(lowerFetched, "404 not found")) {
@@ -295,6 +313,7 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
   for (int level = 0; level < kDeepestLevel && !tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.empty();
        ++level) {
     const std::vector<std::string> rows = tab.ListBoxPGTab02LTab04DLCSSFileImportCSS;
+    engine.fetcher().Prefetch(UrlsOf(rows, Quoted::Keep));
     for (const std::string& whole : rows) {
       ReferenceRow fields = SplitReferenceRow(whole);
       fields.reference = CutBefore(CutBefore(fields.reference, ">"), "<");
@@ -306,11 +325,10 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
         tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(line);
         tab.ListBoxPGTab02LTab07AllImportCSSFileDownloaedCSSJS.push_back(line);
       };
-      std::string text = ReadUrlText(engine.host().http, url);
+      std::string text = engine.fetcher().ReadUrlText(url);
       if (HasImageSignature(text)) {
-        const bool stored =
-            engine.IsRunPath(local) &&
-            DownloadResourceFile(engine.host().http, url, local, ResourceKind::Text);
+        const bool stored = engine.IsRunPath(local) &&
+                            engine.fetcher().DownloadResourceFile(url, local, ResourceKind::Text);
         mark(stored ? "◇" : "●");
       } else if (const std::string lower = LowerCaseText(text);
                  ContainsText(lower, "<html") && ContainsText(lower, "404 not found")) {
@@ -392,7 +410,7 @@ std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string
       const std::string absolute = ReplaceAll(CombineUrl(url, r), "\\/", "/");
       const std::string target = MakeSafeFilePath(localOf(absolute));
       files.Folder(target);
-      const std::string content = ReadUrlText(engine.host().http, absolute);
+      const std::string content = engine.fetcher().ReadUrlText(absolute);
       if (!FileExists(target)) DLCSSSetListbox(engine, Row(r, absolute, target), target, content);
     } else if (ContainsAnyText(lower, {".gif", ".jpg", ".jpeg", ".png", ".swf"})) {
       if (ContainsAnyText(lower, {"=http", ".htm", "\\", ";", "}", ")", "google"}) ||

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <mutex>
 
 namespace pellucor {
@@ -162,20 +163,11 @@ HttpClient::~HttpClient() {
   curl_multi_cleanup(static_cast<CURLM*>(multi_));
 }
 
-HttpResponse HttpClient::Perform(std::string_view url, Transfer& transfer) {
-  CURL* easy = static_cast<CURL*>(easy_);
-  CURLM* multi = static_cast<CURLM*>(multi_);
-  if (easy == nullptr || multi == nullptr) {
-    transfer.response.failure = HttpFailure::Transfer;
-    transfer.response.failureText = "the network library could not start";
-    return transfer.response;
-  }
-  // Resetting keeps the connections the multi handle holds, so the next request to the same
-  // host goes over the same connection.
-  curl_easy_reset(easy);
-  const std::string escaped = EscapeUrlForRequest(url);
+// Sets up the easy handle for the transfer; returns the header list to free afterwards.
+void* HttpClient::Configure(void* handle, const std::string& escapedUrl, Transfer& transfer) {
+  CURL* easy = static_cast<CURL*>(handle);
   const HttpLimits& limits = options_.limits;
-  curl_easy_setopt(easy, CURLOPT_URL, escaped.c_str());
+  curl_easy_setopt(easy, CURLOPT_URL, escapedUrl.c_str());
   curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
@@ -201,15 +193,65 @@ HttpResponse HttpClient::Perform(std::string_view url, Transfer& transfer) {
   curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);
   curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Transfer::OnHeader);
   curl_easy_setopt(easy, CURLOPT_HEADERDATA, &transfer);
+  curl_easy_setopt(easy, CURLOPT_PRIVATE, &transfer);
+  transfer.lastByte = std::chrono::steady_clock::now();
+  return headers;
+}
+
+// Fills the response from the finished (or abandoned) handle and the reason it ended.
+void HttpClient::Finish(void* handle, Transfer& transfer, int curlResult, Ending ending) {
+  CURL* easy = static_cast<CURL*>(handle);
+  const auto result = static_cast<CURLcode>(curlResult);
+  HttpResponse& response = transfer.response;
+  long status = 0;
+  curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
+  response.status = status;
+  char* effective = nullptr;
+  if (curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective)
+    response.effectiveUrl = effective;
+  if (!response.contentLength) {
+    curl_off_t length = -1;
+    if (curl_easy_getinfo(easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) == CURLE_OK &&
+        length >= 0)
+      response.contentLength = static_cast<std::uint64_t>(length);
+  }
+  if (ending == Ending::Stalled) {
+    response.failure = HttpFailure::TimedOut;
+    response.failureText = "no data arrived within the time limit";
+  } else if (ending == Ending::Aborted) {
+    response.failure = HttpFailure::Aborted;
+    response.failureText = "stopped";
+  } else if (transfer.tooLarge) {
+    response.failure = HttpFailure::TooLarge;
+    response.failureText = "the response passed its size limit";
+  } else if (transfer.fileFailed) {
+    response.failure = HttpFailure::FileWrite;
+    response.failureText = "the file could not be written";
+  } else {
+    response.failure = FailureOf(result);
+    if (result != CURLE_OK) response.failureText = curl_easy_strerror(result);
+  }
+}
+
+HttpResponse HttpClient::Perform(std::string_view url, Transfer& transfer) {
+  CURL* easy = static_cast<CURL*>(easy_);
+  CURLM* multi = static_cast<CURLM*>(multi_);
+  if (easy == nullptr || multi == nullptr) {
+    transfer.response.failure = HttpFailure::Transfer;
+    transfer.response.failureText = "the network library could not start";
+    return transfer.response;
+  }
+  // Resetting keeps the connections the multi handle holds, so the next request to the same
+  // host goes over the same connection.
+  curl_easy_reset(easy);
+  const std::string escaped = EscapeUrlForRequest(url);
+  curl_slist* headers = static_cast<curl_slist*>(Configure(easy, escaped, transfer));
 
   // The multi interface lets the transfer wait in short polls, so the host's events can run
-  // in between.
-  // The stall time-out is kept here rather than by curl's low-speed check, which averages over
-  // a window of several seconds and so reacts late.
-  transfer.lastByte = std::chrono::steady_clock::now();
+  // in between. The stall time-out is kept here rather than by curl's low-speed check, which
+  // averages over a window of several seconds and so reacts late.
   curl_multi_add_handle(multi, easy);
-  bool aborted = false;
-  bool stalled = false;
+  Ending ending = Ending::Done;
   CURLcode result = CURLE_OK;
   for (;;) {
     int running = 0;
@@ -226,48 +268,105 @@ HttpResponse HttpClient::Perform(std::string_view url, Transfer& transfer) {
       break;
     }
     curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
-    if (std::chrono::steady_clock::now() - transfer.lastByte > limits.stallTimeout) {
-      stalled = true;
+    if (std::chrono::steady_clock::now() - transfer.lastByte > options_.limits.stallTimeout) {
+      ending = Ending::Stalled;
       break;
     }
     if (options_.idle && options_.idle() == TransferControl::Abort) {
-      aborted = true;
+      ending = Ending::Aborted;
       break;
     }
   }
   curl_multi_remove_handle(multi, easy);
   curl_slist_free_all(headers);
+  Finish(easy, transfer, result, ending);
+  return transfer.response;
+}
 
-  HttpResponse& response = transfer.response;
-  long status = 0;
-  curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
-  response.status = status;
-  char* effective = nullptr;
-  if (curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective)
-    response.effectiveUrl = effective;
-  if (!response.contentLength) {
-    curl_off_t length = -1;
-    if (curl_easy_getinfo(easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) == CURLE_OK &&
-        length >= 0)
-      response.contentLength = static_cast<std::uint64_t>(length);
+void HttpClient::GetEach(std::span<const std::string> urls, const BatchLimits& limits,
+                         const std::function<void(std::size_t, HttpResponse&&)>& done,
+                         const std::function<TransferControl()>& whileWaiting) {
+  CURLM* multi = static_cast<CURLM*>(multi_);
+  if (multi == nullptr || urls.empty()) return;
+  curl_multi_setopt(multi, CURLMOPT_MAX_TOTAL_CONNECTIONS, static_cast<long>(limits.maxTotal));
+  curl_multi_setopt(multi, CURLMOPT_MAX_HOST_CONNECTIONS, static_cast<long>(limits.maxPerHost));
+  struct Job {
+    std::size_t index;
+    Transfer transfer;
+    CURL* easy = nullptr;
+    std::string escaped;
+  };
+  // Jobs are started a window at a time: curl queues what passes the connection limits, and
+  // the window keeps the handles (and bodies waiting to be handed over) few.
+  const std::size_t window = static_cast<std::size_t>(std::max(1, limits.maxTotal)) * 2;
+  std::vector<std::unique_ptr<Job>> running;
+  std::size_t next = 0;
+  bool aborted = false;
+  const auto start = [&] {
+    while (!aborted && next < urls.size() && running.size() < window) {
+      auto job = std::make_unique<Job>();
+      job->index = next;
+      job->transfer.memory = &job->transfer.response.body;
+      job->transfer.limit = options_.limits.maxBodyInMemory;
+      job->escaped = EscapeUrlForRequest(urls[next]);
+      job->easy = curl_easy_init();
+      ++next;
+      if (job->easy == nullptr) {
+        job->transfer.response.failure = HttpFailure::Transfer;
+        done(job->index, std::move(job->transfer.response));
+        continue;
+      }
+      Configure(job->easy, job->escaped, job->transfer);
+      curl_multi_add_handle(multi, job->easy);
+      running.push_back(std::move(job));
+    }
+  };
+  const auto end = [&](std::size_t at, int result, Ending ending) {
+    std::unique_ptr<Job> job = std::move(running[at]);
+    running.erase(running.begin() + static_cast<std::ptrdiff_t>(at));
+    curl_multi_remove_handle(multi, job->easy);
+    Finish(job->easy, job->transfer, result, ending);
+    curl_easy_cleanup(job->easy);
+    if (!job->transfer.response.ok()) job->transfer.response.body.clear();
+    done(job->index, std::move(job->transfer.response));
+  };
+  start();
+  while (!running.empty()) {
+    int stillRunning = 0;
+    curl_multi_perform(multi, &stillRunning);
+    int queued = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+      if (message->msg != CURLMSG_DONE) continue;
+      for (std::size_t at = 0; at < running.size(); ++at) {
+        if (running[at]->easy == message->easy_handle) {
+          end(at, message->data.result, Ending::Done);
+          break;
+        }
+      }
+    }
+    const auto now = std::chrono::steady_clock::now();
+    for (std::size_t at = running.size(); at-- > 0;) {
+      if (now - running[at]->transfer.lastByte > options_.limits.stallTimeout)
+        end(at, CURLE_OK, Ending::Stalled);
+    }
+    start();
+    if (running.empty()) break;
+    curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+    const bool stop = (options_.idle && options_.idle() == TransferControl::Abort) ||
+                      (whileWaiting && whileWaiting() == TransferControl::Abort);
+    if (stop) {
+      aborted = true;
+      while (!running.empty())
+        end(running.size() - 1, CURLE_OK, Ending::Aborted);
+    }
   }
-  if (stalled) {
-    response.failure = HttpFailure::TimedOut;
-    response.failureText = "no data arrived within the time limit";
-  } else if (aborted) {
-    response.failure = HttpFailure::Aborted;
-    response.failureText = "stopped";
-  } else if (transfer.tooLarge) {
-    response.failure = HttpFailure::TooLarge;
-    response.failureText = "the response passed its size limit";
-  } else if (transfer.fileFailed) {
-    response.failure = HttpFailure::FileWrite;
-    response.failureText = "the file could not be written";
-  } else {
-    response.failure = FailureOf(result);
-    if (result != CURLE_OK) response.failureText = curl_easy_strerror(result);
+  // Transfers never started because of the stop are reported as stopped too.
+  for (; next < urls.size(); ++next) {
+    HttpResponse stopped;
+    stopped.failure = HttpFailure::Aborted;
+    stopped.failureText = "stopped";
+    done(next, std::move(stopped));
   }
-  return response;
 }
 
 HttpResponse HttpClient::Get(std::string_view url) {

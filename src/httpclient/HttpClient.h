@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,12 @@ struct HttpResponse {
   [[nodiscard]] bool ok() const { return failure == HttpFailure::None; }
 };
 
+/// How many transfers a batch keeps open at once: in all, and to one host.
+struct BatchLimits {
+  int maxTotal = 8;
+  int maxPerHost = 6;
+};
+
 /// Decides whether a redirect is followed: given the absolute target and the response that
 /// asked for it. Returning false ends the request with that response.
 using RedirectCallback = std::function<bool(const std::string& location, const HttpResponse&)>;
@@ -91,11 +98,23 @@ class HttpClient {
   [[nodiscard]] HttpResponse Head(std::string_view url, const RedirectCallback& onRedirect,
                                   const std::vector<std::string>& requestHeaders = {});
 
+  /// GETs of several URLs at once into memory, with redirects followed, as Get does each.
+  /// `done` is called (on this thread) once per URL as its transfer ends, in the order they
+  /// end. `whileWaiting` (when given) is called with the idle callback while the batch waits;
+  /// when either asks to stop, the transfers under way are cancelled and every URL not
+  /// finished is reported as Aborted.
+  void GetEach(std::span<const std::string> urls, const BatchLimits& limits,
+               const std::function<void(std::size_t index, HttpResponse&& response)>& done,
+               const std::function<TransferControl()>& whileWaiting = {});
+
   [[nodiscard]] const HttpClientOptions& options() const { return options_; }
 
  private:
   struct Transfer;
+  enum class Ending { Done, Stalled, Aborted };
   HttpResponse Perform(std::string_view url, Transfer& transfer);
+  void* Configure(void* easy, const std::string& escapedUrl, Transfer& transfer);
+  void Finish(void* easy, Transfer& transfer, int curlResult, Ending ending);
 
   HttpClientOptions options_;
   void* easy_;   // CURL*

@@ -1,7 +1,9 @@
 #include "web/Fetch.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 
@@ -29,9 +31,7 @@ std::string WithExtension(std::string_view path, std::string_view extension) {
 }  // namespace
 
 std::string ReadUrlText(HttpClient& client, std::string_view url) {
-  const HttpResponse response = client.Get(url);
-  if (!response.ok()) return {};
-  return UnifyLineEnds(response.body);
+  return ResponseText(client.Get(url));
 }
 
 bool DownloadUrlToFile(HttpClient& client, std::string_view url, std::string_view path) {
@@ -41,6 +41,54 @@ bool DownloadUrlToFile(HttpClient& client, std::string_view url, std::string_vie
   (void)client.GetToFile(url, *name);
   return true;
 }
+
+namespace {
+
+// Steps after the bytes of a resource are in its file: a page sent instead of the resource is
+// deleted, and an image gets the extension its bytes show.
+bool KeepResourceFile(const std::string& name, std::string_view path, ResourceKind kind) {
+  const LoadedTextFile stored = ReadTextFile(path);
+  if (stored.status != FileReadStatus::Read) return false;
+  if (stored.text.find("<html") != std::string::npos ||
+      stored.text.find("<HTML") != std::string::npos) {
+    ::unlink(name.c_str());
+    return false;
+  }
+  if (kind == ResourceKind::Image) {
+    std::string renamed;
+    if (stored.text.find("GIF") != std::string::npos) {
+      renamed = WithExtension(name, ".gif");
+    } else if (stored.text.find("JFIF") != std::string::npos) {
+      renamed = WithExtension(name, ".jpg");
+    }
+    if (!renamed.empty() && renamed != name) std::rename(name.c_str(), renamed.c_str());
+  }
+  return true;
+}
+
+// The bytes written beside under a temporary name and renamed, so that a failed write leaves no
+// partial file.
+bool WriteBytes(const std::string& name, std::string_view bytes) {
+  std::string temporary = name + ".part-XXXXXX";
+  const int descriptor = ::mkstemp(temporary.data());
+  if (descriptor < 0) return false;
+  bool written = true;
+  for (std::string_view rest = bytes; written && !rest.empty();) {
+    const ssize_t count = ::write(descriptor, rest.data(), rest.size());
+    if (count < 0 && errno == EINTR) continue;
+    written = count > 0;
+    if (written) rest.remove_prefix(static_cast<std::size_t>(count));
+  }
+  written = ::fchmod(descriptor, 0644) == 0 && written;
+  written = ::close(descriptor) == 0 && written;
+  if (!written || std::rename(temporary.c_str(), name.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 bool DownloadResourceFile(HttpClient& client, std::string_view url, std::string_view path,
                           ResourceKind kind) {
@@ -55,23 +103,29 @@ bool DownloadResourceFile(HttpClient& client, std::string_view url, std::string_
     ::unlink(name->c_str());
     return false;
   }
-  const LoadedTextFile stored = ReadTextFile(path);
-  if (stored.status != FileReadStatus::Read) return false;
-  if (stored.text.find("<html") != std::string::npos ||
-      stored.text.find("<HTML") != std::string::npos) {
-    ::unlink(name->c_str());
-    return false;
-  }
-  if (kind == ResourceKind::Image) {
-    std::string renamed;
-    if (stored.text.find("GIF") != std::string::npos) {
-      renamed = WithExtension(*name, ".gif");
-    } else if (stored.text.find("JFIF") != std::string::npos) {
-      renamed = WithExtension(*name, ".jpg");
-    }
-    if (!renamed.empty() && renamed != *name) std::rename(name->c_str(), renamed.c_str());
-  }
+  return KeepResourceFile(*name, path, kind);
+}
+
+std::string ResponseText(const HttpResponse& response) {
+  if (!response.ok()) return {};
+  return UnifyLineEnds(response.body);
+}
+
+bool StoreResponseBytes(const HttpResponse& response, std::string_view url, std::string_view path) {
+  if (url.empty() || path.empty() || url == path || !HasWebScheme(url)) return false;
+  const std::optional<std::string> name = SjisToUtf8Exact(path);
+  if (!name) return false;
+  if (response.ok()) (void)WriteBytes(*name, response.body);
   return true;
+}
+
+bool StoreResourceResponse(const HttpResponse& response, std::string_view url,
+                           std::string_view path, ResourceKind kind) {
+  if (!HasWebScheme(url)) return false;
+  const std::optional<std::string> name = SjisToUtf8Exact(path);
+  if (!name || !response.ok() || response.status >= 400) return false;
+  if (!WriteBytes(*name, response.body)) return false;
+  return KeepResourceFile(*name, path, kind);
 }
 
 }  // namespace pellucor

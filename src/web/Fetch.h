@@ -29,4 +29,15 @@ enum class ResourceKind { Text = 0, Image = 1 };
 [[nodiscard]] bool DownloadResourceFile(HttpClient& client, std::string_view url,
                                         std::string_view path, ResourceKind kind);
 
+/// The text ReadUrlText gives for a response already read.
+[[nodiscard]] std::string ResponseText(const HttpResponse& response);
+
+/// What DownloadUrlToFile does, for a response of `url` already read: the same refusals (false),
+/// else its bytes written to the file (replacing it, only when the transfer succeeded) and true.
+bool StoreResponseBytes(const HttpResponse& response, std::string_view url, std::string_view path);
+
+/// What DownloadResourceFile does, for a response of `url` already read.
+[[nodiscard]] bool StoreResourceResponse(const HttpResponse& response, std::string_view url,
+                                         std::string_view path, ResourceKind kind);
+
 }  // namespace pellucor

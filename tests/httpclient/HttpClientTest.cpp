@@ -193,5 +193,51 @@ TEST(HttpClient, ShiftJisAndBlanksInUrlsAreEscaped) {
   EXPECT_EQ(client.Get(server.Url("/\x95\x5C \x8E\x9A.html")).body, "found");
 }
 
+TEST(HttpClient, GetEachFetchesInParallelWithinTheLimits) {
+  LoopbackServer server;
+  std::vector<std::string> urls;
+  for (int i = 0; i < 20; ++i) {
+    server.Serve("/f" + std::to_string(i), "body " + std::to_string(i));
+    urls.push_back(server.Url("/f" + std::to_string(i)));
+  }
+  server.Hang("/hang", "x", 100);
+  urls.push_back(server.Url("/hang"));
+  urls.push_back("http://127.0.0.1:1/refused");
+  HttpClient client(ShortLimits());
+  std::vector<HttpResponse> responses(urls.size());
+  std::vector<int> calls(urls.size(), 0);
+  client.GetEach(urls, {4, 3}, [&](std::size_t index, HttpResponse&& response) {
+    ++calls[index];
+    responses[index] = std::move(response);
+  });
+  for (std::size_t i = 0; i < 20; ++i) {
+    EXPECT_EQ(calls[i], 1);
+    EXPECT_TRUE(responses[i].ok());
+    EXPECT_EQ(responses[i].body, "body " + std::to_string(i));
+  }
+  EXPECT_EQ(responses[20].failure, HttpFailure::TimedOut);
+  EXPECT_EQ(responses[21].failure, HttpFailure::Connect);
+  EXPECT_LE(server.ConnectionCount(), 3u) << "at most three connections to the one host";
+}
+
+TEST(HttpClient, GetEachStopsWhenAsked) {
+  LoopbackServer server;
+  server.Hang("/a", "x", 100);
+  server.Hang("/b", "x", 100);
+  HttpClientOptions options = ShortLimits();
+  options.limits.stallTimeout = std::chrono::milliseconds(10'000);
+  int idleCalls = 0;
+  options.idle = [&idleCalls] {
+    return ++idleCalls < 3 ? TransferControl::Continue : TransferControl::Abort;
+  };
+  HttpClient client(options);
+  const std::vector<std::string> urls = {server.Url("/a"), server.Url("/b"), server.Url("/c")};
+  std::vector<HttpFailure> failures(urls.size(), HttpFailure::None);
+  client.GetEach(urls, {1, 1}, [&](std::size_t index, HttpResponse&& response) {
+    failures[index] = response.failure;
+  });
+  EXPECT_EQ(failures, std::vector<HttpFailure>(3, HttpFailure::Aborted));
+}
+
 }  // namespace
 }  // namespace pellucor

@@ -1,0 +1,107 @@
+#include "download/RunFetcher.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace pellucor {
+
+RunFetcher::~RunFetcher() {
+  Clear();
+}
+
+void RunFetcher::Clear() {
+  store_.clear();
+  bytesInMemory_ = 0;
+  requests_ = 0;
+  if (!spillFolder_.empty()) {
+    std::error_code error;
+    std::filesystem::remove_all(spillFolder_, error);
+    spillFolder_.clear();
+  }
+}
+
+void RunFetcher::Keep(const std::string& url, HttpResponse&& response) {
+  ++requests_;
+  Stored stored{std::move(response), {}};
+  const std::size_t size = stored.response.body.size();
+  if (bytesInMemory_ + size > settings_.memoryBudget) {
+    if (spillFolder_.empty()) {
+      std::string pattern =
+          (std::filesystem::temp_directory_path() / "pellucor-run-XXXXXX").string();
+      if (::mkdtemp(pattern.data()) != nullptr) spillFolder_ = pattern;
+    }
+    if (!spillFolder_.empty()) {
+      stored.spillFile = spillFolder_ + "/" + std::to_string(store_.size());
+      std::ofstream(stored.spillFile, std::ios::binary) << stored.response.body;
+      stored.response.body.clear();
+      stored.response.body.shrink_to_fit();
+    }
+  }
+  if (stored.spillFile.empty()) bytesInMemory_ += size;
+  store_.insert_or_assign(url, std::move(stored));
+}
+
+HttpResponse RunFetcher::Loaded(const Stored& stored) const {
+  HttpResponse response = stored.response;
+  if (!stored.spillFile.empty()) {
+    std::ifstream in(stored.spillFile, std::ios::binary);
+    response.body.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  return response;
+}
+
+const HttpResponse& RunFetcher::Fetch(std::string_view url) {
+  auto found = store_.find(url);
+  if (found == store_.end()) {
+    Keep(std::string(url), http_.Get(url));
+    found = store_.find(url);
+  }
+  if (found->second.spillFile.empty()) return found->second.response;
+  current_ = Loaded(found->second);
+  return current_;
+}
+
+std::string RunFetcher::ReadUrlText(std::string_view url) {
+  return ResponseText(Fetch(url));
+}
+
+bool RunFetcher::DownloadUrlToFile(std::string_view url, std::string_view path) {
+  if (url.empty() || path.empty() || url == path) return false;
+  if (url.find("http://") == std::string_view::npos &&
+      url.find("https://") == std::string_view::npos)
+    return false;
+  return StoreResponseBytes(Fetch(url), url, path);
+}
+
+bool RunFetcher::DownloadResourceFile(std::string_view url, std::string_view path,
+                                      ResourceKind kind) {
+  if (url.find("http://") == std::string_view::npos &&
+      url.find("https://") == std::string_view::npos)
+    return false;
+  return StoreResourceResponse(Fetch(url), url, path, kind);
+}
+
+void RunFetcher::Prefetch(std::span<const std::string> urls) {
+  if (settings_.mode == FetchMode::Sequential) return;
+  std::vector<std::string> missing;
+  for (const std::string& url : urls) {
+    if (store_.find(url) != store_.end()) continue;
+    if (url.find("http://") != 0 && url.find("https://") != 0) continue;
+    if (std::find(missing.begin(), missing.end(), url) == missing.end()) missing.push_back(url);
+  }
+  http_.GetEach(
+      missing, settings_.limits,
+      [&](std::size_t index, HttpResponse&& response) {
+        // A transfer cut short by a stop is not kept: the row that needs it fetches it again, or,
+        // stopped, never comes.
+        if (response.failure != HttpFailure::Aborted) Keep(missing[index], std::move(response));
+      },
+      whileWaiting);
+}
+
+}  // namespace pellucor

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "httpclient/HttpClient.h"
+#include "web/Fetch.h"
+
+namespace pellucor {
+
+/// Whether a run fetches the files it will need ahead, several at a time, or each when its row
+/// is reached.
+enum class FetchMode { Prefetch, Sequential };
+
+struct FetchSettings {
+  FetchMode mode = FetchMode::Prefetch;
+  BatchLimits limits;  // 8 transfers at once in all, 6 to one host
+  /// Responses kept in memory up to this many bytes in all; beyond, in temporary files.
+  std::size_t memoryBudget = 32u << 20;
+};
+
+/// The fetches of one download run. Every URL is requested at most once per run: the text of a
+/// style sheet and its raw copy come from the same response, and files fetched ahead in
+/// parallel are handed over when their rows are reached, in the run's own order. Cleared at the
+/// start and the end of each run; temporary files are removed then.
+class RunFetcher {
+ public:
+  RunFetcher(HttpClient& http, const FetchSettings& settings) : http_(http), settings_(settings) {}
+  ~RunFetcher();
+  RunFetcher(const RunFetcher&) = delete;
+  RunFetcher& operator=(const RunFetcher&) = delete;
+
+  /// As ReadUrlText.
+  [[nodiscard]] std::string ReadUrlText(std::string_view url);
+  /// As DownloadUrlToFile.
+  bool DownloadUrlToFile(std::string_view url, std::string_view path);
+  /// As DownloadResourceFile.
+  [[nodiscard]] bool DownloadResourceFile(std::string_view url, std::string_view path,
+                                          ResourceKind kind);
+
+  /// Starts fetching the URLs not fetched yet, several at a time, and returns when they are all
+  /// in (or the host asked to stop). Does nothing in sequential mode.
+  void Prefetch(std::span<const std::string> urls);
+
+  /// Forgets every response of the run.
+  void Clear();
+
+  /// Called while fetches ahead wait: the host's events run there, and a stop cancels them.
+  std::function<TransferControl()> whileWaiting;
+
+  /// Network requests made since the last Clear.
+  [[nodiscard]] std::size_t requests() const { return requests_; }
+
+ private:
+  struct Stored {
+    HttpResponse response;  // the body moved to `spillFile` when that is set
+    std::string spillFile;
+  };
+  const HttpResponse& Fetch(std::string_view url);
+  void Keep(const std::string& url, HttpResponse&& response);
+  HttpResponse Loaded(const Stored& stored) const;
+
+  HttpClient& http_;
+  const FetchSettings& settings_;
+  std::map<std::string, Stored, std::less<>> store_;
+  std::size_t bytesInMemory_ = 0;
+  std::string spillFolder_;
+  std::size_t requests_ = 0;
+  HttpResponse current_;  // the last response handed out from a spill file
+};
+
+}  // namespace pellucor
