@@ -35,6 +35,7 @@ bench: deps $(RELEASE_BUILD)/build.ninja
 	bench/compare_iconv.sh $(RELEASE_BUILD)
 	bench/compare_tidy.sh $(RELEASE_BUILD)
 	bench/compare_highlight.sh $(RELEASE_BUILD)
+	bench/compare_find.sh $(RELEASE_BUILD)
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

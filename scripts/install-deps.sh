@@ -21,6 +21,7 @@ packages=(
   bc                  # arithmetic in the benchmark scripts
   tidy                # the formatter comparison of make bench
   highlight           # the syntax colouring comparison of make bench
+  time                # GNU time: the peak memory of the file search comparison
 )
 
 missing=()

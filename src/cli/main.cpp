@@ -9,6 +9,7 @@
 #include "cli/ConvertCommand.h"
 #include "cli/DownloadCommand.h"
 #include "cli/ExitStatus.h"
+#include "cli/FindCommand.h"
 #include "cli/FormatCommand.h"
 #include "cli/ToSjisCommand.h"
 
@@ -24,6 +25,7 @@ constexpr const char* kUsage =
     "  colorize  write a page's source as syntax-coloured RTF\n"
     "  convert   decode or encode percent-escaped, Japanese-encoded and Base64 text\n"
     "  download  download a page with its style sheets, scripts and images into a folder\n"
+    "  find      search folders for files by mask and content\n"
     "  format    convert a page to Shift_JIS and format it as saved pages are\n"
     "  to-sjis   convert a page to Shift_JIS as a downloaded page is converted\n"
     "\n"
@@ -50,6 +52,7 @@ int main(int argc, char** argv) {
   if (command == "colorize") return pellucor::cli::RunColorize(rest, std::cout, std::cerr);
   if (command == "convert")
     return pellucor::cli::RunConvert(rest, std::cin, std::cout, std::cerr);
+  if (command == "find") return pellucor::cli::RunFind(rest, std::cout, std::cerr);
   if (command == "format") return pellucor::cli::RunFormat(rest, std::cout, std::cerr, terminal);
   if (command == "to-sjis") {
     return pellucor::cli::RunToSjis(rest, std::cout, std::cerr, terminal);

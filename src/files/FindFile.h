@@ -75,8 +75,8 @@ class TFindFile {
   TNotifyEvent OnSearchBegin;
   TNotifyEvent OnSearchFinish;
   TNotifyEvent OnSearchAbort;
-  /// An entry whose name has no exact Shift_JIS form; the search leaves it out (a folder of such
-  /// a name is not searched either).
+  /// An entry the search would look at (a name that matches a mask, a subfolder) whose name has
+  /// no exact Shift_JIS form; the search leaves it out and a folder of such a name unsearched.
   TNameSkippedEvent OnNameSkipped;
 
   /// Hands a task to the owner's thread (a GUI queues it on its event loop). Called by the
@@ -107,7 +107,7 @@ class TFindFile {
   [[nodiscard]] bool IsAborted() const { return aborted_.load(); }
   /// The depth of the folder being walked (the target folder is 1; 0 between target folders).
   [[nodiscard]] std::uint16_t CurrentLevel() const { return level_.load(); }
-  /// How many entries of the last search had names without a Shift_JIS form.
+  /// How many entries the last search left out for their names (see OnNameSkipped).
   [[nodiscard]] std::uint64_t SkippedNames() const { return skippedNames_.load(); }
 
   /// The plan's tests (see FileAcceptance.h) on `FileInfo` of `Folder`; false when no search

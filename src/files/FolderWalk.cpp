@@ -28,6 +28,10 @@ struct Entry {
   std::string systemName;
   std::string sjisName;  // empty when it equals systemName
   unsigned char type = DT_UNKNOWN;
+  // A name without an exact Shift_JIS form: sjisName is then a stand-in with "?" for what it
+  // lacks, good for telling whether the entry would have been looked at, never for reporting.
+  bool unnamed = false;
+  bool skipReported = false;
   [[nodiscard]] const std::string& Name() const { return sjisName.empty() ? systemName : sjisName; }
 };
 
@@ -168,7 +172,11 @@ class Walk {
     if (searchEntries) SearchEntries(frame, entries);
     if (descend && !host_.Aborted()) {
       for (Entry& entry : entries) {
-        if (IsSubfolder(dirfd(frame.listing), entry)) frame.subfolders.push_back(std::move(entry));
+        if (!IsSubfolder(dirfd(frame.listing), entry)) continue;
+        if (entry.unnamed)
+          ReportSkipped(frame, entry);
+        else
+          frame.subfolders.push_back(std::move(entry));
       }
     }
   }
@@ -195,26 +203,35 @@ class Walk {
     while (const dirent* item = ::readdir(frame.listing)) {
       const std::string_view name = item->d_name;
       if (name == "." || name == "..") continue;
-      Entry entry{std::string(name), {}, item->d_type};
+      Entry entry;
+      entry.systemName = name;
+      entry.type = item->d_type;
       if (!IsAscii(name)) {
         std::optional<std::string> sjis = ShiftJisName(name);
-        if (!sjis) {
-          host_.NameSkipped(frame.path, name);
-          continue;
-        }
-        entry.sjisName = std::move(*sjis);
+        entry.unnamed = !sjis;
+        entry.sjisName = sjis ? std::move(*sjis) : Utf8ToSjis(name).text;
       }
       entries.push_back(std::move(entry));
     }
     return entries;
   }
 
-  void SearchEntries(const Frame& frame, const std::vector<Entry>& entries) {
+  void ReportSkipped(const Frame& frame, Entry& entry) {
+    if (entry.skipReported) return;
+    entry.skipReported = true;
+    host_.NameSkipped(frame.path, entry.systemName);
+  }
+
+  void SearchEntries(const Frame& frame, std::vector<Entry>& entries) {
     const int folder = dirfd(frame.listing);
     for (auto mask = target_.Masks.rbegin(); mask != target_.Masks.rend(); ++mask) {
-      for (const Entry& entry : entries) {
+      for (Entry& entry : entries) {
         if (host_.Aborted()) return;
         if (!MatchListingMask(entry.Name(), *mask)) continue;
+        if (entry.unnamed) {
+          ReportSkipped(frame, entry);
+          continue;
+        }
         const std::optional<TFileInfo> info = Describe(folder, entry);
         if (info && host_.Accept(frame.path, *info)) host_.FileMatched(frame.path, *info);
       }

@@ -31,8 +31,9 @@ class TFolderWalkHost {
   virtual void FolderLeft(std::uint16_t level) = 0;
   virtual bool Accept(const std::string& folder, const TFileInfo& entry) = 0;
   virtual void FileMatched(const std::string& folder, const TFileInfo& entry) = 0;
-  /// An entry of `folder` whose name (`systemName`, as the file system holds it) has no exact
-  /// Shift_JIS form: it is neither matched nor descended into.
+  /// An entry of `folder` that the walk would look at (its name matches a mask, or it is a
+  /// subfolder to descend into) but whose name (`systemName`, as the file system holds it) has
+  /// no exact Shift_JIS form: it is neither reported nor descended into. Told once per entry.
   virtual void NameSkipped(const std::string& folder, std::string_view systemName) = 0;
   [[nodiscard]] virtual bool Aborted() const = 0;
 };
