@@ -11,6 +11,8 @@
 #include "cli/ExitStatus.h"
 #include "cli/FindCommand.h"
 #include "cli/FormatCommand.h"
+#include "cli/ProbeCommand.h"
+#include "cli/SearchUrlCommand.h"
 #include "cli/ToSjisCommand.h"
 
 namespace {
@@ -27,6 +29,8 @@ constexpr const char* kUsage =
     "  download  download a page with its style sheets, scripts and images into a folder\n"
     "  find      search folders for files by mask and content\n"
     "  format    convert a page to Shift_JIS and format it as saved pages are\n"
+    "  probe     show the HTTP headers of a URL with the net search's probe\n"
+    "  search-url  print the query URL of a Google or Yahoo! JAPAN search\n"
     "  to-sjis   convert a page to Shift_JIS as a downloaded page is converted\n"
     "\n"
     "pellucor-cli COMMAND --help describes a command.\n"
@@ -54,6 +58,8 @@ int main(int argc, char** argv) {
     return pellucor::cli::RunConvert(rest, std::cin, std::cout, std::cerr);
   if (command == "find") return pellucor::cli::RunFind(rest, std::cout, std::cerr);
   if (command == "format") return pellucor::cli::RunFormat(rest, std::cout, std::cerr, terminal);
+  if (command == "probe") return pellucor::cli::RunProbe(rest, std::cout, std::cerr);
+  if (command == "search-url") return pellucor::cli::RunSearchUrl(rest, std::cout, std::cerr);
   if (command == "to-sjis") {
     return pellucor::cli::RunToSjis(rest, std::cout, std::cerr, terminal);
   }
