@@ -1,5 +1,6 @@
 #include "files/FindFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -218,6 +219,34 @@ TEST(FindFile, AttributesSizesAndTimes) {
     finder.Criteria.Files.Location = tree.root();
     finder.Criteria.Files.FileName = "*";
     c.set(finder.Criteria);
+    EXPECT_EQ(tree.Matches(finder), c.found);
+  }
+}
+
+TEST(FindFile, SizeBoundsSeeTheWholeSize) {
+  SearchTree tree;
+  tree.Add({{"small", "12345"}});
+  // A sparse file past 4 GiB, whose low 32 bits alone would read as one byte.
+  const std::string big = tree / "big";
+  const int descriptor = ::open(big.c_str(), O_CREAT | O_WRONLY, 0600);
+  ASSERT_GE(descriptor, 0);
+  const bool sized = ::ftruncate(descriptor, (off_t{4} << 30) + 1) == 0;
+  ::close(descriptor);
+  if (!sized) GTEST_SKIP() << "no sparse file of 4 GiB here";
+  struct Case {
+    const char* name;
+    std::uint32_t min, max;
+    Strings found;
+  } cases[] = {
+      {"an upper bound leaves the large file out", 0, 10, {"small"}},
+      {"a lower bound keeps it", 6, 0, {"big"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TFindFile finder;
+    finder.Criteria.Files.Location = tree.root();
+    finder.Criteria.Files.FileName = "*";
+    finder.Criteria.Size = {c.min, c.max};
     EXPECT_EQ(tree.Matches(finder), c.found);
   }
 }
