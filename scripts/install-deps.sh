@@ -20,6 +20,8 @@ packages=(
   clang-format
   bc                  # arithmetic in the benchmark scripts
   tidy                # the formatter comparison of make bench
+  wget                # the whole-run comparison of make bench
+  httrack             # the whole-run comparison of make bench
   highlight           # the syntax colouring comparison of make bench
   time                # GNU time: the peak memory of the file search comparison
 )
