@@ -52,20 +52,6 @@ RowFields SplitRow(std::string_view row) {
 constexpr std::string_view kCommentStart = "<!-- saved from \"";
 constexpr std::string_view kCommentEnd = "\" by ZOLK-HARVEXA -->";
 
-// Lines of a text split at CR LF, LF and lone CR; a closing line end adds no empty line.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    const char byte = text[at];
-    if (byte != '\r' && byte != '\n') continue;
-    lines.push_back(text.substr(start, at - start));
-    if (byte == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
-    start = at + 1;
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
-}
 
 const std::string& CommentMarks() {
   static const std::string marks = SjisFromUtf8Literal("●●");

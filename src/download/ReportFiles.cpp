@@ -10,6 +10,7 @@
 #include "text/NumberText.h"
 #include "text/ShiftJis.h"
 #include "text/SortedTextList.h"
+#include "text/TextTrim.h"
 #include "web/PathBounds.h"
 
 namespace pellucor {
@@ -91,19 +92,6 @@ std::string_view ExtensionOf(std::string_view path) {
   return dot == kNotFound ? std::string_view() : name.substr(dot);
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    const char byte = text[at];
-    if (byte != '\r' && byte != '\n') continue;
-    lines.push_back(text.substr(start, at - start));
-    if (byte == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
-    start = at + 1;
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
-}
 
 template <typename Lines>
 std::string JoinLines(const Lines& lines) {

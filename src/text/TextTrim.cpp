@@ -86,6 +86,20 @@ std::string CollapseBlankLines(std::string_view text) {
   return out;
 }
 
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char byte = text[at];
+    if (byte != '\r' && byte != '\n') continue;
+    lines.push_back(text.substr(start, at - start));
+    if (byte == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
+    start = at + 1;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
 std::string UnifyLineEnds(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 16);

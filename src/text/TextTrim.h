@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Trimming and collapsing of blanks and line ends.
 namespace pellucor {
@@ -22,6 +23,10 @@ namespace pellucor {
 /// (so runs of up to 38 line ends become one, 39 become two); TAB becomes two blanks; every LF
 /// becomes CR LF.
 [[nodiscard]] std::string CollapseBlankLines(std::string_view text);
+
+/// The lines of a text, split at CR LF, lone LF and lone CR; a closing line end adds no empty
+/// line. The views point into `text`.
+[[nodiscard]] std::vector<std::string_view> SplitLines(std::string_view text);
 
 /// CR LF and lone CR become LF, then every LF becomes CR LF: every line end written CR LF.
 [[nodiscard]] std::string UnifyLineEnds(std::string_view text);
