@@ -52,7 +52,6 @@ RowFields SplitRow(std::string_view row) {
 constexpr std::string_view kCommentStart = "<!-- saved from \"";
 constexpr std::string_view kCommentEnd = "\" by ZOLK-HARVEXA -->";
 
-
 const std::string& CommentMarks() {
   static const std::string marks = SjisFromUtf8Literal("●●");
   return marks;

@@ -92,7 +92,6 @@ std::string_view ExtensionOf(std::string_view path) {
   return dot == kNotFound ? std::string_view() : name.substr(dot);
 }
 
-
 template <typename Lines>
 std::string JoinLines(const Lines& lines) {
   std::string text;
