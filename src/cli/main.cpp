@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/ColorizeCommand.h"
+#include "cli/ColorsCommand.h"
 #include "cli/ConvertCommand.h"
 #include "cli/DownloadCommand.h"
 #include "cli/ExitStatus.h"
@@ -25,6 +26,7 @@ constexpr const char* kUsage =
     "\n"
     "Commands:\n"
     "  colorize  write a page's source as syntax-coloured RTF\n"
+    "  colors    list the colour values of a style sheet or page with their selectors\n"
     "  convert   decode or encode percent-escaped, Japanese-encoded and Base64 text\n"
     "  download  download a page with its style sheets, scripts and images into a folder\n"
     "  find      search folders for files by mask and content\n"
@@ -54,6 +56,7 @@ int main(int argc, char** argv) {
   if (command == "download")
     return pellucor::cli::RunDownload(rest, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
   if (command == "colorize") return pellucor::cli::RunColorize(rest, std::cout, std::cerr);
+  if (command == "colors") return pellucor::cli::RunColors(rest, std::cout, std::cerr);
   if (command == "convert")
     return pellucor::cli::RunConvert(rest, std::cin, std::cout, std::cerr);
   if (command == "find") return pellucor::cli::RunFind(rest, std::cout, std::cerr);
