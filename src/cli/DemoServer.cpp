@@ -23,6 +23,9 @@ DemoServer::DemoServer(const std::string& folder) : state_(std::make_unique<Stat
   state_->port = state_->server.bind_to_any_port("127.0.0.1");
   if (state_->port <= 0) return;
   state_->thread = std::thread([this] { state_->server.listen_after_bind(); });
+  // Stopped before it listens, the server would never stop; wait until it does.
+  while (!state_->server.is_running())
+    std::this_thread::yield();
 }
 
 DemoServer::~DemoServer() {

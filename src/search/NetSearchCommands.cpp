@@ -2,8 +2,8 @@
 // results, and the keyword box.
 #include "search/NetSearch.h"
 #include "search/SearchQuery.h"
-#include "search/TrimControls.h"
 #include "text/CodePage932.h"
+#include "text/TextTrim.h"
 #include "web/UrlKinds.h"
 
 namespace pellucor {
@@ -38,8 +38,8 @@ void NetSearch::StartNewSearch(pellucor::SearchEngine engine) {
   const int mode = tab.RadioGroupIMEMode;
   std::string url;
   if (engine == pellucor::SearchEngine::Google) {
-    url = std::string(TrimControls(SearchPrefix(engine, mode) + keyword->encoded +
-                                   std::string(NewSearchTail(engine, mode))));
+    url = std::string(TrimControlChars(SearchPrefix(engine, mode) + keyword->encoded +
+                                       std::string(NewSearchTail(engine, mode))));
     tab.edSearchAndHighlight = keyword->trimmed;
     tab.edDLTargetSearchAndHighlight = keyword->trimmed;
   } else {

@@ -2,8 +2,8 @@
 // a URL, and a summary of them.
 #include "search/HttpDate.h"
 #include "search/NetSearch.h"
-#include "search/TrimControls.h"
 #include "text/CodePage932.h"
+#include "text/TextTrim.h"
 #include "web/UrlKinds.h"
 
 namespace pellucor {
@@ -41,7 +41,7 @@ std::string NetSearch::ProbeSummary(const HttpResponse& response) const {
 }
 
 void NetSearch::HTTPProbe(std::string_view urlText, ProbeDestination destination) {
-  std::string url(TrimControls(urlText));
+  std::string url(TrimControlChars(urlText));
   if (!IsWebUrl(url)) return;
   host_.pump.SetBusyCursor(BusyCursor::On);
   const auto notFound = [this] {

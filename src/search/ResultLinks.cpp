@@ -1,8 +1,8 @@
 // The links of the net search's browsers: capturing the link under the mouse, acting on a click,
 // new windows, the hand-over to the download tab, and the commands of the two browser panes.
 #include "search/NetSearch.h"
-#include "search/TrimControls.h"
 #include "text/ShiftJis.h"
+#include "text/TextTrim.h"
 #include "web/ResultLink.h"
 #include "web/UrlKinds.h"
 
@@ -113,17 +113,17 @@ void NetSearch::sbNSBaseBackClick() {
 }
 
 void NetSearch::sbPGSearchTabLeftTopOpenIEClick() {
-  const std::string_view url = TrimControls(tab.EditNSNewWindowsUrl);
+  const std::string_view url = TrimControlChars(tab.EditNSNewWindowsUrl);
   if (IsWebUrl(url)) OpenInHtmlViewer(host_.launcher, url);
 }
 
 void NetSearch::sbNSTargrtOpenIEClick() {
-  const std::string_view url = TrimControls(tab.ComboBoxNSTargetUrl);
+  const std::string_view url = TrimControlChars(tab.ComboBoxNSTargetUrl);
   if (IsWebUrl(url)) OpenInHtmlViewer(host_.launcher, url);
 }
 
 void NetSearch::sbNSGoClick() {
-  const std::string url(TrimControls(tab.ComboBoxNSTargetUrl));
+  const std::string url(TrimControlChars(tab.ComboBoxNSTargetUrl));
   if (!IsWebUrl(url)) return;
   host_.targetBrowser.Navigate(url);
   host_.downloadTab.SetUrlBoxText(url);
@@ -131,7 +131,7 @@ void NetSearch::sbNSGoClick() {
 
 void NetSearch::sbNSPasteClick() {
   const std::string text = host_.clipboard.Text();
-  const std::string_view url = TrimControls(text);
+  const std::string_view url = TrimControlChars(text);
   if (IsWebUrl(url)) tab.ComboBoxNSTargetUrl = std::string(url);
 }
 

@@ -1,6 +1,5 @@
 #include "search/SearchQuery.h"
 
-#include "search/TrimControls.h"
 #include "text/CodePage932.h"
 #include "text/PercentCoding.h"
 #include "text/ShiftJis.h"
@@ -19,7 +18,7 @@ const SearchEndpoint* EndpointOf(SearchEngine engine, int mode) {
 }  // namespace
 
 std::optional<SearchKeyword> PrepareSearchKeyword(std::string_view text) {
-  const std::string_view trimmed = TrimControls(text);
+  const std::string_view trimmed = TrimControlChars(text);
   if (trimmed.empty()) return std::nullopt;
   SearchKeyword keyword;
   keyword.trimmed = std::string(trimmed);

@@ -86,6 +86,10 @@ LoopbackServer::LoopbackServer(Tls tls) : state_(std::make_unique<State>()) {
   state.server->Get(".*", dispatch);
   state.port = state.server->bind_to_any_port("127.0.0.1");
   state.thread = std::thread([&state] { state.server->listen_after_bind(); });
+  // A server stopped before its thread starts listening would never stop; the constructor
+  // returns only once it listens (connections are accepted from the bind on anyway).
+  while (state.port > 0 && !state.server->is_running())
+    std::this_thread::yield();
 }
 
 LoopbackServer::~LoopbackServer() {
