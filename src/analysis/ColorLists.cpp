@@ -13,7 +13,7 @@ ColorListOrder OrderOf(bool sorted) {
   return sorted ? ColorListOrder::SortedUnique : ColorListOrder::AsFound;
 }
 
-std::string_view TrimControls(std::string_view text) {
+std::string_view TrimControlChars(std::string_view text) {
   while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
     text.remove_prefix(1);
   while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
@@ -32,7 +32,7 @@ std::optional<ClickedColor> ColorOfItem(std::string_view item) {
   const std::size_t blank = item.find(' ');
   if (blank == std::string_view::npos) return std::nullopt;
   return ClickedColor{std::string(item.substr(0, blank)),
-                      ReplaceAll(TrimControls(item.substr(blank + 1)), ",", " ")};
+                      ReplaceAll(TrimControlChars(item.substr(blank + 1)), ",", " ")};
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ void Replace(std::string& text, std::string_view pattern, std::string_view repla
   ReplaceAllIn(text, pattern, replacement, mode);
 }
 
-std::string_view TrimControls(std::string_view text) {
+std::string_view TrimControlChars(std::string_view text) {
   while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
     text.remove_prefix(1);
   while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
@@ -161,15 +161,15 @@ std::optional<std::vector<std::string>> ExtractCssColors(std::string_view source
     start = std::min(end + 2, text.size());
 
     if (const std::size_t brace = FindText(segment, "{"); brace != std::string_view::npos) {
-      std::string_view rule = TrimControls(segment.substr(0, brace));
+      std::string_view rule = TrimControlChars(segment.substr(0, brace));
       if (const std::size_t close = FindText(rule, "}"); close != std::string_view::npos)
         rule.remove_prefix(close + 1);
       selector = ReplaceAll(rule, ":#", " #");
     }
-    std::string value(CutBefore(CutBefore(TrimControls(valueText), "}"), ";"));
+    std::string value(CutBefore(CutBefore(TrimControlChars(valueText), "}"), ";"));
     std::erase(value, '"');
     if (value.find_first_of(kNotHexDigits) != std::string::npos) continue;
-    value = std::string(TrimControls(value));
+    value = std::string(TrimControlChars(value));
     if (value == "#") break;
     if (value.size() < kValueWidth) value.resize(kValueWidth, ' ');
     if (order == ColorListOrder::SortedUnique) {

@@ -13,7 +13,7 @@ namespace {
 
 constexpr TextColor kBlack{0, 0, 0};
 
-std::string_view TrimControls(std::string_view text) {
+std::string_view TrimControlChars(std::string_view text) {
   while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
     text.remove_prefix(1);
   while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
@@ -22,7 +22,7 @@ std::string_view TrimControls(std::string_view text) {
 }
 
 std::size_t NumberOrZero(std::string_view text) {
-  text = TrimControls(text);
+  text = TrimControlChars(text);
   std::size_t value = 0;
   const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
   return failure == std::errc() && end == text.data() + text.size() ? value : 0;
@@ -54,7 +54,7 @@ int MarkKeyword(TextView& view, std::string_view keyword, std::vector<std::strin
     ClearSearchMarks(view);
   }
   view.SetSelection({0, 0});
-  const std::string_view word = TrimControls(keyword);
+  const std::string_view word = TrimControlChars(keyword);
   if (word.empty()) return 0;
 
   const TextColor color = kKeywordColors[place % kKeywordColors.size()];
@@ -99,7 +99,7 @@ void RichEditSearchList(TextView& view, const std::vector<std::string>& SearchKe
 void KeywordSearch(TextView& view, std::string_view keywordBox,
                    std::vector<std::string>& SearchKeywords, std::vector<std::string>& resultList,
                    EventPump& pump) {
-  if (TrimControls(keywordBox).empty()) return;
+  if (TrimControlChars(keywordBox).empty()) return;
   ClearSearchMarks(view);
   if (EdictScan(keywordBox, SearchKeywords) == 0) return;
   pump.SetBusyCursor(BusyCursor::On);

@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::chrono::milliseconds kClearedBrowserSettleTime{1000};
 
-std::string_view TrimControls(std::string_view text) {
+std::string_view TrimControlChars(std::string_view text) {
   while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
     text.remove_prefix(1);
   while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
@@ -63,7 +63,7 @@ void FlashPlayer::sbFlashPlayerOpenClick() {
 }
 
 void FlashPlayer::sbFlashPlayerOpenGoClick() {
-  std::string path(TrimControls(tab.BtnEditLocalFlashPlayer));
+  std::string path(TrimControlChars(tab.BtnEditLocalFlashPlayer));
   if (path.empty()) {
     const std::optional<std::string> chosen =
         host_.dialogs.ChooseOpenFile(OpenRequest(flash_messages::kHtmlFilter));
