@@ -80,6 +80,15 @@ class DownloadEngine {
   void DLClearTextBox(int mode);
   void DLScreenRestore();
   void DLClearRichEditListBox();
+  /// Clears the labels of the page shown.
+  void LabelInitialize();
+  /// Resets the per-page options: the save folder and page file boxes emptied, the per-page
+  /// check boxes cleared.
+  void DLSettingsInitialize();
+  /// The download tab's part of handing a page over from the net search: the URL becomes the
+  /// URL box's text and the home URL, labels and result panes are cleared, the per-page options
+  /// reset, and the download browser shows the page (WBDLNavigate, mode 1, no save folder).
+  void TakeOverUrl(std::string_view url);
 
   /// Whether the stop button has been pressed during the current run: the resource loops test
   /// this after every file.

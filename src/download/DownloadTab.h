@@ -14,6 +14,7 @@ struct DownloadTab {
   std::vector<std::string> ComboBoxWBUrlItems;  // the URL history of the box
   std::string BtnEditWBPageSaveFolder;          // ends with "/"
   std::string BtnEditWBLocalFilename;
+  std::string EditWBBasePageLocalFimename;  // the hidden base page file box
   std::string BtnEditConfirmLocalHTMLFile;
   std::string BtnEditLocalFileOrgHTML;
   std::string EditDLSaveFilename;
@@ -46,6 +47,7 @@ struct DownloadTab {
   bool CheckBoxDontWebListClear = false;
   bool CheckBoxDLWebChageUrl = false;
   bool CheckBoxDLLocalChageUrl = false;
+  bool CheckBoxDLDecodeFilename = false;
   int RadioGroupDLUrlWebDecode = 4;
   int RadioGroupDLMainHTMLCharSet = 0;
   int RadioGroupDLCSSJSCharSet = 0;
@@ -120,6 +122,8 @@ struct DownloadTab {
   std::string LeftTabShown = "PGTab02LTab01WB";
   std::string RightTabShown = "PGTab02RTab02HTMLSrc";
   std::string WindowCaption;
+  /// The URL last handed over from the net search: the home of the home command.
+  std::string HomeUrl;
 };
 
 }  // namespace pellucor

@@ -84,6 +84,37 @@ void DownloadEngine::DLClearTextBox(int) {
   tab.RichEditWebPageDownloadHTMLFirst.clear();
 }
 
+void DownloadEngine::LabelInitialize() {
+  for (std::string* label :
+       {&tab.LabelDownloadedFileCount, &tab.LabelDownloadedFile, &tab.LabelLocalBrowserUrl,
+        &tab.LabelLocalHTMLSrc, &tab.LabelWebDownloadHTMLSrc, &tab.LabelUrlRoot,
+        &tab.LabelUrlPageFile, &tab.LabelLocaFilename, &tab.LabelWinFiename})
+    label->clear();
+}
+
+void DownloadEngine::DLSettingsInitialize() {
+  tab.BtnEditWBPageSaveFolder.clear();
+  tab.BtnEditWBLocalFilename.clear();
+  tab.EditWBBasePageLocalFimename.clear();
+  for (bool* option :
+       {&tab.CheckBoxDontEmptyFolder, &tab.CheckBoxDonttSaveImage, &tab.CheckBoxDLDownloadinnerHTML,
+        &tab.CheckBoxDLsaveThisname, &tab.CheckBoxDLDecodeFilename,
+        &tab.CheckBoxTopDirectoryForUnkwon, &tab.CheckBoxDontWebListClear,
+        &tab.CheckBoxDLDontMakeCSSlist, &tab.CheckBoxDLCSSOnly})
+    *option = false;
+}
+
+void DownloadEngine::TakeOverUrl(std::string_view url) {
+  tab.LabelWebBrowserUrl = std::string(url);
+  tab.ComboBoxWBUrl = std::string(url);
+  tab.HomeUrl = std::string(url);
+  DLClearLabel();
+  LabelInitialize();
+  DLClearListBox(0);
+  DLSettingsInitialize();
+  (void)WBDLNavigate(url, "", 1);
+}
+
 void DownloadEngine::DLScreenRestore() {
   tab.BtnEditWBPageSaveFolder.clear();
   tab.BtnEditWBLocalFilename.clear();

@@ -245,6 +245,23 @@ TEST_F(DownloadRun, SecondRunKeepsTheFolder) {
   EXPECT_TRUE(engine_.tab.CheckBoxDLDontMakeCSSlist);
 }
 
+TEST_F(DownloadRun, HandOverFromTheNetSearch) {
+  server_.Serve("/found.html", Page("Shift_JIS", "", "<p>found</p>"));
+  engine_.tab.CheckBoxDontEmptyFolder = true;
+  engine_.tab.CheckBoxDLCSSOnly = true;
+  engine_.tab.LabelDownloadedFile = "old";
+  engine_.tab.ListBoxPGTab02LTab03PageImage = {"old row"};
+  engine_.TakeOverUrl(server_.Url("/found.html"));
+  EXPECT_EQ(engine_.tab.ComboBoxWBUrl, server_.Url("/found.html"));
+  EXPECT_EQ(engine_.tab.HomeUrl, server_.Url("/found.html"));
+  EXPECT_EQ(engine_.tab.BtnEditWBPageSaveFolder, "");
+  EXPECT_FALSE(engine_.tab.CheckBoxDontEmptyFolder);
+  EXPECT_FALSE(engine_.tab.CheckBoxDLCSSOnly);
+  EXPECT_TRUE(engine_.tab.ListBoxPGTab02LTab03PageImage.empty());
+  EXPECT_EQ(downloadBrowser_.navigations, std::vector<std::string>{server_.Url("/found.html")});
+  EXPECT_NE(engine_.tab.RichEditExPGTab02RTab02HTMLSrc.find("<p>found</p>"), std::string::npos);
+}
+
 // One full run compared with a checked-in saved page (the server's port written as PORT).
 TEST_F(DownloadRun, GoldenSavedPage) {
   const fs::path fixtures = fs::path(PELLUCOR_FIXTURES) / "download";
