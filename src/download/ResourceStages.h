@@ -8,9 +8,9 @@ namespace pellucor {
 class DownloadEngine;
 
 /// The stages that discover, fetch and rewrite a page's style sheets, scripts, images and
-/// frames. The run calls them at fixed points; they read and write the engine's tab and run
-/// state. Until those stages are built, `NoResourceStages` stands in: it finds nothing and
-/// fetches nothing, so a run saves the page alone.
+/// frames (PageResourceStages). The run calls them at fixed points; they read and write the
+/// engine's tab and run state. `NoResourceStages` finds and fetches nothing, so that a run saves
+/// the page alone: the tests of the page's own rewriting use it.
 class ResourceStages {
  public:
   virtual ~ResourceStages() = default;
