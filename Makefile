@@ -5,7 +5,7 @@ SANITIZE_BUILD := build/sanitize
 RELEASE_BUILD := build/release
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps test demo bench format clean
+.PHONY: all deps test demo bench fuzz format clean
 
 all: test
 
@@ -38,8 +38,12 @@ bench: deps $(RELEASE_BUILD)/build.ninja
 	bench/compare_highlight.sh $(RELEASE_BUILD)
 	bench/compare_find.sh $(RELEASE_BUILD)
 
+# The libFuzzer targets, each for FUZZ_SECONDS (default 85) on its seed corpus.
+fuzz: deps
+	scripts/fuzz.sh
+
 format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf build out pellucor-demo

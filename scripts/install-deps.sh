@@ -18,6 +18,8 @@ packages=(
   libssl-dev
   openssl             # makes the certificate of the HTTPS test server
   clang-format
+  clang               # the fuzz targets of make fuzz
+  libclang-rt-dev     # libFuzzer and the sanitizers' runtime for clang
   bc                  # arithmetic in the benchmark scripts
   tidy                # the formatter comparison of make bench
   wget                # the whole-run comparison of make bench
