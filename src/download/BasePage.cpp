@@ -8,6 +8,7 @@
 #include "html/HtmlFormatter.h"
 #include "html/HtmlScan.h"
 #include "html/LocalLinks.h"
+#include "ports/HostFileEffects.h"
 #include "text/CodePage932.h"
 #include "text/ShiftJis.h"
 #include "web/PageFiles.h"
@@ -135,8 +136,7 @@ void DownloadEngine::DLSaveMakeHTML(std::string_view url, std::string_view file,
     WriteRunFile(text, std::string(file) + ".html");
   tab.RichEditExPGTab02RTab02HTMLSrc = text;
   tab.BtnEditWBLocalFilename = std::string(file);
-  tab.WindowCaption = Message("HRAVEXA 【 ") + tab.ComboBoxWBUrl + Message(" 】  - [ ") +
-                      tab.BtnEditWBLocalFilename + " ]";
+  tab.WindowCaption = DownloadCaption();
 }
 
 int DownloadEngine::DLPostProcess(std::string_view saveFolder) {
@@ -153,8 +153,7 @@ int DownloadEngine::DLPostProcess(std::string_view saveFolder) {
     tab.LabelDownloadedFile = std::string(path);
     host_.pump.ProcessPendingEvents();
   };
-  input.effects = {[this](std::string_view placed) { host_.clipboard.SetText(placed); },
-                   [this] { host_.pump.ProcessPendingEvents(); }};
+  input.effects = HostFileEffects(host_.clipboard, host_.pump);
   const PostProcessResult result = pellucor::DLPostProcess(input);
   if (!result.BtnEditLocalFileCSSJSList.empty())
     tab.BtnEditLocalFileCSSJSList = result.BtnEditLocalFileCSSJSList;

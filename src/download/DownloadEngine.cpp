@@ -6,6 +6,7 @@
 #include "download/DownloadMessages.h"
 #include "download/ReferencePasses.h"
 #include "html/HtmlFormatter.h"
+#include "ports/HostFileEffects.h"
 #include "ports/Launcher.h"
 #include "text/CodePage932.h"
 #include "text/EmptyFolder.h"
@@ -43,6 +44,11 @@ std::string DownloadEngine::Message(std::string_view utf8) const {
   return SjisFromUtf8Literal(utf8);
 }
 
+std::string DownloadEngine::DownloadCaption() const {
+  return Message("HRAVEXA 【 ") + tab.ComboBoxWBUrl + Message(" 】  - [ ") +
+         tab.BtnEditWBLocalFilename + " ]";
+}
+
 std::string DownloadEngine::TopDummyFolder() const {
   return tab.CheckBoxTopDirectoryForUnkwon ? tab.EditDLTopDummyDirectory : std::string();
 }
@@ -54,10 +60,7 @@ bool DownloadEngine::IsRunPath(std::string_view path) const {
 
 SaveOutcome DownloadEngine::WriteRunFile(std::string_view text, std::string_view path) {
   if (!IsRunPath(path)) return SaveOutcome::Refused;
-  const FileSideEffects effects{
-      [this](std::string_view placed) { host_.clipboard.SetText(placed); },
-      [this] { host_.pump.ProcessPendingEvents(); }};
-  return SaveTextFile(text, path, effects);
+  return SaveTextFile(text, path, HostFileEffects(host_.clipboard, host_.pump));
 }
 
 void DownloadEngine::btnDownloadAllClick() {
@@ -212,8 +215,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
 }
 
 void DownloadEngine::ShowResult() {
-  tab.WindowCaption = Message("HRAVEXA 【 ") + tab.ComboBoxWBUrl + Message(" 】  - [ ") +
-                      tab.BtnEditWBLocalFilename + " ]";
+  tab.WindowCaption = DownloadCaption();
   tab.LabelLocalBrowserUrl = tab.BtnEditWBLocalFilename;
   tab.LabelWebBrowserUrl = run.RunPageUrl;
   std::string view = tab.BtnEditWBLocalFilename + ".html";

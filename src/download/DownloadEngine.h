@@ -111,6 +111,8 @@ class DownloadEngine {
   int FramesetBranch(std::string_view url, std::string_view fetched);
   void ShowResult();
   [[nodiscard]] std::string TopDummyFolder() const;
+  /// The window title of a download: "HRAVEXA 【 URL 】  - [ local file ]".
+  [[nodiscard]] std::string DownloadCaption() const;
   [[nodiscard]] std::string Message(std::string_view utf8) const;
 
   DownloadHost host_;

@@ -4,6 +4,7 @@
 
 #include "download/DownloadEngine.h"
 #include "download/PageResourceStages.h"
+#include "ports/HostFileEffects.h"
 #include "text/CodePage932.h"
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
@@ -50,9 +51,7 @@ int PageResourceStages::DLDownloadedImage(DownloadEngine& engine, std::string_vi
   };
   // Only inside the save folder: an image is written nowhere else.
   if (!engine.IsRunPath(path)) return -1;
-  const FileSideEffects effects{
-      [&engine](std::string_view text) { engine.host().clipboard.SetText(text); },
-      [&engine] { engine.host().pump.ProcessPendingEvents(); }};
+  const FileSideEffects effects = HostFileEffects(engine.host().clipboard, engine.host().pump);
   (void)ForceSafeFolder(FolderOfPath(path), effects);
   (void)saveFolder;
   if (FileExists(path)) {

@@ -6,6 +6,7 @@
 #include "download/DownloadMessages.h"
 #include "html/HtmlFormatter.h"
 #include "html/SaveCharset.h"
+#include "ports/HostFileEffects.h"
 #include "text/CodePage932.h"
 #include "text/ShiftJis.h"
 #include "text/TextSearch.h"
@@ -109,8 +110,7 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
   const PageFileSet files = MakePageFileSet(
       url, saveFolder, static_cast<UrlDecodeMode>(tab.RadioGroupDLUrlWebDecode), TopDummyFolder());
   if (!files.pagePath.empty()) {
-    const FileSideEffects effects{[this](std::string_view text) { host_.clipboard.SetText(text); },
-                                  [this] { host_.pump.ProcessPendingEvents(); }};
+    const FileSideEffects effects = HostFileEffects(host_.clipboard, host_.pump);
     (void)ForceSafeFolder(FolderOfPath(files.pagePath), effects);
   }
   run.PagePath = files.pagePath;

@@ -11,6 +11,7 @@
 #include "html/HtmlFormatter.h"
 #include "html/HtmlScan.h"
 #include "html/SaveCharset.h"
+#include "ports/HostFileEffects.h"
 #include "text/CodePage932.h"
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
@@ -96,9 +97,7 @@ class StageFiles {
 
   void Folder(std::string_view path) {
     if (!engine_.IsRunPath(path)) return;
-    const FileSideEffects effects{
-        [this](std::string_view text) { engine_.host().clipboard.SetText(text); },
-        [this] { engine_.host().pump.ProcessPendingEvents(); }};
+    const FileSideEffects effects = HostFileEffects(engine_.host().clipboard, engine_.host().pump);
     (void)ForceSafeFolder(FolderOfPath(path), effects);
   }
 

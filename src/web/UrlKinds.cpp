@@ -5,26 +5,10 @@
 
 #include "text/CodePage932.h"
 #include "text/ShiftJis.h"
+#include "text/TextTrim.h"
 
 namespace pellucor {
 namespace {
-
-// A blank or control byte can never be the second byte of a double-byte character, so the ends
-// are trimmed byte by byte.
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
-    text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
-    text.remove_suffix(1);
-  return text;
-}
-
-bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> patterns) {
-  for (const std::string_view pattern : patterns) {
-    if (ContainsText(text, pattern)) return true;
-  }
-  return false;
-}
 
 // Where the last segment of a path begins: after the last "\" that starts a character.
 std::size_t LastSegmentStart(std::string_view path) {
@@ -38,7 +22,7 @@ std::size_t LastSegmentStart(std::string_view path) {
 }  // namespace
 
 bool IsWebUrl(std::string_view text) {
-  const std::string_view trimmed = TrimBlanks(text);
+  const std::string_view trimmed = TrimControlChars(text);
   return trimmed.starts_with("http://") || trimmed.starts_with("https://");
 }
 
@@ -54,16 +38,17 @@ bool IsPageUrl(std::string_view url) {
     const std::string_view lastSegment = std::string_view(rest).substr(LastSegmentStart(rest));
     if (lastSegment.find('.') == std::string_view::npos) return false;
   }
-  return ContainsAny(rest, {".htm", ".php", "http://", "https://"});
+  return ContainsAnyText(rest, {".htm", ".php", "http://", "https://"});
 }
 
 ResourceClass ClassifyResourceUrl(std::string_view reference) {
   const std::string lower = LowerCaseText(reference);
   if (ContainsText(lower, " ")) return ResourceClass::NotFetched;
-  if (ContainsAny(lower, {".htm", "mailto:", "type="})) return ResourceClass::NotFetched;
-  if (ContainsAny(lower, {".gif", ".jpg", ".jpeg", ".png", ".ico"})) return ResourceClass::Image;
-  if (ContainsAny(lower, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".rss", ".htc", ".php",
-                          "?", "=", "&"}))
+  if (ContainsAnyText(lower, {".htm", "mailto:", "type="})) return ResourceClass::NotFetched;
+  if (ContainsAnyText(lower, {".gif", ".jpg", ".jpeg", ".png", ".ico"}))
+    return ResourceClass::Image;
+  if (ContainsAnyText(lower, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".rss", ".htc", ".php",
+                              "?", "=", "&"}))
     return ResourceClass::Text;
   return ResourceClass::NotFetched;
 }
