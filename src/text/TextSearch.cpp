@@ -52,7 +52,9 @@ std::string DeleteAllBetween(std::string_view text, std::string_view start, std:
   std::size_t read = 0;
   const std::size_t size = buffer.size();
   while (read < size) {
-    const bool startHere = size - read >= start.size() &&
+    // The first byte is compared inline: most positions fail there, and a call per byte was
+    // the bulk of the time on long pages.
+    const bool startHere = buffer[read] == start[0] && size - read >= start.size() &&
                            std::memcmp(buffer.data() + read, start.data(), start.size()) == 0;
     if (startHere) {
       // The end marker is looked for from the last byte of the start marker on; only a one-byte
