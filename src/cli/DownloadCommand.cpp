@@ -96,6 +96,39 @@ bool ApplyOptions(const CommandLine& line, DownloadTab& tab, std::ostream& error
   return true;
 }
 
+// A whole number from 1 to `high`, digits only.
+std::optional<long> CountIn(std::string_view text, long high) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  long value = 0;
+  for (const char digit : text) {
+    if (digit < '0' || digit > '9') return std::nullopt;
+    value = value * 10 + (digit - '0');
+  }
+  if (value < 1 || value > high) return std::nullopt;
+  return value;
+}
+
+// The limits of the run; a usage error is written to `error` and gives false.
+bool ApplyLimits(const CommandLine& line, DownloadEngine& engine, std::ostream& error) {
+  if (const std::optional<std::string> value = line.Value("--max-files")) {
+    const std::optional<long> count = CountIn(*value, 1'000'000);
+    if (!count) {
+      error << "--max-files takes a number from 1 to 1000000\n";
+      return false;
+    }
+    engine.fetchSettings.filesPerRun = static_cast<std::size_t>(*count);
+  }
+  if (const std::optional<std::string> value = line.Value("--max-sheet-levels")) {
+    const std::optional<long> count = CountIn(*value, 1000);
+    if (!count) {
+      error << "--max-sheet-levels takes a number from 1 to 1000\n";
+      return false;
+    }
+    engine.styleSheetLevels = static_cast<int>(*count);
+  }
+  return true;
+}
+
 std::optional<Answer> AnswerNamed(std::string_view name) {
   if (name == "yes") return Answer::Yes;
   if (name == "no") return Answer::No;
@@ -164,19 +197,25 @@ const char* const kDownloadUsage =
     "  --frames ACTION      what --frame does with a listed frame: download (default) it into\n"
     "                       SAVE_FOLDER, open it in the HTML viewer, or show it\n"
     "  --frame ADDRESS      after the page, act on this address of the frame list\n"
+    "  --max-files N        fetch at most N files in the run (default 5000); the rest is left\n"
+    "                       with a line saying so\n"
+    "  --max-sheet-levels N follow style sheets imported by style sheets at most N levels\n"
+    "                       deep (default 50)\n"
     "  --demo               serve the bundled sample site on 127.0.0.1 and download it into\n"
     "                       ./pellucor-demo/\n"
     "\n"
     "Questions, answers and messages are printed; progress goes to standard error on a\n"
-    "terminal. Exit status: 0 the run completed, 1 it ended early, 2 a URL that is not a web\n"
-    "URL or a folder that cannot be used, 64 usage error.\n";
+    "terminal. A page that cannot be fetched ends the run with a message naming it and the\n"
+    "reason. Exit status: 0 the run completed (limits reached included), 1 it ended early, 2 a\n"
+    "URL that is not a web URL or a folder that cannot be used, 64 usage error.\n";
 
 int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& error,
                 bool errorIsTerminal) {
   const std::optional<CommandLine> line = CommandLine::Parse(
       arguments,
       {"--charset", "--css-charset", "--url-decode", "--base-href", "--save-as", "--top-dummy",
-       "--top-page", "--answer", "--demo-site", "--frames", "--frame"},
+       "--top-page", "--answer", "--demo-site", "--frames", "--frame", "--max-files",
+       "--max-sheet-levels"},
       {"-h", "--help", "--keep-root-slash", "--keep-other-hosts", "--empty-folder", "--no-images",
        "--no-reports", "--css-only", "--demo", "--inner-html"},
       error);
@@ -237,7 +276,8 @@ int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, st
   PageResourceStages stages;
   DownloadEngine engine({dialogs, clipboard, pump, launcher, downloadBrowser, resultBrowser, http},
                         stages);
-  if (!ApplyOptions(*line, engine.tab, error)) return kUsageError;
+  if (!ApplyOptions(*line, engine.tab, error) || !ApplyLimits(*line, engine, error))
+    return kUsageError;
   engine.tab.ComboBoxWBUrl = *sjisUrl;
   engine.tab.BtnEditWBPageSaveFolder = *folder;
   std::string shownProgress;

@@ -37,9 +37,16 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
   tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.clear();
   stages_.DLDownloadCSSJS(*this, saveFolder);
   stages_.DLRecursiveGetCSSJS(*this, url, saveFolder);
-  if (!tab.CheckBoxDonttSaveImage) {
+  const auto noteFileLimit = [this](LimitPane pane) {
+    NoteLimit(pane, Message(messages::kFileLimit) + std::to_string(fetchSettings.filesPerRun) +
+                        Message(messages::kLimitUrlSeparator) + fetcher_.FirstRefusedUrl());
+  };
+  if (fetcher_.LimitReached()) {
+    noteFileLimit(LimitPane::StyleSheets);
+  } else if (!tab.CheckBoxDonttSaveImage) {
     tab.LeftTabShown = "PGTab02LTab03LPageImage";
     stages_.DLDownloadImage(*this, saveFolder);
+    if (fetcher_.LimitReached()) noteFileLimit(LimitPane::Images);
   }
 
   const std::size_t head = FindText(run.ConvertedHtml, "<head");

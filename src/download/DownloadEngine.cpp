@@ -58,6 +58,23 @@ bool DownloadEngine::IsRunPath(std::string_view path) const {
   return !folder.empty() && IsInsideFolder(path, folder);
 }
 
+void DownloadEngine::NoteLimit(LimitPane pane, std::string line) {
+  limitNotes_.emplace_back(pane, std::move(line));
+}
+
+void DownloadEngine::ShowLimitNotes() {
+  for (auto& [pane, line] : limitNotes_) {
+    if (pane == LimitPane::StyleSheets) {
+      tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(std::move(line));
+    } else {
+      // The image pane lists the newest line first.
+      std::vector<std::string>& images = tab.ListBoxPGTab02LTab03PageImageDownloaedImage;
+      images.insert(images.begin(), std::move(line));
+    }
+  }
+  limitNotes_.clear();
+}
+
 SaveOutcome DownloadEngine::WriteRunFile(std::string_view text, std::string_view path) {
   if (!IsRunPath(path)) return SaveOutcome::Refused;
   return SaveTextFile(text, path, HostFileEffects(host_.clipboard, host_.pump));
@@ -125,6 +142,7 @@ int DownloadEngine::AbandonRun() {
 int DownloadEngine::DLDownloadAll(std::string_view url) {
   // Every response of the run is kept for the run only.
   fetcher_.Clear();
+  limitNotes_.clear();
   struct ClearAtEnd {
     RunFetcher& fetcher;
     ~ClearAtEnd() { fetcher.Clear(); }
@@ -145,6 +163,14 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
   std::string fetched;
   if (!tab.CheckBoxDLDownloadinnerHTML) {
     fetched = fetcher_.ReadUrlText(url);
+    // Without the page there is nothing to save: saying so beats saving an empty page.
+    if (const std::string failure = fetcher_.FailureOf(url); !failure.empty()) {
+      host_.dialogs.ShowMessage(
+          Message(messages::kPageNotFetched) + std::string(url) + "  (" + failure + ")",
+          MessageKind::Error);
+      DLButtonEnable();
+      return -1;
+    }
     tab.RichEditWebPageDownloadHTMLFirst = fetched;
     const std::string target = CheckRefresh(LowerCaseText(fetched));
     if (!target.empty()) {
@@ -207,6 +233,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
   DownLoadMain(url, folder);
   ShowResult();
   if (writeReports) DLPostProcess(folder);
+  ShowLimitNotes();
   if (!run.LocalPageFile.empty()) tab.BtnEditConfirmLocalHTMLFile = run.LocalPageFile;
   DLButtonEnable();
   tab.LabelDownloadedFileCount.clear();

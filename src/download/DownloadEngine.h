@@ -2,6 +2,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "download/DownloadRunState.h"
 #include "download/DownloadTab.h"
@@ -28,6 +30,9 @@ struct DownloadHost {
   HttpClient& http;
 };
 
+/// The result panes a line about a limit goes to.
+enum class LimitPane { StyleSheets, Images };
+
 /// The download tab's commands and the download run. The handlers and worker operations keep
 /// their names; the tab's controls are the values of `tab`, the run's memory is `run`.
 class DownloadEngine {
@@ -41,6 +46,9 @@ class DownloadEngine {
   /// How a run fetches: ahead and in parallel (the default) or each file when its row is
   /// reached. Both give the same files and panes.
   FetchSettings fetchSettings;
+  /// Levels of style sheets imported by style sheets that a run fetches at most; the rest is
+  /// left with a line in the style sheet pane.
+  int styleSheetLevels = 50;
 
   // Commands.
   void btnDownloadAllClick();
@@ -90,9 +98,16 @@ class DownloadEngine {
   /// reset, and the download browser shows the page (WBDLNavigate, mode 1, no save folder).
   void TakeOverUrl(std::string_view url);
 
-  /// Whether the stop button has been pressed during the current run: the resource loops test
-  /// this after every file.
-  [[nodiscard]] bool StopRequested() const { return !tab.btnDownloadStopEnabled; }
+  /// Whether the stop button has been pressed during the current run, or the run reached its
+  /// limit of files: the resource loops test this after every file.
+  [[nodiscard]] bool StopRequested() const {
+    return !tab.btnDownloadStopEnabled || fetcher_.LimitReached();
+  }
+
+  /// Keeps a line saying which limit ended a part of the run, for the style sheet pane or the
+  /// image pane. The lines are shown when the run ends, after the reports are written, so that
+  /// the reports list files only.
+  void NoteLimit(LimitPane pane, std::string line);
 
   /// Writes a file of the run. Refused, like any path SaveTextFile refuses, when it does not lie
   /// inside the save folder.
@@ -115,9 +130,12 @@ class DownloadEngine {
   [[nodiscard]] std::string DownloadCaption() const;
   [[nodiscard]] std::string Message(std::string_view utf8) const;
 
+  void ShowLimitNotes();
+
   DownloadHost host_;
   ResourceStages& stages_;
   RunFetcher fetcher_;
+  std::vector<std::pair<LimitPane, std::string>> limitNotes_;
 };
 
 }  // namespace pellucor

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +19,7 @@ void RunFetcher::Clear() {
   store_.clear();
   bytesInMemory_ = 0;
   requests_ = 0;
+  firstRefusedUrl_.clear();
   if (!spillFolder_.empty()) {
     std::error_code error;
     std::filesystem::remove_all(spillFolder_, error);
@@ -58,12 +60,30 @@ HttpResponse RunFetcher::Loaded(const Stored& stored) const {
 const HttpResponse& RunFetcher::Fetch(std::string_view url) {
   auto found = store_.find(url);
   if (found == store_.end()) {
+    if (requests_ >= settings_.filesPerRun) {
+      if (firstRefusedUrl_.empty()) firstRefusedUrl_ = std::string(url);
+      refused_ = HttpResponse{};
+      refused_.failure = HttpFailure::Aborted;
+      refused_.failureText = "the run's limit of files was reached";
+      return refused_;
+    }
     Keep(std::string(url), http_.Get(url));
     found = store_.find(url);
   }
   if (found->second.spillFile.empty()) return found->second.response;
   current_ = Loaded(found->second);
   return current_;
+}
+
+std::string RunFetcher::FailureOf(std::string_view url) const {
+  const auto found = store_.find(url);
+  if (found != store_.end()) {
+    const HttpResponse& response = found->second.response;
+    if (response.ok()) return {};
+    return response.failureText.empty() ? std::string("the transfer failed") : response.failureText;
+  }
+  // Past the limit every URL not fetched yet is refused.
+  return LimitReached() ? refused_.failureText : std::string();
 }
 
 std::string RunFetcher::ReadUrlText(std::string_view url) {
@@ -94,6 +114,10 @@ void RunFetcher::Prefetch(std::span<const std::string> urls) {
     if (url.find("http://") != 0 && url.find("https://") != 0) continue;
     if (std::find(missing.begin(), missing.end(), url) == missing.end()) missing.push_back(url);
   }
+  // Never ahead past the run's limit: the rows beyond it fail when they are reached.
+  const std::size_t left =
+      requests_ < settings_.filesPerRun ? settings_.filesPerRun - requests_ : std::size_t{0};
+  if (missing.size() > left) missing.resize(left);
   http_.GetEach(
       missing, settings_.limits,
       [&](std::size_t index, HttpResponse&& response) {

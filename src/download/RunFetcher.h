@@ -20,6 +20,9 @@ struct FetchSettings {
   BatchLimits limits;  // 8 transfers at once in all, 6 to one host
   /// Responses kept in memory up to this many bytes in all; beyond, in temporary files.
   std::size_t memoryBudget = 32u << 20;
+  /// Network requests of one run at most: a site that makes up new addresses without end must
+  /// not hold the run (or fill the disk) for ever. Beyond, fetches fail without a request.
+  std::size_t filesPerRun = 5000;
 };
 
 /// The fetches of one download run. Every URL is requested at most once per run: the text of a
@@ -45,6 +48,11 @@ class RunFetcher {
   /// in (or the host asked to stop). Does nothing in sequential mode.
   void Prefetch(std::span<const std::string> urls);
 
+  /// Why the run's fetch of the URL failed (no connection, a time-out, too large, too many
+  /// redirects, the run's limit of files): empty when it succeeded, whatever its status, or was
+  /// not fetched.
+  [[nodiscard]] std::string FailureOf(std::string_view url) const;
+
   /// Forgets every response of the run.
   void Clear();
 
@@ -53,6 +61,11 @@ class RunFetcher {
 
   /// Network requests made since the last Clear.
   [[nodiscard]] std::size_t requests() const { return requests_; }
+
+  /// Whether a fetch was refused since the last Clear because the run made `filesPerRun`
+  /// requests, and the first URL refused.
+  [[nodiscard]] bool LimitReached() const { return !firstRefusedUrl_.empty(); }
+  [[nodiscard]] const std::string& FirstRefusedUrl() const { return firstRefusedUrl_; }
 
  private:
   struct Stored {
@@ -70,6 +83,8 @@ class RunFetcher {
   std::string spillFolder_;
   std::size_t requests_ = 0;
   HttpResponse current_;  // the last response handed out from a spill file
+  HttpResponse refused_;  // what a fetch past the limit gets
+  std::string firstRefusedUrl_;
 };
 
 }  // namespace pellucor

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "download/DownloadEngine.h"
+#include "download/DownloadMessages.h"
 #include "download/PageResourceStages.h"
 #include "html/HtmlFormatter.h"
 #include "html/HtmlScan.h"
@@ -155,6 +156,10 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
   };
 
   const std::string fetched = engine.fetcher().ReadUrlText(url);
+  if (!engine.fetcher().FailureOf(url).empty()) {
+    mark("●");
+    return -1;
+  }
   const std::string lowerFetched = LowerCaseText(fetched);
   const std::string lowerLocal = LowerCaseText(local);
   if (ContainsText(lowerFetched, "404 not found")) {
@@ -308,8 +313,8 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
   // Each level fetches the rows of the queue; files found meanwhile wait for the next level.
   // A file whose local copy exists is never saved again, and the row lists drop duplicates, so
   // the levels end; the cap is for sites that make up new addresses without end.
-  constexpr int kDeepestLevel = 50;
-  for (int level = 0; level < kDeepestLevel && !tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.empty();
+  int level = 0;
+  for (; level < engine.styleSheetLevels && !tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.empty();
        ++level) {
     const std::vector<std::string> rows = tab.ListBoxPGTab02LTab04DLCSSFileImportCSS;
     engine.fetcher().Prefetch(UrlsOf(rows, Quoted::Keep));
@@ -325,7 +330,9 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
         tab.ListBoxPGTab02LTab07AllImportCSSFileDownloaedCSSJS.push_back(line);
       };
       std::string text = engine.fetcher().ReadUrlText(url);
-      if (HasImageSignature(text)) {
+      if (!engine.fetcher().FailureOf(url).empty()) {
+        mark("●");
+      } else if (HasImageSignature(text)) {
         const bool stored = engine.IsRunPath(local) &&
                             engine.fetcher().DownloadResourceFile(url, local, ResourceKind::Text);
         mark(stored ? "◇" : "●");
@@ -361,7 +368,14 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
         std::move(tab.ListBoxPGTab02LTab04ImportCSSFileDownloaedCSSJS);
     tab.ListBoxPGTab02LTab04ImportCSSFileDownloaedCSSJS.clear();
     engine.host().pump.ProcessPendingEvents();
-    if (engine.StopRequested()) break;
+    if (engine.StopRequested()) return;
+  }
+  if (level == engine.styleSheetLevels && !tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.empty()) {
+    engine.NoteLimit(LimitPane::StyleSheets,
+                     SjisFromUtf8Literal(download_messages::kStyleSheetLevelLimit) +
+                         std::to_string(engine.styleSheetLevels) +
+                         SjisFromUtf8Literal(download_messages::kLimitUrlSeparator) +
+                         SplitReferenceRow(tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.front()).url);
   }
 }
 
@@ -410,7 +424,12 @@ std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string
       const std::string target = MakeSafeFilePath(localOf(absolute));
       files.Folder(target);
       const std::string content = engine.fetcher().ReadUrlText(absolute);
-      if (!FileExists(target)) DLCSSSetListbox(engine, Row(r, absolute, target), target, content);
+      // A sheet that could not be fetched gets no empty stand-in that would pass for it.
+      if (!engine.fetcher().FailureOf(absolute).empty()) {
+        tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(SjisFromUtf8Literal("●") + target);
+      } else if (!FileExists(target)) {
+        DLCSSSetListbox(engine, Row(r, absolute, target), target, content);
+      }
     } else if (ContainsAnyText(lower, {".gif", ".jpg", ".jpeg", ".png", ".swf"})) {
       if (ContainsAnyText(lower, {"=http", ".htm", "\\", ";", "}", ")", "google"}) ||
           ContainsText(lower, SjisFromUtf8Literal("検索")))

@@ -80,12 +80,13 @@ using RedirectCallback = std::function<bool(const std::string& location, const H
 class HttpClient {
  public:
   explicit HttpClient(HttpClientOptions options = {});
-  ~HttpClient();
+  virtual ~HttpClient();
   HttpClient(const HttpClient&) = delete;
   HttpClient& operator=(const HttpClient&) = delete;
 
-  /// GET with redirects followed; the body (of any status) in memory.
-  [[nodiscard]] HttpResponse Get(std::string_view url);
+  /// GET with redirects followed; the body (of any status) in memory. Virtual so that a fuzz
+  /// target can answer a run's sequential fetches from memory, without a network.
+  [[nodiscard]] virtual HttpResponse Get(std::string_view url);
 
   /// GET with redirects followed; the body goes to `nativePath` (a UTF-8 system path). It is
   /// written beside under a temporary name and renamed at the end, so a failed transfer leaves

@@ -54,6 +54,26 @@ TEST(DownloadCommand, QuestionsAreAnsweredAndPrinted) {
   EXPECT_EQ(Download({server.Url("/b.html"), folder.path()}).status, 0);
 }
 
+TEST(DownloadCommand, LimitReachedIsPrintedWithTheImages) {
+  testing::LoopbackServer server;
+  std::string body;
+  for (int i = 0; i < 5; ++i) {
+    const std::string name = "i" + std::to_string(i) + ".gif";
+    server.Serve("/" + name, "GIF89a", "image/gif");
+    body += "<img src=\"" + name + "\">";
+  }
+  server.Serve("/page.html", "<html><head></head><body>" + body + "</body></html>");
+  TempFolder folder;
+  const Outcome outcome = Download({"--max-files", "3", server.Url("/page.html"), folder.path()});
+  ASSERT_EQ(outcome.status, 0) << outcome.error;
+  // Printed in the order of the run: the line about the limit after the images fetched.
+  const std::size_t images = outcome.out.find("images:\n");
+  const std::size_t limit = outcome.out.find("  ●【 上限 】");
+  EXPECT_LT(images, limit) << outcome.out;
+  EXPECT_NE(limit, std::string::npos) << outcome.out;
+  EXPECT_EQ(server.RequestCount(), 3u);
+}
+
 TEST(DownloadCommand, ExitStatuses) {
   TempFolder folder;
   WriteBytes(folder / "file", "x");
@@ -69,6 +89,10 @@ TEST(DownloadCommand, ExitStatuses) {
       {"unknown charset", {"--charset", "latin1", "http://127.0.0.1:1/", folder.path()}, 64},
       {"decode mode out of range", {"--url-decode", "9", "http://127.0.0.1:1/", folder.path()}, 64},
       {"unknown answer", {"--answer", "maybe", "http://127.0.0.1:1/", folder.path()}, 64},
+      {"no files allowed", {"--max-files", "0", "http://127.0.0.1:1/", folder.path()}, 64},
+      {"levels not a number", {"--max-sheet-levels", "5x", "http://127.0.0.1:1/", folder.path()},
+       64},
+      {"a page that cannot be fetched", {"http://127.0.0.1:1/", folder.path()}, 1},
       {"not a web URL", {"ftp://127.0.0.1/", folder.path()}, 2},
       {"a file is no folder", {"http://127.0.0.1:1/", folder / "file"}, 2},
   };

@@ -38,6 +38,7 @@ struct LoopbackServer::State {
 
   mutable std::mutex mutex;
   std::map<std::string, Handler> routes;
+  std::vector<std::pair<std::string, Handler>> prefixRoutes;
   std::vector<std::string> requested;
   std::set<int> clientPorts;
   // Hanging responses wait here until the server is destroyed.
@@ -52,6 +53,9 @@ struct LoopbackServer::State {
       clientPorts.insert(request.remote_port);
       const auto route = routes.find(request.path);
       if (route != routes.end()) handler = route->second;
+      for (const auto& [prefix, generator] : prefixRoutes) {
+        if (!handler && request.path.starts_with(prefix)) handler = generator;
+      }
     }
     if (handler) {
       handler(request, response);
@@ -174,6 +178,31 @@ void LoopbackServer::Endless(const std::string& path) {
                                             return sink.write(chunk.data(), chunk.size());
                                           });
   };
+}
+
+void LoopbackServer::CutOff(const std::string& path, std::string firstBytes,
+                            std::size_t declaredLength) {
+  const std::lock_guard<std::mutex> lock(state_->mutex);
+  state_->routes[path] = [firstBytes = std::move(firstBytes), declaredLength](
+                             const httplib::Request&, httplib::Response& response) {
+    response.set_content_provider(
+        declaredLength, "text/html",
+        [firstBytes](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+          // Returning false makes the server drop the connection.
+          return offset == 0 && sink.write(firstBytes.data(), firstBytes.size());
+        });
+  };
+}
+
+void LoopbackServer::Generate(const std::string& prefix,
+                              std::function<std::string(const std::string&)> body,
+                              std::string contentType) {
+  const std::lock_guard<std::mutex> lock(state_->mutex);
+  state_->prefixRoutes.emplace_back(
+      prefix, [body = std::move(body), contentType = std::move(contentType)](
+                  const httplib::Request& request, httplib::Response& response) {
+        response.set_content(body(request.path), contentType.c_str());
+      });
 }
 
 std::size_t LoopbackServer::RequestCount() const {

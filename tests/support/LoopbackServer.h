@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -37,6 +38,13 @@ class LoopbackServer {
   void Hang(const std::string& path, std::string firstBytes, std::size_t declaredLength);
   /// A chunked body without end, until the client goes away.
   void Endless(const std::string& path);
+  /// Sends `firstBytes` of a body announced as `declaredLength` bytes, then closes the
+  /// connection.
+  void CutOff(const std::string& path, std::string firstBytes, std::size_t declaredLength);
+  /// Every path beginning with `prefix` that has no fixture of its own: the body is made from
+  /// the path when it is asked for.
+  void Generate(const std::string& prefix, std::function<std::string(const std::string&)> body,
+                std::string contentType = "text/html");
 
   [[nodiscard]] std::size_t RequestCount() const;
   /// Distinct client connections seen, told apart by their source ports.
