@@ -62,6 +62,13 @@ void DownloadEngine::NoteLimit(LimitPane pane, std::string line) {
   limitNotes_.emplace_back(pane, std::move(line));
 }
 
+void DownloadEngine::NoteFetchFailure(LimitPane pane, std::string_view url) {
+  if (!fetcher_.Fetched(url)) return;
+  const std::string failure = fetcher_.FailureOf(url);
+  if (failure.empty()) return;
+  NoteLimit(pane, Message(messages::kNotFetched) + std::string(url) + "  (" + failure + ")");
+}
+
 void DownloadEngine::ShowLimitNotes() {
   for (auto& [pane, line] : limitNotes_) {
     if (pane == LimitPane::StyleSheets) {

@@ -108,6 +108,10 @@ class DownloadEngine {
   /// image pane. The lines are shown when the run ends, after the reports are written, so that
   /// the reports list files only.
   void NoteLimit(LimitPane pane, std::string line);
+  /// When the run's request for the URL failed (no connection, a time-out, a body past the
+  /// size limit, too many redirects), keeps a line with the URL and the reason for the pane, as
+  /// NoteLimit does. A URL refused by the limit of files is left to that limit's line.
+  void NoteFetchFailure(LimitPane pane, std::string_view url);
 
   /// Writes a file of the run. Refused, like any path SaveTextFile refuses, when it does not lie
   /// inside the save folder.

@@ -23,6 +23,8 @@ inline constexpr std::string_view kNoSaveFolder = "【 保存すべきフォル�
 inline constexpr std::string_view kFramesetLabel =
     "【 Ｆｒａｍｅｓｅｔ 】ファイルです。　各フレームは\r\n\r\nファイル一覧から、個別にﾀﾞｳﾝﾛｰﾄﾞして"
     "ください";
+// A file of the run could not be fetched; its address and the reason follow.
+inline constexpr std::string_view kNotFetched = "●【 取得できませんでした 】 ";
 // The page of a run could not be fetched; its address and the reason follow.
 inline constexpr std::string_view kPageNotFetched = "●【 ページを取得できませんでした 】 ";
 inline constexpr std::string_view kDownloadDone = "【 ダウンロード完了 】";
@@ -38,12 +40,11 @@ inline constexpr std::string_view kFailureMark = "●";
 // Lines in the result panes when a limit of the run left files unfetched: the limit's number
 // and the first address left follow.
 inline constexpr std::string_view kStyleSheetLevelLimit =
-    "●【 上限 】スタイルシートの読み込みが上限の段数に達したため、これ以降は取得していません："
-    " 段数 ";
+    "●【 上限 】スタイルシートの読み込みが上限の段数に達したため、"
+    "これ以降は取得していません： 段数 ";
 inline constexpr std::string_view kFileLimit =
-    "●【 上限 "
-    "】１回のダウンロードで取得するファイル数が上限に達したため、これ以降は取得していません："
-    " ファイル数 ";
+    "●【 上限 】１回のダウンロードで取得するファイル数が上限に達したため、"
+    "これ以降は取得していません： ファイル数 ";
 inline constexpr std::string_view kLimitUrlSeparator = " ／ ";
 
 }  // namespace pellucor::download_messages

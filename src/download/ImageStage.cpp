@@ -64,6 +64,7 @@ int PageResourceStages::DLDownloadedImage(DownloadEngine& engine, std::string_vi
     return 0;
   }
   mark("●");
+  engine.NoteFetchFailure(LimitPane::Images, url);
   tab.ListBoxPGTab02LTab06DLImageNotFound.push_back(std::string(url) + "\t" +
                                                     SjisFromUtf8Literal("●") + path);
   if (!engine.run.BaseHrefValue.empty()) {

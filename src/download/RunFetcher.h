@@ -49,9 +49,12 @@ class RunFetcher {
   void Prefetch(std::span<const std::string> urls);
 
   /// Why the run's fetch of the URL failed (no connection, a time-out, too large, too many
-  /// redirects, the run's limit of files): empty when it succeeded, whatever its status, or was
-  /// not fetched.
+  /// redirects): empty when it succeeded, whatever its status, or was not fetched. Once the
+  /// run's limit of files is reached, every URL not fetched yet has failed for that reason.
   [[nodiscard]] std::string FailureOf(std::string_view url) const;
+
+  /// Whether the run made a request for the URL (and keeps its response).
+  [[nodiscard]] bool Fetched(std::string_view url) const { return store_.contains(url); }
 
   /// Forgets every response of the run.
   void Clear();

@@ -158,6 +158,7 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
   const std::string fetched = engine.fetcher().ReadUrlText(url);
   if (!engine.fetcher().FailureOf(url).empty()) {
     mark("●");
+    engine.NoteFetchFailure(LimitPane::StyleSheets, url);
     return -1;
   }
   const std::string lowerFetched = LowerCaseText(fetched);
@@ -311,8 +312,9 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
   DownloadTab& tab = engine.tab;
   StageFiles files(engine);
   // Each level fetches the rows of the queue; files found meanwhile wait for the next level.
-  // A file whose local copy exists is never saved again, and the row lists drop duplicates, so
-  // the levels end; the cap is for sites that make up new addresses without end.
+  // A file whose local copy exists is never saved again, and a level queues only the sheets it
+  // saved, so the levels end by themselves even on sites that make up new addresses without
+  // end; the cap (a setting) is a guard should that ever change.
   int level = 0;
   for (; level < engine.styleSheetLevels && !tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.empty();
        ++level) {
@@ -332,6 +334,7 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
       std::string text = engine.fetcher().ReadUrlText(url);
       if (!engine.fetcher().FailureOf(url).empty()) {
         mark("●");
+        engine.NoteFetchFailure(LimitPane::StyleSheets, url);
       } else if (HasImageSignature(text)) {
         const bool stored = engine.IsRunPath(local) &&
                             engine.fetcher().DownloadResourceFile(url, local, ResourceKind::Text);
@@ -427,6 +430,7 @@ std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string
       // A sheet that could not be fetched gets no empty stand-in that would pass for it.
       if (!engine.fetcher().FailureOf(absolute).empty()) {
         tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(SjisFromUtf8Literal("●") + target);
+        engine.NoteFetchFailure(LimitPane::StyleSheets, absolute);
       } else if (!FileExists(target)) {
         DLCSSSetListbox(engine, Row(r, absolute, target), target, content);
       }

@@ -33,6 +33,11 @@ bool Holds(const std::vector<std::string>& pane, const std::string& line) {
   return std::find(pane.begin(), pane.end(), line) != pane.end();
 }
 
+bool HasLineWith(const std::vector<std::string>& pane, const std::string& start) {
+  return std::any_of(pane.begin(), pane.end(),
+                     [&](const std::string& line) { return line.starts_with(start); });
+}
+
 // `size` zero bytes, gzip-compressed: a small body that inflates without measure.
 std::string GzipBomb(std::size_t size) {
   z_stream stream{};
@@ -142,15 +147,18 @@ TEST_F(HostileRun, FailingResourcesAreMarkedAndTheRunGoesOn) {
   struct Case {
     const char* name;
     std::function<void(testing::LoopbackServer&)> serve;
+    std::string reason;  // how the line in the pane begins to say why
   };
   const std::vector<Case> cases = {
       {"stops half way and hangs",
-       [](auto& server) { server.Hang("/img/bad.gif", "GIF89a", 100000); }},
+       [](auto& server) { server.Hang("/img/bad.gif", "GIF89a", 100000); },
+       "no data arrived within the time limit"},
       {"closes the connection half way",
-       [](auto& server) { server.CutOff("/img/bad.gif", "GIF89a", 100000); }},
-      {"sends a body without end", [](auto& server) { server.Endless("/img/bad.gif"); }},
-      {"redirects in a loop",
-       [](auto& server) { server.Redirect("/img/bad.gif", "/img/bad.gif"); }},
+       [](auto& server) { server.CutOff("/img/bad.gif", "GIF89a", 100000); }, ""},
+      {"sends a body without end", [](auto& server) { server.Endless("/img/bad.gif"); },
+       "the response passed its size limit"},
+      {"redirects in a loop", [](auto& server) { server.Redirect("/img/bad.gif", "/img/bad.gif"); },
+       "Number of redirects"},
   };
   for (const Case& hostile : cases) {
     SCOPED_TRACE(hostile.name);
@@ -158,6 +166,8 @@ TEST_F(HostileRun, FailingResourcesAreMarkedAndTheRunGoesOn) {
     server_.Serve("/index.html", Page("", "<img src=\"img/bad.gif\"><img src=\"img/old.gif\">"));
     ASSERT_EQ(Download(server_.Url("/index.html")), 0);
     EXPECT_TRUE(Holds(Images(), Mark("●", "img/bad.gif")));
+    EXPECT_TRUE(HasLineWith(Images(), Sjis("●【 取得できませんでした 】 ") +
+                                          server_.Url("/img/bad.gif") + "  (" + hostile.reason));
     EXPECT_FALSE(fs::exists(folder_ + "img/bad.gif"));
     ExpectGoodFilesIntact();
     ExpectNothingOutside();
@@ -177,6 +187,9 @@ TEST_F(HostileRun, FailingStyleSheetsAreMarkedAndTheRunGoesOn) {
   ASSERT_EQ(Download(server_.Url("/index.html")), 0);
   for (const char* sheet : {"css/hang.css", "css/cut.css", "css/endless.css", "css/loop.css"}) {
     EXPECT_TRUE(Holds(Sheets(), Mark("●", sheet))) << sheet;
+    EXPECT_TRUE(HasLineWith(Sheets(), Sjis("●【 取得できませんでした 】 ") +
+                                          server_.Url(std::string("/") + sheet) + "  ("))
+        << sheet;
     EXPECT_FALSE(fs::exists(folder_ + sheet)) << sheet;
   }
   ExpectGoodFilesIntact();
