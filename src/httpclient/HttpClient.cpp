@@ -106,12 +106,32 @@ struct HttpClient::Transfer {
   bool fileFailed = false;
   // When the last byte (of a header or the body) arrived; the stall time-out counts from here.
   std::chrono::steady_clock::time_point lastByte = std::chrono::steady_clock::now();
+  // The bytes received since the current window of the speed check began.
+  std::chrono::steady_clock::time_point windowStart = lastByte;
+  std::uint64_t windowBytes = 0;
   HttpResponse response;
+
+  void Arrived(std::size_t bytes) {
+    lastByte = std::chrono::steady_clock::now();
+    windowBytes += bytes;
+  }
+
+  // Done while the transfer may go on; Stalled or TooSlow when a time limit ends it.
+  Ending Check(const HttpLimits& limits) {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastByte > limits.stallTimeout) return Ending::Stalled;
+    if (now - windowStart >= limits.slowWindow) {
+      if (windowBytes < limits.slowBytes) return Ending::TooSlow;
+      windowStart = now;
+      windowBytes = 0;
+    }
+    return Ending::Done;
+  }
 
   static std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* self) {
     auto& transfer = *static_cast<Transfer*>(self);
     const std::size_t bytes = size * count;
-    transfer.lastByte = std::chrono::steady_clock::now();
+    transfer.Arrived(bytes);
     if (transfer.received + bytes > transfer.limit) {
       transfer.tooLarge = true;
       return 0;  // ends the transfer with a write error
@@ -129,7 +149,7 @@ struct HttpClient::Transfer {
     auto& transfer = *static_cast<Transfer*>(self);
     auto& response = transfer.response;
     const std::size_t bytes = size * count;
-    transfer.lastByte = std::chrono::steady_clock::now();
+    transfer.Arrived(bytes);
     const std::string_view line = TrimBlanks(std::string_view(data, bytes));
     if (line.starts_with("HTTP/")) {
       // A new response begins (after a redirect or an interim 100): only the last one counts.
@@ -195,6 +215,8 @@ void* HttpClient::Configure(void* handle, const std::string& escapedUrl, Transfe
   curl_easy_setopt(easy, CURLOPT_HEADERDATA, &transfer);
   curl_easy_setopt(easy, CURLOPT_PRIVATE, &transfer);
   transfer.lastByte = std::chrono::steady_clock::now();
+  transfer.windowStart = transfer.lastByte;
+  transfer.windowBytes = 0;
   return headers;
 }
 
@@ -218,6 +240,9 @@ void HttpClient::Finish(void* handle, Transfer& transfer, int curlResult, Ending
   if (ending == Ending::Stalled) {
     response.failure = HttpFailure::TimedOut;
     response.failureText = "no data arrived within the time limit";
+  } else if (ending == Ending::TooSlow) {
+    response.failure = HttpFailure::TimedOut;
+    response.failureText = "the data arrived too slowly";
   } else if (ending == Ending::Aborted) {
     response.failure = HttpFailure::Aborted;
     response.failureText = "stopped";
@@ -248,8 +273,8 @@ HttpResponse HttpClient::Perform(std::string_view url, Transfer& transfer) {
   curl_slist* headers = static_cast<curl_slist*>(Configure(easy, escaped, transfer));
 
   // The multi interface lets the transfer wait in short polls, so the host's events can run
-  // in between. The stall time-out is kept here rather than by curl's low-speed check, which
-  // averages over a window of several seconds and so reacts late.
+  // in between. The time limits are kept here rather than by curl's low-speed check, which
+  // averages over a window of several seconds and so reacts late to a silent server.
   curl_multi_add_handle(multi, easy);
   Ending ending = Ending::Done;
   CURLcode result = CURLE_OK;
@@ -268,8 +293,8 @@ HttpResponse HttpClient::Perform(std::string_view url, Transfer& transfer) {
       break;
     }
     curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
-    if (std::chrono::steady_clock::now() - transfer.lastByte > options_.limits.stallTimeout) {
-      ending = Ending::Stalled;
+    if (const Ending limit = transfer.Check(options_.limits); limit != Ending::Done) {
+      ending = limit;
       break;
     }
     if (options_.idle && options_.idle() == TransferControl::Abort) {
@@ -344,10 +369,9 @@ void HttpClient::GetEach(std::span<const std::string> urls, const BatchLimits& l
         }
       }
     }
-    const auto now = std::chrono::steady_clock::now();
     for (std::size_t at = running.size(); at-- > 0;) {
-      if (now - running[at]->transfer.lastByte > options_.limits.stallTimeout)
-        end(at, CURLE_OK, Ending::Stalled);
+      if (const Ending limit = running[at]->transfer.Check(options_.limits); limit != Ending::Done)
+        end(at, CURLE_OK, limit);
     }
     start();
     if (running.empty()) break;

@@ -18,6 +18,10 @@ struct HttpLimits {
   std::chrono::milliseconds connectTimeout{15'000};
   /// A transfer that receives no byte for this long is aborted.
   std::chrono::milliseconds stallTimeout{30'000};
+  /// A transfer that receives fewer than `slowBytes` bytes in any `slowWindow` is aborted: a
+  /// server that sends a byte now and then would hold it without end otherwise.
+  std::chrono::milliseconds slowWindow{60'000};
+  std::uint64_t slowBytes = 1024;
   std::uint64_t maxBodyInMemory = 64ull << 20;
   std::uint64_t maxFileSize = 512ull << 20;
   int maxRedirects = 10;
@@ -43,7 +47,7 @@ enum class HttpFailure {
   None,
   BadUrl,    // not a URL the client can fetch
   Connect,   // name lookup, connection or TLS failed
-  TimedOut,  // connect time-out or no byte for the stall time-out
+  TimedOut,  // connect time-out, no byte for the stall time-out, or too slow
   TooLarge,  // the body passed its size limit
   TooManyRedirects,
   FileWrite,  // the target file could not be written
@@ -112,7 +116,7 @@ class HttpClient {
 
  private:
   struct Transfer;
-  enum class Ending { Done, Stalled, Aborted };
+  enum class Ending { Done, Stalled, TooSlow, Aborted };
   HttpResponse Perform(std::string_view url, Transfer& transfer);
   void* Configure(void* easy, const std::string& escapedUrl, Transfer& transfer);
   void Finish(void* easy, Transfer& transfer, int curlResult, Ending ending);

@@ -81,6 +81,8 @@ class HostileRun : public ::testing::Test {
   static HttpClientOptions Options() {
     HttpClientOptions options;
     options.limits.stallTimeout = std::chrono::milliseconds(500);
+    options.limits.slowWindow = std::chrono::milliseconds(400);
+    options.limits.slowBytes = 100;
     options.limits.connectTimeout = std::chrono::milliseconds(2000);
     return options;
   }
@@ -155,6 +157,9 @@ TEST_F(HostileRun, FailingResourcesAreMarkedAndTheRunGoesOn) {
        "no data arrived within the time limit"},
       {"closes the connection half way",
        [](auto& server) { server.CutOff("/img/bad.gif", "GIF89a", 100000); }, ""},
+      {"sends a byte now and then",
+       [](auto& server) { server.Drip("/img/bad.gif", 100000, std::chrono::milliseconds(50)); },
+       "the data arrived too slowly"},
       {"sends a body without end", [](auto& server) { server.Endless("/img/bad.gif"); },
        "the response passed its size limit"},
       {"redirects in a loop", [](auto& server) { server.Redirect("/img/bad.gif", "/img/bad.gif"); },

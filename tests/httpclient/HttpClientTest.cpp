@@ -20,6 +20,8 @@ HttpClientOptions ShortLimits() {
   HttpClientOptions options;
   options.limits.connectTimeout = std::chrono::milliseconds(2000);
   options.limits.stallTimeout = std::chrono::milliseconds(300);
+  options.limits.slowWindow = std::chrono::milliseconds(400);
+  options.limits.slowBytes = 100;
   options.limits.maxBodyInMemory = 1 << 20;
   options.limits.maxFileSize = 2 << 20;
   options.limits.maxRedirects = 5;
@@ -72,6 +74,8 @@ TEST(HttpClient, MisbehavingServersBecomeFailures) {
   LoopbackServer server;
   server.Hang("/hang", "<html>the first bytes", 100000);
   server.Endless("/endless");
+  // A byte well within the stall time-out each time, but never enough to get anywhere.
+  server.Drip("/drip", 100000, std::chrono::milliseconds(50));
   HttpClient client(ShortLimits());
   struct Case {
     const char* name;
@@ -80,6 +84,7 @@ TEST(HttpClient, MisbehavingServersBecomeFailures) {
   } cases[] = {
       {"a response that stops half way", server.Url("/hang"), HttpFailure::TimedOut},
       {"an endless body", server.Url("/endless"), HttpFailure::TooLarge},
+      {"a byte now and then", server.Url("/drip"), HttpFailure::TimedOut},
       {"nobody listening", "http://127.0.0.1:1/", HttpFailure::Connect},
       {"not a web URL", "ftp://127.0.0.1/x", HttpFailure::BadUrl},
   };

@@ -180,6 +180,22 @@ void LoopbackServer::Endless(const std::string& path) {
   };
 }
 
+void LoopbackServer::Drip(const std::string& path, std::size_t declaredLength,
+                          std::chrono::milliseconds interval) {
+  State* state = state_.get();
+  const std::lock_guard<std::mutex> lock(state->mutex);
+  state->routes[path] = [state, declaredLength, interval](const httplib::Request&,
+                                                          httplib::Response& response) {
+    response.set_content_provider(
+        declaredLength, "text/html",
+        [state, interval](std::size_t, std::size_t, httplib::DataSink& sink) {
+          if (!sink.write("x", 1)) return false;
+          std::unique_lock<std::mutex> wait(state->mutex);
+          return !state->released.wait_for(wait, interval, [state] { return state->stopping; });
+        });
+  };
+}
+
 void LoopbackServer::CutOff(const std::string& path, std::string firstBytes,
                             std::size_t declaredLength) {
   const std::lock_guard<std::mutex> lock(state_->mutex);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -36,6 +37,10 @@ class LoopbackServer {
   /// Sends `firstBytes` of a body announced as `declaredLength` bytes, then sends nothing more
   /// until the server is destroyed.
   void Hang(const std::string& path, std::string firstBytes, std::size_t declaredLength);
+  /// A body announced as `declaredLength` bytes of which one byte is sent every `interval`,
+  /// until the client goes away or the server is destroyed.
+  void Drip(const std::string& path, std::size_t declaredLength,
+            std::chrono::milliseconds interval);
   /// A chunked body without end, until the client goes away.
   void Endless(const std::string& path);
   /// Sends `firstBytes` of a body announced as `declaredLength` bytes, then closes the
