@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <mutex>
 
@@ -64,6 +65,14 @@ HttpFailure FailureOf(CURLcode code) {
     default:
       return HttpFailure::Transfer;
   }
+}
+
+// "scheme://host:port" of a URL, which decides which connections curl may share; a text
+// without "://" is its own key.
+std::string HostKey(std::string_view url) {
+  const std::size_t scheme = url.find("://");
+  if (scheme == std::string_view::npos) return std::string(url);
+  return std::string(url.substr(0, url.find_first_of("/?#", scheme + 3)));
 }
 
 }  // namespace
@@ -320,15 +329,22 @@ void HttpClient::GetEach(std::span<const std::string> urls, const BatchLimits& l
     Transfer transfer;
     CURL* easy = nullptr;
     std::string escaped;
+    std::string host;
   };
-  // Jobs are started a window at a time: curl queues what passes the connection limits, and
-  // the window keeps the handles (and bodies waiting to be handed over) few.
-  const std::size_t window = static_cast<std::size_t>(std::max(1, limits.maxTotal)) * 2;
+  // A job starts only when a connection is free for it: a handle waiting in curl's queue would
+  // have its wait counted against the time limits, and on a slow link the jobs behind a few
+  // large files failed as stalled. The order is kept: a job for a host whose connections are
+  // all busy waits, and the jobs after it with it.
+  const std::size_t maxTotal = static_cast<std::size_t>(std::max(1, limits.maxTotal));
+  const int maxPerHost = std::max(1, limits.maxPerHost);
+  std::map<std::string, int, std::less<>> perHost;
   std::vector<std::unique_ptr<Job>> running;
   std::size_t next = 0;
   bool aborted = false;
   const auto start = [&] {
-    while (!aborted && next < urls.size() && running.size() < window) {
+    while (!aborted && next < urls.size() && running.size() < maxTotal) {
+      std::string host = HostKey(urls[next]);
+      if (perHost[host] >= maxPerHost) break;
       auto job = std::make_unique<Job>();
       job->index = next;
       job->transfer.memory = &job->transfer.response.body;
@@ -343,12 +359,15 @@ void HttpClient::GetEach(std::span<const std::string> urls, const BatchLimits& l
       }
       Configure(job->easy, job->escaped, job->transfer);
       curl_multi_add_handle(multi, job->easy);
+      ++perHost[host];
+      job->host = std::move(host);
       running.push_back(std::move(job));
     }
   };
   const auto end = [&](std::size_t at, int result, Ending ending) {
     std::unique_ptr<Job> job = std::move(running[at]);
     running.erase(running.begin() + static_cast<std::ptrdiff_t>(at));
+    --perHost[job->host];
     curl_multi_remove_handle(multi, job->easy);
     Finish(job->easy, job->transfer, result, ending);
     curl_easy_cleanup(job->easy);

@@ -225,6 +225,28 @@ TEST(HttpClient, GetEachFetchesInParallelWithinTheLimits) {
   EXPECT_LE(server.ConnectionCount(), 3u) << "at most three connections to the one host";
 }
 
+// Transfers waiting for a free connection are not timed while they wait: each of these takes
+// longer than the stall time-out, one after the other over the one connection allowed.
+TEST(HttpClient, GetEachTimesATransferOnlyOnceItStarts) {
+  LoopbackServer server;
+  std::vector<std::string> urls;
+  for (const char* path : {"/slow1", "/slow2", "/slow3"}) {
+    server.Drip(path, 8, std::chrono::milliseconds(50));
+    urls.push_back(server.Url(path));
+  }
+  HttpClientOptions options = ShortLimits();
+  options.limits.slowBytes = 1;
+  HttpClient client(options);
+  std::vector<HttpResponse> responses(urls.size());
+  client.GetEach(urls, {1, 1}, [&](std::size_t index, HttpResponse&& response) {
+    responses[index] = std::move(response);
+  });
+  for (const HttpResponse& response : responses) {
+    EXPECT_TRUE(response.ok()) << response.failureText;
+    EXPECT_EQ(response.body, "xxxxxxxx");
+  }
+}
+
 TEST(HttpClient, GetEachStopsWhenAsked) {
   LoopbackServer server;
   server.Hang("/a", "x", 100);
