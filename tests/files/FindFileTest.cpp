@@ -260,13 +260,15 @@ TEST(FindFile, PhraseSearchReportsFilesOnly) {
             {"sub/d.txt", "abc"}});
   struct Case {
     const char* name;
-    TContentCriteria content;
+    const char* phrase;
+    bool ignoreCase;
+    bool wholeWord;
     Strings found;
   } cases[] = {
-      {"ignoring case", {"abc", true, false}, {"a.txt", "b.txt", "sub/d.txt"}},
-      {"whole word", {"abc", true, true}, {"b.txt", "sub/d.txt"}},
-      {"exact case", {"ABC", false, false}, {"a.txt", "b.txt"}},
-      {"a blank typed first", {" abc", true, false}, {"b.txt"}},
+      {"ignoring case", "abc", true, false, {"a.txt", "b.txt", "sub/d.txt"}},
+      {"whole word", "abc", true, true, {"b.txt", "sub/d.txt"}},
+      {"exact case", "ABC", false, false, {"a.txt", "b.txt"}},
+      {"a blank typed first", " abc", true, false, {"b.txt"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -274,7 +276,9 @@ TEST(FindFile, PhraseSearchReportsFilesOnly) {
     finder.Criteria.Files.Location = tree.root();
     finder.Criteria.Files.FileName = "*.txt";
     finder.Criteria.Attribute.Attributes.Include(TFileAttribute::ffDirectory);
-    finder.Criteria.Content = c.content;
+    finder.Criteria.Content.Phrase = c.phrase;
+    finder.Criteria.Content.IgnoreCase = c.ignoreCase;
+    finder.Criteria.Content.WholeWord = c.wholeWord;
     EXPECT_EQ(tree.Matches(finder), c.found);
   }
 }
