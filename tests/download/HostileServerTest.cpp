@@ -331,17 +331,27 @@ TEST_F(HostileRun, FiftyMebibytePageOnOneLine) {
 // Bytes that are invalid in the encoding the page is read in, for every encoding setting: the
 // run ends with the page saved or with a message saying why not.
 TEST_F(HostileRun, InvalidBytesInEveryEncoding) {
+  using namespace std::string_literals;
   const std::string invalid =
       "\xff\xfe\x80\x81\xa0\xfd\x1b$B\x7f\x7f\x1b(J\xc3\x28\xe2\x82\xf0\x9f\x8d\x8e\x8e\xff"
-      "\x82\x00\x81\x1b$B\x24";
-  server_.Serve("/index.html", Page("", "<p>" + invalid + "</p>"));
+      "\x82\x00\x81\x1b$B\x24"s;
+  server_.Serve("/css/bad.css", "p { content: \"" + invalid + "\"; }\n", "text/css");
+  server_.Serve("/index.html",
+                Page("<link rel=\"stylesheet\" href=\"css/bad.css\">", "<p>" + invalid + "</p>"));
   for (int charset = 0; charset <= 5; ++charset) {
     SCOPED_TRACE(charset);
     engine_.tab.RadioGroupDLMainHTMLCharSet = charset;
     engine_.tab.RadioGroupDLCSSJSCharSet = charset;
+    fs::remove(folder_ + "index.html");
+    fs::remove(folder_ + "css/bad.css");
     dialogs_.shown.clear();
     const int result = Download(server_.Url("/index.html"));
-    EXPECT_TRUE(fs::exists(folder_ + "index.html") || MessageShown()) << result;
+    if (result == 0) {
+      EXPECT_TRUE(fs::exists(folder_ + "index.html"));
+      EXPECT_TRUE(fs::exists(folder_ + "css/bad.css"));
+    } else {
+      EXPECT_TRUE(MessageShown());
+    }
     EXPECT_TRUE(engine_.tab.btnDownloadAllEnabled);
     ExpectNothingOutside();
   }
