@@ -40,7 +40,11 @@ class MemoryHttpClient : public pellucor::HttpClient {
 // check sees it.
 struct Sandbox {
   Sandbox() {
-    std::string pattern = (fs::temp_directory_path() / "pellucor-fuzz-XXXXXX").string();
+    // In memory where the system has it: every run writes and removes a few files.
+    std::error_code error;
+    const fs::path base =
+        fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
+    std::string pattern = (base / "pellucor-fuzz-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) __builtin_trap();
     root = pattern;
     save = root + "/a/b/c/d/save/";
