@@ -5,20 +5,13 @@
 #include "analysis/CssColors.h"
 #include "analysis/KeywordSearch.h"
 #include "text/ShiftJis.h"
+#include "text/TextTrim.h"
 
 namespace pellucor {
 namespace {
 
 ColorListOrder OrderOf(bool sorted) {
   return sorted ? ColorListOrder::SortedUnique : ColorListOrder::AsFound;
-}
-
-std::string_view TrimControlChars(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
-    text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
-    text.remove_suffix(1);
-  return text;
 }
 
 // A clicked item's colour value and selector; nullopt for an item without a blank (a sorted

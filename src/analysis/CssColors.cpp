@@ -5,6 +5,7 @@
 
 #include "text/ShiftJis.h"
 #include "text/TextSearch.h"
+#include "text/TextTrim.h"
 
 namespace pellucor {
 namespace {
@@ -19,14 +20,6 @@ constexpr std::size_t kValueWidth = 12;
 void Replace(std::string& text, std::string_view pattern, std::string_view replacement,
              CaseMode mode = CaseMode::IgnoreAsciiCase) {
   ReplaceAllIn(text, pattern, replacement, mode);
-}
-
-std::string_view TrimControlChars(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
-    text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
-    text.remove_suffix(1);
-  return text;
 }
 
 std::string_view CutBefore(std::string_view text, std::string_view marker) {

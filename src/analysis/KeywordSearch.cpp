@@ -7,19 +7,12 @@
 #include "text/CodePage932.h"
 #include "text/NumberText.h"
 #include "text/ShiftJis.h"
+#include "text/TextTrim.h"
 
 namespace pellucor {
 namespace {
 
 constexpr TextColor kBlack{0, 0, 0};
-
-std::string_view TrimControlChars(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
-    text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
-    text.remove_suffix(1);
-  return text;
-}
 
 std::size_t NumberOrZero(std::string_view text) {
   text = TrimControlChars(text);

@@ -26,12 +26,6 @@ namespace pellucor {
 
 namespace messages = download_messages;
 
-namespace {
-
-// Leading and trailing bytes up to 0x20 removed, as the tab's fields are read.
-
-}  // namespace
-
 DownloadEngine::DownloadEngine(DownloadHost host, ResourceStages& stages)
     : host_(host), stages_(stages), fetcher_(host.http, fetchSettings) {
   fetcher_.whileWaiting = [this] {

@@ -16,7 +16,6 @@
 #include "web/UrlKinds.h"
 
 namespace pellucor {
-namespace {}  // namespace
 
 void PageResourceStages::DLDownloadImage(DownloadEngine& engine, std::string_view saveFolder) {
   const std::vector<std::string> rows = engine.tab.ListBoxPGTab02LTab03PageImage;

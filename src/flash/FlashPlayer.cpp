@@ -7,19 +7,12 @@
 #include "html/HtmlFormatter.h"
 #include "text/CodePage932.h"
 #include "text/TextSearch.h"
+#include "text/TextTrim.h"
 
 namespace pellucor {
 namespace {
 
 constexpr std::chrono::milliseconds kClearedBrowserSettleTime{1000};
-
-std::string_view TrimControlChars(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20)
-    text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
-    text.remove_suffix(1);
-  return text;
-}
 
 FileDialogRequest OpenRequest(std::string_view utf8Filter) {
   FileDialogRequest request;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "CommandRun.h"
 #include "support/Iconv.h"
 #include "support/TempFolder.h"
 #include "syntax/RtfReader.h"
@@ -17,17 +18,9 @@ using testing::Sjis;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-struct CommandRun {
-  int status;
-  std::string out;
-  std::string error;
-};
-
 CommandRun Colorize(const std::vector<std::string>& arguments) {
-  std::ostringstream out;
-  std::ostringstream error;
-  const int status = RunColorize(arguments, out, error);
-  return {status, out.str(), error.str()};
+  return Capture(
+      [&](std::ostream& out, std::ostream& error) { return RunColorize(arguments, out, error); });
 }
 
 TEST(ColorizeCommand, WritesTheRtfOfTheShiftJisPage) {

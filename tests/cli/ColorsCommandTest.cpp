@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "CommandRun.h"
 #include "support/TempFolder.h"
 
 namespace pellucor::cli {
@@ -13,17 +14,9 @@ namespace {
 using testing::TempFolder;
 using testing::WriteBytes;
 
-struct CommandRun {
-  int status;
-  std::string out;
-  std::string error;
-};
-
 CommandRun Colors(const std::vector<std::string>& arguments) {
-  std::ostringstream out;
-  std::ostringstream error;
-  const int status = RunColors(arguments, out, error);
-  return {status, out.str(), error.str()};
+  return Capture(
+      [&](std::ostream& out, std::ostream& error) { return RunColors(arguments, out, error); });
 }
 
 TEST(ColorsCommand, PrintsTheListItems) {

@@ -5,21 +5,16 @@
 #include <algorithm>
 #include <sstream>
 
+#include "CommandRun.h"
+
 namespace pellucor::cli {
 namespace {
 
-struct CommandRun {
-  int status;
-  std::string out;
-  std::string error;
-};
-
 CommandRun Convert(const std::vector<std::string>& arguments, const std::string& input = {}) {
   std::istringstream in(input);
-  std::ostringstream out;
-  std::ostringstream error;
-  const int status = RunConvert(arguments, in, out, error);
-  return {status, out.str(), error.str()};
+  return Capture([&](std::ostream& out, std::ostream& error) {
+    return RunConvert(arguments, in, out, error);
+  });
 }
 
 TEST(ConvertCommand, ConvertsTheArgumentOrStandardInput) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "CommandRun.h"
 #include "support/Iconv.h"
 #include "support/LoopbackServer.h"
 #include "support/TempFolder.h"
@@ -16,17 +17,10 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string error;
-};
-
-Outcome Download(const std::vector<std::string>& arguments) {
-  std::ostringstream out;
-  std::ostringstream error;
-  const int status = RunDownload(arguments, out, error, false);
-  return {status, out.str(), error.str()};
+CommandRun Download(const std::vector<std::string>& arguments) {
+  return Capture([&](std::ostream& out, std::ostream& error) {
+    return RunDownload(arguments, out, error, false);
+  });
 }
 
 TEST(DownloadCommand, SavesThePageAndSaysWhere) {
@@ -35,7 +29,7 @@ TEST(DownloadCommand, SavesThePageAndSaysWhere) {
                                                "<html><head><meta charset=\"Shift_JIS\"></head>"
                                                "<body>日本語</body></html>"));
   TempFolder folder;
-  const Outcome outcome = Download({server.Url("/a/page.html"), folder / "new/save"});
+  const CommandRun outcome = Download({server.Url("/a/page.html"), folder / "new/save"});
   ASSERT_EQ(outcome.status, 0) << outcome.error;
   EXPECT_TRUE(std::filesystem::exists(folder / "new/save/a/page.html"));
   EXPECT_TRUE(std::filesystem::exists(folder / "new/save/a/ZZOrg_page.html"));
@@ -47,7 +41,7 @@ TEST(DownloadCommand, QuestionsAreAnsweredAndPrinted) {
   testing::LoopbackServer server;
   server.Serve("/b.html", "<html><head><base href=\"http://example.com/\"></head></html>");
   TempFolder folder;
-  const Outcome no = Download({"--answer", "no", server.Url("/b.html"), folder.path()});
+  const CommandRun no = Download({"--answer", "no", server.Url("/b.html"), folder.path()});
   EXPECT_EQ(no.status, 1);
   EXPECT_NE(no.out.find("question: <base href="), std::string::npos) << no.out;
   EXPECT_NE(no.out.find("answer: no"), std::string::npos);
@@ -64,7 +58,8 @@ TEST(DownloadCommand, LimitReachedIsPrintedWithTheImages) {
   }
   server.Serve("/page.html", "<html><head></head><body>" + body + "</body></html>");
   TempFolder folder;
-  const Outcome outcome = Download({"--max-files", "3", server.Url("/page.html"), folder.path()});
+  const CommandRun outcome =
+      Download({"--max-files", "3", server.Url("/page.html"), folder.path()});
   ASSERT_EQ(outcome.status, 0) << outcome.error;
   // Printed in the order of the run: the line about the limit after the images fetched.
   const std::size_t images = outcome.out.find("images:\n");
@@ -90,7 +85,8 @@ TEST(DownloadCommand, ExitStatuses) {
       {"decode mode out of range", {"--url-decode", "9", "http://127.0.0.1:1/", folder.path()}, 64},
       {"unknown answer", {"--answer", "maybe", "http://127.0.0.1:1/", folder.path()}, 64},
       {"no files allowed", {"--max-files", "0", "http://127.0.0.1:1/", folder.path()}, 64},
-      {"levels not a number", {"--max-sheet-levels", "5x", "http://127.0.0.1:1/", folder.path()},
+      {"levels not a number",
+       {"--max-sheet-levels", "5x", "http://127.0.0.1:1/", folder.path()},
        64},
       {"a page that cannot be fetched", {"http://127.0.0.1:1/", folder.path()}, 1},
       {"not a web URL", {"ftp://127.0.0.1/", folder.path()}, 2},
@@ -98,7 +94,7 @@ TEST(DownloadCommand, ExitStatuses) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const Outcome outcome = Download(c.arguments);
+    const CommandRun outcome = Download(c.arguments);
     EXPECT_EQ(outcome.status, c.status) << outcome.error;
     if (c.status != 0) {
       EXPECT_FALSE(outcome.error.empty());

@@ -7,6 +7,7 @@
 #include <optional>
 #include <sstream>
 
+#include "CommandRun.h"
 #include "support/LoopbackServer.h"
 
 namespace pellucor::cli {
@@ -14,17 +15,9 @@ namespace {
 
 using testing::LoopbackServer;
 
-struct CommandRun {
-  int status;
-  std::string out;
-  std::string error;
-};
-
 CommandRun Probe(const std::vector<std::string>& arguments) {
-  std::ostringstream out;
-  std::ostringstream error;
-  const int status = RunProbe(arguments, out, error);
-  return {status, out.str(), error.str()};
+  return Capture(
+      [&](std::ostream& out, std::ostream& error) { return RunProbe(arguments, out, error); });
 }
 
 // Greenwich time for the test, so the local time shown is known.

@@ -5,20 +5,14 @@
 #include <algorithm>
 #include <sstream>
 
+#include "CommandRun.h"
+
 namespace pellucor::cli {
 namespace {
 
-struct CommandRun {
-  int status;
-  std::string out;
-  std::string error;
-};
-
 CommandRun SearchUrl(const std::vector<std::string>& arguments) {
-  std::ostringstream out;
-  std::ostringstream error;
-  const int status = RunSearchUrl(arguments, out, error);
-  return {status, out.str(), error.str()};
+  return Capture(
+      [&](std::ostream& out, std::ostream& error) { return RunSearchUrl(arguments, out, error); });
 }
 
 const std::string kGooglePaging = "&num=100&hl=ja&lr=&ie=UTF-8&oe=UTF-8&as_qdr=all&start=";

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "CommandRun.h"
 #include "support/Iconv.h"
 #include "support/TempFolder.h"
 
@@ -15,17 +16,10 @@ using testing::Sjis;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-struct CommandRun {
-  int status;
-  std::string out;
-  std::string error;
-};
-
 CommandRun ToSjis(const std::vector<std::string>& arguments, bool terminal = false) {
-  std::ostringstream out;
-  std::ostringstream error;
-  const int status = RunToSjis(arguments, out, error, terminal);
-  return {status, out.str(), error.str()};
+  return Capture([&](std::ostream& out, std::ostream& error) {
+    return RunToSjis(arguments, out, error, terminal);
+  });
 }
 
 TEST(ToSjisCommand, ConvertsToAFileOrStandardOutput) {

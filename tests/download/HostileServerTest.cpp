@@ -8,17 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "download/DownloadEngine.h"
-#include "download/PageResourceStages.h"
-#include "support/FakeBrowser.h"
-#include "support/FakeClipboard.h"
-#include "support/FakeDialogs.h"
-#include "support/FakeEventPump.h"
-#include "support/FakeLauncher.h"
-#include "support/Iconv.h"
-#include "support/LoopbackServer.h"
+#include "SiteRun.h"
 #include "support/ResetServer.h"
-#include "support/TempFolder.h"
 
 namespace pellucor {
 namespace {
@@ -28,10 +19,6 @@ using testing::ReadBytes;
 using testing::Sjis;
 
 const std::string kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
-
-bool Holds(const std::vector<std::string>& pane, const std::string& line) {
-  return std::find(pane.begin(), pane.end(), line) != pane.end();
-}
 
 bool HasLineWith(const std::vector<std::string>& pane, const std::string& start) {
   return std::any_of(pane.begin(), pane.end(),
@@ -60,16 +47,10 @@ std::string GzipBomb(std::size_t size) {
   return out;
 }
 
-class HostileRun : public ::testing::Test {
+class HostileRun : public testing::SiteRun {
  protected:
-  HostileRun()
-      : http_(Options()),
-        engine_({dialogs_, clipboard_, pump_, launcher_, browser_, result_, http_}, stages_) {
-    // A few levels below the temporary folder, so that a path climbing out still lands in it.
-    folder_ = temp_.path() + "/a/b/c/site/";
-    fs::create_directories(folder_);
-    engine_.tab.BtnEditWBPageSaveFolder = folder_;
-    engine_.tab.RadioGroupRemoveBaseHref = 3;
+  // A few levels below the temporary folder, so that a path climbing out still lands in it.
+  HostileRun() : SiteRun(Options(), "a/b/c/site/") {
     engine_.tab.CheckBoxDontEmptyFolder = true;
     // A file of an earlier run, which a failed fetch of the same address must leave alone.
     fs::create_directories(folder_ + "img");
@@ -93,11 +74,7 @@ class HostileRun : public ::testing::Test {
            "</head><body><img src=\"img/good.gif\">" + body + "</body></html>";
   }
 
-  int Download(const std::string& url) {
-    engine_.tab.ComboBoxWBUrl = url;
-    engine_.btnDownloadAllClick();
-    return engine_.lastRunResult;
-  }
+  int Download(const std::string& url) { return DownloadUrl(url); }
 
   // Every file under the temporary folder lies inside the save folder.
   void ExpectNothingOutside() const {
@@ -121,26 +98,10 @@ class HostileRun : public ::testing::Test {
   const std::vector<std::string>& Sheets() const {
     return engine_.tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS;
   }
-  std::string Mark(const char* sign, const std::string& relative) const {
-    return Sjis(sign) + folder_ + relative;
-  }
   bool MessageShown() const {
     return std::any_of(dialogs_.shown.begin(), dialogs_.shown.end(),
                        [](const auto& shown) { return shown.kind == "message"; });
   }
-
-  testing::LoopbackServer server_;
-  testing::TempFolder temp_;
-  std::string folder_;
-  testing::FakeDialogs dialogs_;
-  testing::FakeClipboard clipboard_;
-  testing::FakeEventPump pump_;
-  testing::FakeLauncher launcher_;
-  testing::FakeBrowser browser_;
-  testing::FakeBrowser result_;
-  HttpClient http_;
-  PageResourceStages stages_;
-  DownloadEngine engine_;
 };
 
 // Resources that fail in the ways a network fails: each is marked failed and leaves no file, the

@@ -6,15 +6,7 @@
 #include <filesystem>
 #include <regex>
 
-#include "download/DownloadEngine.h"
-#include "support/FakeBrowser.h"
-#include "support/FakeClipboard.h"
-#include "support/FakeDialogs.h"
-#include "support/FakeEventPump.h"
-#include "support/FakeLauncher.h"
-#include "support/Iconv.h"
-#include "support/LoopbackServer.h"
-#include "support/TempFolder.h"
+#include "SiteRun.h"
 
 namespace pellucor {
 namespace {
@@ -25,44 +17,11 @@ using testing::Sjis;
 
 const std::string kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
 
-bool Holds(const std::vector<std::string>& pane, const std::string& line) {
-  return std::find(pane.begin(), pane.end(), line) != pane.end();
-}
-
-class ResourceRun : public ::testing::Test {
+class ResourceRun : public testing::SiteRun {
  protected:
-  ResourceRun()
-      : http_(HttpClientOptions{}),
-        engine_({dialogs_, clipboard_, pump_, launcher_, browser_, result_, http_}, stages_) {
-    folder_ = temp_.path() + "/site/";
-    fs::create_directories(folder_);
-    engine_.tab.BtnEditWBPageSaveFolder = folder_;
-    engine_.tab.RadioGroupRemoveBaseHref = 3;
-  }
+  ResourceRun() : SiteRun(HttpClientOptions{}, "site/") {}
 
-  int Download(const std::string& path) {
-    engine_.tab.ComboBoxWBUrl = server_.Url(path);
-    engine_.btnDownloadAllClick();
-    return engine_.lastRunResult;
-  }
-
-  bool Exists(const std::string& relative) const { return fs::exists(folder_ + relative); }
-  std::string Mark(const char* sign, const std::string& relative) const {
-    return Sjis(sign) + folder_ + relative;
-  }
-
-  testing::LoopbackServer server_;
-  testing::TempFolder temp_;
-  std::string folder_;
-  testing::FakeDialogs dialogs_;
-  testing::FakeClipboard clipboard_;
-  testing::FakeEventPump pump_;
-  testing::FakeLauncher launcher_;
-  testing::FakeBrowser browser_;
-  testing::FakeBrowser result_;
-  HttpClient http_;
-  PageResourceStages stages_;
-  DownloadEngine engine_;
+  int Download(const std::string& path) { return DownloadUrl(server_.Url(path)); }
 };
 
 TEST_F(ResourceRun, StyleSheetsScriptsAndImagesAreSavedAndMarked) {
