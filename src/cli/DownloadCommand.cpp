@@ -13,6 +13,7 @@
 #include "download/DownloadEngine.h"
 #include "download/PageResourceStages.h"
 #include "text/CodePage932.h"
+#include "text/TextFile.h"
 #include "web/UrlKinds.h"
 
 #ifndef PELLUCOR_DEMO_SITE
@@ -305,6 +306,12 @@ int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, st
              "reached)\n";
   if (engine.lastRunResult != 0) {
     error << "the download ended early\n";
+    return kEndedEarly;
+  }
+  // Said only of a page that is on the disk: a run that reports success for a file that is
+  // not there misleads whoever scripts it.
+  if (!FileExists(engine.tab.BtnEditWBLocalFilename)) {
+    error << "the page was not saved: " << SjisToUtf8(engine.tab.BtnEditWBLocalFilename) << "\n";
     return kEndedEarly;
   }
   out << "saved page: " << SjisToUtf8(engine.tab.BtnEditWBLocalFilename) << "\n";

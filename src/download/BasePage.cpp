@@ -25,7 +25,7 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
       tab.CheckBoxDLsaveThisname
           ? ChosenNameAsFetchedPath(run.AsFetchedPath, tab.EditDLSaveFilename)
           : AsFetchedSavePath(run.AsFetchedPath);
-  WriteRunFile(run.FetchedHtml, asFetched);
+  SaveRunFile(LimitPane::StyleSheets, run.FetchedHtml, asFetched);
 
   DLClearListBox(1);
   tab.LeftTabShown = "PGTab02LTab02PageCSSJS";
@@ -115,19 +115,22 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
   if (!tab.CheckBoxDLsaveThisname) {
     tab.LabelDownloadedFile =
         Message(messages::kOpenBracket) + run.PagePath + Message(messages::kCloseBracket);
-    WriteRunFile(text, AddHtmlExtension(run.PagePath));
+    SavePageFile(text, AddHtmlExtension(run.PagePath));
   } else {
     const std::string chosen = ChosenNamePath(run.PagePath, tab.EditDLSaveFilename);
     tab.BtnEditWBLocalFilename = chosen;
     tab.LabelDownloadedFile =
         Message(messages::kOpenBracket) + chosen + Message(messages::kCloseBracket);
-    WriteRunFile(text, chosen);
+    SavePageFile(text, chosen);
   }
-  if (tab.CheckBoxDLDownloadinnerHTML) WriteRunFile(text, InnerRewrittenPath(run.PagePath));
+  if (tab.CheckBoxDLDownloadinnerHTML)
+    SaveRunFile(LimitPane::StyleSheets, text, InnerRewrittenPath(run.PagePath));
 
   tab.RichEditExPGTab02LTab09LocalFileHTML = text;
-  if (!ContainsText(run.PagePath, ".htm")) WriteRunFile(text, run.PagePath + ".html");
-  if (!run.InnerHtml.empty() && !run.InnerPath.empty()) WriteRunFile(run.InnerHtml, run.InnerPath);
+  if (!ContainsText(run.PagePath, ".htm"))
+    SaveRunFile(LimitPane::StyleSheets, text, run.PagePath + ".html");
+  if (!run.InnerHtml.empty() && !run.InnerPath.empty())
+    SaveRunFile(LimitPane::StyleSheets, run.InnerHtml, run.InnerPath);
   return 0;
 }
 
@@ -137,10 +140,10 @@ void DownloadEngine::DLSaveMakeHTML(std::string_view url, std::string_view file,
       url, html, tab.ListBoxWBInFrameFileList, tab.ListBoxPGTab02LTab02PageWebCSS,
       tab.ListBoxPGTab02LTab03PageImage, tab.ListBoxPGTab02LTab09LHref, run.RunPageUrl,
       &host_.clipboard);
-  WriteRunFile(text, file);
+  SavePageFile(text, file);
   const std::string name = FileNameOfPath(file);
   if (!ContainsText(name, ".htm") || (ContainsText(name, "@") && ContainsText(name, "=")))
-    WriteRunFile(text, std::string(file) + ".html");
+    SaveRunFile(LimitPane::StyleSheets, text, std::string(file) + ".html");
   tab.RichEditExPGTab02RTab02HTMLSrc = text;
   tab.BtnEditWBLocalFilename = std::string(file);
   tab.WindowCaption = DownloadCaption();
@@ -168,6 +171,8 @@ int DownloadEngine::DLPostProcess(std::string_view saveFolder) {
     tab.BtnEditLocalFileTotalCSSJS = result.BtnEditLocalFileTotalCSSJS;
   if (!result.BtnEditLocalFileImageList.empty())
     tab.BtnEditLocalFileImageList = result.BtnEditLocalFileImageList;
+  for (const std::string& line : result.notSaved)
+    NoteLimit(LimitPane::StyleSheets, Message(messages::kNotSaved) + line);
   if (!result.error.empty()) host_.dialogs.ShowMessage(result.error, MessageKind::Error);
   return 0;
 }

@@ -76,9 +76,27 @@ void DownloadEngine::ShowLimitNotes() {
   limitNotes_.clear();
 }
 
-SaveOutcome DownloadEngine::WriteRunFile(std::string_view text, std::string_view path) {
-  if (!IsRunPath(path)) return SaveOutcome::Refused;
+SaveResult DownloadEngine::WriteRunFile(std::string_view text, std::string_view path) {
+  if (!IsRunPath(path)) return {SaveOutcome::Refused, "outside the save folder"};
   return SaveTextFile(text, path, HostFileEffects(host_.clipboard, host_.pump));
+}
+
+bool DownloadEngine::SaveRunFile(LimitPane pane, std::string_view text, std::string_view path) {
+  if (text.empty()) return false;
+  const SaveResult result = WriteRunFile(text, path);
+  if (result.outcome == SaveOutcome::Written) return true;
+  NoteLimit(pane, Message(messages::kNotSaved) + std::string(path) + "  (" + result.reason + ")");
+  return false;
+}
+
+bool DownloadEngine::SavePageFile(std::string_view text, std::string_view path) {
+  const SaveResult result = WriteRunFile(text, path);
+  if (result.outcome == SaveOutcome::Written) return true;
+  pageNotSaved_ = true;
+  const std::string line =
+      Message(messages::kPageNotSaved) + std::string(path) + "  (" + result.reason + ")";
+  host_.dialogs.ShowMessage(line, MessageKind::Error);
+  return false;
 }
 
 void DownloadEngine::btnDownloadAllClick() {
@@ -144,6 +162,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
   // Every response of the run is kept for the run only.
   fetcher_.Clear();
   limitNotes_.clear();
+  pageNotSaved_ = false;
   struct ClearAtEnd {
     RunFetcher& fetcher;
     ~ClearAtEnd() { fetcher.Clear(); }
@@ -238,6 +257,11 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
   if (!run.LocalPageFile.empty()) tab.BtnEditConfirmLocalHTMLFile = run.LocalPageFile;
   DLButtonEnable();
   tab.LabelDownloadedFileCount.clear();
+  // A run whose page is not on the disk is not done, whatever else it saved.
+  if (pageNotSaved_) {
+    tab.LabelDownloadedFile = Message(messages::kPageNotSaved) + tab.BtnEditWBLocalFilename;
+    return -1;
+  }
   tab.LabelDownloadedFile = Message(messages::kDownloadDone);
   return 0;
 }
@@ -327,8 +351,7 @@ void DownloadEngine::btnDLSaveHTMLOnlyClick() {
     return;
   const std::optional<std::string> chosen =
       host_.dialogs.ChooseSaveFile({{}, Message(messages::kHtmlFileFilter), folder, "index.html"});
-  if (!chosen) return;
-  WriteRunFile(tab.RichEditExPGTab02LTab09LocalFileHTML, *chosen);
+  if (!chosen || !SavePageFile(tab.RichEditExPGTab02LTab09LocalFileHTML, *chosen)) return;
   tab.BtnEditWBLocalFilename = *chosen;
   tab.LabelLocalHTMLSrc = *chosen;
   tab.LabelLocalBrowserUrl = *chosen;

@@ -30,7 +30,7 @@ struct DownloadHost {
   HttpClient& http;
 };
 
-/// The result panes a line about a limit goes to.
+/// The result panes a line about a limit, a failed fetch or a failed write goes to.
 enum class LimitPane { StyleSheets, Images };
 
 /// The download tab's commands and the download run. The handlers and worker operations keep
@@ -115,7 +115,15 @@ class DownloadEngine {
 
   /// Writes a file of the run. Refused, like any path SaveTextFile refuses, when it does not lie
   /// inside the save folder.
-  SaveOutcome WriteRunFile(std::string_view text, std::string_view path);
+  [[nodiscard]] SaveResult WriteRunFile(std::string_view text, std::string_view path);
+  /// WriteRunFile for a file whose failure the run reports but survives (a style sheet, a copy
+  /// of the page): a file that could not be written leaves a line with its path and the reason
+  /// for the pane, as a failed fetch does. An empty text is not written and not reported, as
+  /// nothing was lost. True when the file was written.
+  bool SaveRunFile(LimitPane pane, std::string_view text, std::string_view path);
+  /// WriteRunFile for the page itself: when it cannot be written the user is told at once, and
+  /// the run ends as not done (its result -1) once its other files are in.
+  bool SavePageFile(std::string_view text, std::string_view path);
 
   /// Whether the path lies inside the run's save folder, where alone the run writes.
   [[nodiscard]] bool IsRunPath(std::string_view path) const;
@@ -140,6 +148,7 @@ class DownloadEngine {
   ResourceStages& stages_;
   RunFetcher fetcher_;
   std::vector<std::pair<LimitPane, std::string>> limitNotes_;
+  bool pageNotSaved_ = false;
 };
 
 }  // namespace pellucor

@@ -27,6 +27,10 @@ inline constexpr std::string_view kFramesetLabel =
 inline constexpr std::string_view kNotFetched = "●【 取得できませんでした 】 ";
 // The page of a run could not be fetched; its address and the reason follow.
 inline constexpr std::string_view kPageNotFetched = "●【 ページを取得できませんでした 】 ";
+// A file of the run could not be written; its path and the reason follow.
+inline constexpr std::string_view kNotSaved = "●【 保存できませんでした 】 ";
+// The page of a run could not be written; its path and the reason follow.
+inline constexpr std::string_view kPageNotSaved = "●【 ページを保存できませんでした 】 ";
 inline constexpr std::string_view kDownloadDone = "【 ダウンロード完了 】";
 inline constexpr std::string_view kHtmlFileFilter =
     "HTMLﾌｧｲﾙ（*.html/htm）|*.html;*htm|すべてのﾌｧｲﾙ（ *.* ）|*.*";

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "download/DownloadEngine.h"
+#include "download/DownloadMessages.h"
 #include "download/PageResourceStages.h"
 #include "ports/HostFileEffects.h"
 #include "text/CodePage932.h"
@@ -58,12 +59,16 @@ int PageResourceStages::DLDownloadedImage(DownloadEngine& engine, std::string_vi
     return 0;
   }
   RunFetcher& fetcher = engine.fetcher();
-  if (fetcher.DownloadResourceFile(url, path, ResourceKind::Text)) {
+  const StoredResource stored = fetcher.StoreResource(url, path, ResourceKind::Text);
+  if (stored.stored) {
     mark("◎");
     return 0;
   }
   mark("●");
   engine.NoteFetchFailure(LimitPane::Images, url);
+  if (!stored.writeFailure.empty())
+    engine.NoteLimit(LimitPane::Images, SjisFromUtf8Literal(download_messages::kNotSaved) + path +
+                                            "  (" + stored.writeFailure + ")");
   tab.ListBoxPGTab02LTab06DLImageNotFound.push_back(std::string(url) + "\t" +
                                                     SjisFromUtf8Literal("●") + path);
   if (!engine.run.BaseHrefValue.empty()) {

@@ -166,6 +166,13 @@ PostProcessResult DLPostProcess(const PostProcessInput& input) {
   const std::string& folder = input.BtnEditWBPageSaveFolder;
   const ReportFilePaths paths = ReportFilePathsFor(input.BtnEditWBLocalFilename);
   if (!IsInsideFolder(paths.styleScriptList, folder)) return result;
+  // A report that cannot be written is told in the pane; the others are still written.
+  const auto save = [&](std::string_view text, const std::string& path) {
+    const SaveResult saved = SaveTextFile(text, path, input.effects);
+    if (saved.outcome == SaveOutcome::Written) return true;
+    if (!text.empty()) result.notSaved.push_back(path + "  (" + saved.reason + ")");
+    return false;
+  };
 
   const std::vector<std::string>& styleScripts = input.ListBoxPGTab02LTab02PageFileDownloaedCSSJS;
   std::vector<std::string> merged;
@@ -199,13 +206,12 @@ PostProcessResult DLPostProcess(const PostProcessInput& input) {
       }
       lastMerged = path;
     }
-    if (!ReportExists(paths.styleScriptList) &&
-        SaveTextFile(JoinLines(list), paths.styleScriptList, input.effects) == SaveOutcome::Written)
+    if (!ReportExists(paths.styleScriptList) && save(JoinLines(list), paths.styleScriptList))
       result.BtnEditLocalFileCSSJSList = paths.styleScriptList;
   }
 
   if (!ReportExists(paths.mergedStyleScript) && !merged.empty())
-    SaveTextFile(JoinLines(merged), paths.mergedStyleScript, input.effects);
+    (void)save(JoinLines(merged), paths.mergedStyleScript);
   if (ReportExists(paths.mergedStyleScript))
     result.BtnEditLocalFileTotalCSSJS = paths.mergedStyleScript;
 
@@ -220,7 +226,7 @@ PostProcessResult DLPostProcess(const PostProcessInput& input) {
   imageList.Add(kLineEnd);
   for (const std::string& line : images)
     imageList.Add(DownloadReportLine(line, folder, kImageReportWidth));
-  if (SaveTextFile(JoinLines(imageList), paths.imageList, input.effects) == SaveOutcome::Written)
+  if (save(JoinLines(imageList), paths.imageList))
     result.BtnEditLocalFileImageList = paths.imageList;
   return result;
 }

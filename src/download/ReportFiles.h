@@ -60,6 +60,9 @@ struct PostProcessResult {
   /// A Shift_JIS message when a style sheet or script that exists could not be read; the stage
   /// stops there and writes nothing more.
   std::string error;
+  /// The reports that could not be written: each its path, two blanks and the reason in
+  /// parentheses, for a line in the pane.
+  std::vector<std::string> notSaved;
 };
 
 /// Writes the report files of a run; an existing report file is never overwritten.

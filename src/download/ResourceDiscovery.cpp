@@ -126,8 +126,9 @@ void PageResourceStages::DLCSSSetListbox(DownloadEngine& engine, std::string row
   if (name && std::filesystem::exists(*name, error)) return;
   std::vector<std::string>& marks = engine.tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS;
   if (engine.run.PlaceholderList.Add(localPath)) {
-    engine.WriteRunFile(text, localPath);
-    marks.push_back(SjisFromUtf8Literal("◎") + std::string(localPath));
+    const bool written = engine.SaveRunFile(LimitPane::StyleSheets, text, localPath);
+    marks.push_back(SjisFromUtf8Literal(written || text.empty() ? "◎" : "●") +
+                    std::string(localPath));
   }
   if (firstRow) marks.push_back(SjisFromUtf8Literal("○") + std::string(localPath));
 }

@@ -27,32 +27,54 @@ void RunFetcher::Clear() {
   }
 }
 
+// Moves the body to a file of the run's spill folder. False, with the body still in memory,
+// when no folder can be made or the file not written whole (a full or missing temporary
+// folder): a response must never come back shorter than it arrived.
+bool RunFetcher::Spill(Stored& stored) {
+  std::error_code error;
+  if (spillFolder_.empty()) {
+    const std::filesystem::path parent = settings_.spillParent.empty()
+                                             ? std::filesystem::temp_directory_path(error)
+                                             : std::filesystem::path(settings_.spillParent);
+    if (error || parent.empty()) return false;
+    std::string pattern = (parent / "pellucor-run-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) return false;
+    spillFolder_ = pattern;
+  }
+  const std::string file = spillFolder_ + "/" + std::to_string(store_.size());
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(stored.response.body.data(), static_cast<std::streamsize>(stored.response.body.size()));
+  out.close();
+  if (!out) {
+    std::filesystem::remove(file, error);
+    return false;
+  }
+  stored.spillFile = file;
+  stored.spilledSize = stored.response.body.size();
+  stored.response.body.clear();
+  stored.response.body.shrink_to_fit();
+  return true;
+}
+
 void RunFetcher::Keep(const std::string& url, HttpResponse&& response) {
   ++requests_;
-  Stored stored{std::move(response), {}};
+  Stored stored{std::move(response), {}, 0};
   const std::size_t size = stored.response.body.size();
-  if (bytesInMemory_ + size > settings_.memoryBudget) {
-    if (spillFolder_.empty()) {
-      std::string pattern =
-          (std::filesystem::temp_directory_path() / "pellucor-run-XXXXXX").string();
-      if (::mkdtemp(pattern.data()) != nullptr) spillFolder_ = pattern;
-    }
-    if (!spillFolder_.empty()) {
-      stored.spillFile = spillFolder_ + "/" + std::to_string(store_.size());
-      std::ofstream(stored.spillFile, std::ios::binary) << stored.response.body;
-      stored.response.body.clear();
-      stored.response.body.shrink_to_fit();
-    }
-  }
-  if (stored.spillFile.empty()) bytesInMemory_ += size;
+  if (bytesInMemory_ + size <= settings_.memoryBudget || !Spill(stored)) bytesInMemory_ += size;
   store_.insert_or_assign(url, std::move(stored));
 }
 
 HttpResponse RunFetcher::Loaded(const Stored& stored) const {
   HttpResponse response = stored.response;
-  if (!stored.spillFile.empty()) {
-    std::ifstream in(stored.spillFile, std::ios::binary);
-    response.body.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (stored.spillFile.empty()) return response;
+  std::ifstream in(stored.spillFile, std::ios::binary);
+  response.body.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // A spill file removed or cut while the run went on: the body is lost, and the response
+  // counts as failed rather than as a shorter file.
+  if (!in || response.body.size() != stored.spilledSize) {
+    response.body.clear();
+    response.failure = HttpFailure::FileWrite;
+    response.failureText = "the response kept in a temporary file could not be read back";
   }
   return response;
 }
@@ -72,6 +94,11 @@ const HttpResponse& RunFetcher::Fetch(std::string_view url) {
   }
   if (found->second.spillFile.empty()) return found->second.response;
   current_ = Loaded(found->second);
+  if (!current_.ok()) {
+    // Remembered, so the run's panes name the file as not fetched.
+    found->second.response.failure = current_.failure;
+    found->second.response.failureText = current_.failureText;
+  }
   return current_;
 }
 
@@ -104,6 +131,21 @@ bool RunFetcher::DownloadResourceFile(std::string_view url, std::string_view pat
       url.find("https://") == std::string_view::npos)
     return false;
   return StoreResourceResponse(Fetch(url), url, path, kind);
+}
+
+StoredResource RunFetcher::StoreResource(std::string_view url, std::string_view path,
+                                         ResourceKind kind) {
+  if (url.find("http://") == std::string_view::npos &&
+      url.find("https://") == std::string_view::npos)
+    return {};
+  return pellucor::StoreResource(Fetch(url), url, path, kind);
+}
+
+std::string RunFetcher::SaveResponseBytes(std::string_view url, std::string_view path) {
+  const HttpResponse& response = Fetch(url);
+  if (!response.ok()) return {};
+  FileReplaceResult written = WriteResponseBytes(response, path);
+  return written ? std::string() : std::move(written.reason);
 }
 
 void RunFetcher::Prefetch(std::span<const std::string> urls) {

@@ -23,6 +23,9 @@ struct FetchSettings {
   /// Network requests of one run at most: a site that makes up new addresses without end must
   /// not hold the run (or fill the disk) for ever. Beyond, fetches fail without a request.
   std::size_t filesPerRun = 5000;
+  /// Where responses beyond the memory budget are kept, each run in a folder of its own made
+  /// there; empty for the system's temporary folder.
+  std::string spillParent;
 };
 
 /// The fetches of one download run. Every URL is requested at most once per run: the text of a
@@ -43,6 +46,13 @@ class RunFetcher {
   /// As DownloadResourceFile.
   [[nodiscard]] bool DownloadResourceFile(std::string_view url, std::string_view path,
                                           ResourceKind kind);
+  /// As StoreResource, on the run's response of the URL.
+  [[nodiscard]] StoredResource StoreResource(std::string_view url, std::string_view path,
+                                             ResourceKind kind);
+  /// Writes the bytes of the run's response of the URL to the file, replacing it. The reason
+  /// when the file could not be written; empty when it was, and when the fetch itself failed
+  /// (nothing to write: the run reports the failed fetch).
+  [[nodiscard]] std::string SaveResponseBytes(std::string_view url, std::string_view path);
 
   /// Starts fetching the URLs not fetched yet, several at a time, and returns when they are all
   /// in (or the host asked to stop). Does nothing in sequential mode.
@@ -74,7 +84,9 @@ class RunFetcher {
   struct Stored {
     HttpResponse response;  // the body moved to `spillFile` when that is set
     std::string spillFile;
+    std::size_t spilledSize = 0;
   };
+  [[nodiscard]] bool Spill(Stored& stored);
   const HttpResponse& Fetch(std::string_view url);
   void Keep(const std::string& url, HttpResponse&& response);
   HttpResponse Loaded(const Stored& stored) const;

@@ -89,11 +89,18 @@ class StageFiles {
  public:
   explicit StageFiles(DownloadEngine& engine) : engine_(engine) {}
 
-  void Save(std::string_view text, std::string_view path) { engine_.WriteRunFile(text, path); }
+  // True when written; a failed write leaves its line for the pane.
+  bool Save(std::string_view text, std::string_view path) {
+    return engine_.SaveRunFile(LimitPane::StyleSheets, text, path);
+  }
 
   // The raw bytes of the URL beside the local copy; only inside the save folder.
   void SaveRaw(std::string_view url, std::string_view path) {
-    if (engine_.IsRunPath(path)) engine_.fetcher().DownloadUrlToFile(url, path);
+    if (!engine_.IsRunPath(path)) return;
+    const std::string failure = engine_.fetcher().SaveResponseBytes(url, path);
+    if (!failure.empty())
+      engine_.NoteLimit(LimitPane::StyleSheets, SjisFromUtf8Literal(download_messages::kNotSaved) +
+                                                    std::string(path) + "  (" + failure + ")");
   }
 
   void Folder(std::string_view path) {
@@ -243,8 +250,9 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
     tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(SjisFromUtf8Literal("□") + local);
   } else {
     if (run.PlaceholderList.Add(local)) {
-      if (styleSheet) files.Save(saved, local);
-      tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(SjisFromUtf8Literal("◎") + local);
+      const bool written = !styleSheet || files.Save(saved, local);
+      tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(
+          SjisFromUtf8Literal(written ? "◎" : "●") + local);
     }
     files.SaveRaw(url, raw);
   }
@@ -356,13 +364,13 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
         if (ContainsAnyText(sheet, {"\"/", "'/", "(\"/", "('/", "(/"}))
           PrefixRootRelative(sheet, prefix);
         if (!sheet.empty() && !exists) {
-          files.Save(sheet, local);
+          const bool written = files.Save(sheet, local);
           const std::string row = Row(fields.reference, url, local);
           DLCSSSetListbox(engine, row, local, text);
           tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.push_back(row);
           tab.ListBoxPGTab02LTab04ImportCSSFileDownloaedCSSJS.push_back(row);
-          tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(SjisFromUtf8Literal("◎") +
-                                                                   local);
+          tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(
+              SjisFromUtf8Literal(written ? "◎" : "●") + local);
         }
       }
       engine.host().pump.ProcessPendingEvents();

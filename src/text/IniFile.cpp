@@ -7,10 +7,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "text/CodePage932.h"
+#include "text/FileReplace.h"
 #include "text/ShiftJis.h"
 
 namespace pellucor {
@@ -158,25 +160,16 @@ bool IniFile::Save(std::string_view path) const {
     contents += line;
     contents += '\n';
   }
-  std::string temporary = *name + ".XXXXXX";
-  const int descriptor = ::mkstemp(temporary.data());
-  if (descriptor < 0) return false;
-  bool written = true;
-  for (std::string_view rest = contents; written && !rest.empty();) {
-    const ssize_t count = ::write(descriptor, rest.data(), rest.size());
-    if (count < 0 && errno == EINTR) continue;
-    written = count > 0;
-    if (written) rest.remove_prefix(static_cast<std::size_t>(count));
+  // A settings file kept elsewhere and linked here (as dotfile managers do) is replaced where it
+  // lives, and the link stays.
+  std::error_code error;
+  std::string target = *name;
+  if (std::filesystem::is_symlink(target, error)) {
+    const std::filesystem::path resolved = std::filesystem::canonical(target, error);
+    if (error) return false;
+    target = resolved.string();
   }
-  written = written && ::fsync(descriptor) == 0;
-  // mkstemp makes the file private; a settings file is an ordinary file of its user.
-  written = written && ::fchmod(descriptor, 0644) == 0;
-  written = ::close(descriptor) == 0 && written;
-  if (!written || std::rename(temporary.c_str(), name->c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  return true;
+  return static_cast<bool>(ReplaceFileContents(target, contents, FlushToDisk::Yes));
 }
 
 std::string ReadIniString(std::string_view path, std::string_view section, std::string_view key,

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "text/CodePage932.h"
+#include "text/FileReplace.h"
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
 #include "text/TextTrim.h"
@@ -53,18 +54,6 @@ std::string LineEndsToCrLf(std::string_view bytes) {
 std::string ReadFailure(std::string_view path, int error) {
   return SjisFromUtf8Literal("ファイルを読めません: ") + std::string(path) + " (" +
          std::strerror(error) + ")";
-}
-
-bool WriteAll(int descriptor, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
 }
 
 }  // namespace
@@ -136,13 +125,13 @@ std::string ForceSafeFolder(std::string_view folder, const FileSideEffects& effe
   return safe;
 }
 
-SaveOutcome SaveTextFile(std::string_view text, std::string_view path,
-                         const FileSideEffects& effects) {
-  if (text.empty()) return SaveOutcome::Refused;
+SaveResult SaveTextFile(std::string_view text, std::string_view path,
+                        const FileSideEffects& effects) {
+  if (text.empty()) return {SaveOutcome::Refused, "the text is empty"};
   if (TrimAllSpaces(path).empty() || path.ends_with('/') || ClassifyPathChars(path) == -1)
-    return SaveOutcome::Refused;
+    return {SaveOutcome::Refused, "the name cannot be used"};
   for (const std::string_view refused : {"http:", "https:", "+", "file:\\\\\\", "file:///"}) {
-    if (ContainsText(path, refused)) return SaveOutcome::Refused;
+    if (ContainsText(path, refused)) return {SaveOutcome::Refused, "the name cannot be used"};
   }
   std::string target = ReplaceExact(path, "?", "@");
   target = ReplaceExact(target, "|", "~");
@@ -154,18 +143,18 @@ SaveOutcome SaveTextFile(std::string_view text, std::string_view path,
   const std::string_view fileName = slash == std::string::npos
                                         ? std::string_view(target)
                                         : std::string_view(target).substr(slash + 1);
-  if (ForceSafeFolder(folder, effects).empty() || target.size() > kLongestPath || fileName.empty())
-    return SaveOutcome::Refused;
+  if (target.size() > kLongestPath || fileName.empty())
+    return {SaveOutcome::Refused, "the name cannot be used"};
+  if (ForceSafeFolder(folder, effects).empty())
+    return {SaveOutcome::Refused, "the folder cannot be created"};
   if (effects.setClipboardText) effects.setClipboardText(target);
   if (const std::size_t at = FindText(target, "=http"); at != std::string::npos)
     std::replace(target.begin() + static_cast<std::ptrdiff_t>(at), target.end(), '/', '~');
   const std::optional<std::string> name = SjisToUtf8Exact(target);
-  if (!name) return SaveOutcome::Refused;
-  const int descriptor =
-      ::open(name->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
-  if (descriptor < 0) return SaveOutcome::WriteFailed;
-  const bool written = WriteAll(descriptor, text);
-  return ::close(descriptor) == 0 && written ? SaveOutcome::Written : SaveOutcome::WriteFailed;
+  if (!name) return {SaveOutcome::Refused, "the name cannot be used"};
+  FileReplaceResult written = ReplaceFileContents(*name, text);
+  if (!written) return {SaveOutcome::WriteFailed, std::move(written.reason)};
+  return {SaveOutcome::Written, {}};
 }
 
 }  // namespace pellucor

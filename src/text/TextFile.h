@@ -50,13 +50,20 @@ struct LoadedTextFile {
 
 enum class SaveOutcome { Written, Refused, WriteFailed };
 
+struct SaveResult {
+  SaveOutcome outcome = SaveOutcome::Refused;
+  std::string reason;  // why the file was not written (ASCII), empty when it was
+};
+
 /// Writes the text to the path, replacing a file of that name, unless the path is refused: an
 /// empty text; a path that is blank, ends with "/", ends with a character that cannot be in a
 /// name, or contains "http:", "https:", "+" or a file URL. "?" becomes "@", "|" becomes "~" and
 /// ":" becomes ";"; the folder must pass ForceSafeFolder (which creates it), the path must be at
 /// most 250 bytes and must name a file. The path is placed on the clipboard; from "=http" on,
-/// "/" becomes "~". A symbolic link at the path is not written through (WriteFailed).
-SaveOutcome SaveTextFile(std::string_view text, std::string_view path,
-                         const FileSideEffects& effects = {});
+/// "/" becomes "~". The file is replaced through a temporary file (ReplaceFileContents), so a
+/// failed write keeps the old file; something other than a regular file at the path (a folder,
+/// a symbolic link, a named pipe) is not written (WriteFailed).
+[[nodiscard]] SaveResult SaveTextFile(std::string_view text, std::string_view path,
+                                      const FileSideEffects& effects = {});
 
 }  // namespace pellucor

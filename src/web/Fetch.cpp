@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "text/CodePage932.h"
+#include "text/FileReplace.h"
 #include "text/TextFile.h"
 #include "text/TextTrim.h"
 
@@ -66,28 +67,6 @@ bool KeepResourceFile(const std::string& name, std::string_view path, ResourceKi
   return true;
 }
 
-// The bytes written beside under a temporary name and renamed, so that a failed write leaves no
-// partial file.
-bool WriteBytes(const std::string& name, std::string_view bytes) {
-  std::string temporary = name + ".part-XXXXXX";
-  const int descriptor = ::mkstemp(temporary.data());
-  if (descriptor < 0) return false;
-  bool written = true;
-  for (std::string_view rest = bytes; written && !rest.empty();) {
-    const ssize_t count = ::write(descriptor, rest.data(), rest.size());
-    if (count < 0 && errno == EINTR) continue;
-    written = count > 0;
-    if (written) rest.remove_prefix(static_cast<std::size_t>(count));
-  }
-  written = ::fchmod(descriptor, 0644) == 0 && written;
-  written = ::close(descriptor) == 0 && written;
-  if (!written || std::rename(temporary.c_str(), name.c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 bool DownloadResourceFile(HttpClient& client, std::string_view url, std::string_view path,
@@ -113,19 +92,32 @@ std::string ResponseText(const HttpResponse& response) {
 
 bool StoreResponseBytes(const HttpResponse& response, std::string_view url, std::string_view path) {
   if (url.empty() || path.empty() || url == path || !HasWebScheme(url)) return false;
-  const std::optional<std::string> name = SjisToUtf8Exact(path);
-  if (!name) return false;
-  if (response.ok()) (void)WriteBytes(*name, response.body);
+  if (!SjisToUtf8Exact(path)) return false;
+  (void)WriteResponseBytes(response, path);
   return true;
+}
+
+FileReplaceResult WriteResponseBytes(const HttpResponse& response, std::string_view path) {
+  if (!response.ok())
+    return {false, response.failureText.empty() ? "the transfer failed" : response.failureText};
+  const std::optional<std::string> name = SjisToUtf8Exact(path);
+  if (!name) return {false, "the name has no system form"};
+  return ReplaceFileContents(*name, response.body);
 }
 
 bool StoreResourceResponse(const HttpResponse& response, std::string_view url,
                            std::string_view path, ResourceKind kind) {
-  if (!HasWebScheme(url)) return false;
+  return StoreResource(response, url, path, kind).stored;
+}
+
+StoredResource StoreResource(const HttpResponse& response, std::string_view url,
+                             std::string_view path, ResourceKind kind) {
+  if (!HasWebScheme(url)) return {};
   const std::optional<std::string> name = SjisToUtf8Exact(path);
-  if (!name || !response.ok() || response.status >= 400) return false;
-  if (!WriteBytes(*name, response.body)) return false;
-  return KeepResourceFile(*name, path, kind);
+  if (!name || !response.ok() || response.status >= 400) return {};
+  FileReplaceResult written = ReplaceFileContents(*name, response.body);
+  if (!written) return {false, std::move(written.reason)};
+  return {KeepResourceFile(*name, path, kind), {}};
 }
 
 }  // namespace pellucor

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "httpclient/HttpClient.h"
+#include "text/FileReplace.h"
 
 // Fetching pages and resources for the engine. URLs and paths are Shift_JIS texts; failures come
 // back as an empty text or false and show nothing.
@@ -36,8 +37,24 @@ enum class ResourceKind { Text = 0, Image = 1 };
 /// else its bytes written to the file (replacing it, only when the transfer succeeded) and true.
 bool StoreResponseBytes(const HttpResponse& response, std::string_view url, std::string_view path);
 
+/// The bytes of a response already read written to the file, replacing it, with the outcome of
+/// the write: for a caller that reports a failed write. A failed transfer writes nothing and
+/// fails with its own reason.
+[[nodiscard]] FileReplaceResult WriteResponseBytes(const HttpResponse& response,
+                                                   std::string_view path);
+
 /// What DownloadResourceFile does, for a response of `url` already read.
 [[nodiscard]] bool StoreResourceResponse(const HttpResponse& response, std::string_view url,
                                          std::string_view path, ResourceKind kind);
+
+struct StoredResource {
+  bool stored = false;
+  std::string writeFailure;  // set when the response was usable but its file not written
+};
+
+/// StoreResourceResponse, telling a failed write (a full disk, a folder at the name) apart from
+/// a response that is no usable resource.
+[[nodiscard]] StoredResource StoreResource(const HttpResponse& response, std::string_view url,
+                                           std::string_view path, ResourceKind kind);
 
 }  // namespace pellucor

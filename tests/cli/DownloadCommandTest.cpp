@@ -37,6 +37,18 @@ TEST(DownloadCommand, SavesThePageAndSaysWhere) {
       << outcome.out;
 }
 
+TEST(DownloadCommand, APageThatCannotBeWrittenIsNotReportedSaved) {
+  testing::LoopbackServer server;
+  server.Serve("/index.html", "<html><head></head><body>page</body></html>");
+  TempFolder folder;
+  std::filesystem::create_directories(folder / "save/index.html");
+  const CommandRun outcome = Download({server.Url("/index.html"), folder / "save"});
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.out.find("saved page"), std::string::npos) << outcome.out;
+  EXPECT_NE(outcome.out.find("ページを保存できませんでした"), std::string::npos) << outcome.out;
+  EXPECT_FALSE(outcome.error.empty());
+}
+
 TEST(DownloadCommand, QuestionsAreAnsweredAndPrinted) {
   testing::LoopbackServer server;
   server.Serve("/b.html", "<html><head><base href=\"http://example.com/\"></head></html>");

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "support/FileSizeLimit.h"
 #include "support/Iconv.h"
 #include "support/TempFolder.h"
 
@@ -70,6 +73,23 @@ TEST(IniFile, AFailedWriteLeavesTheOldFile) {
   TempFolder folder;
   EXPECT_FALSE(WriteIniString(folder / "no/such/folder/s.inf", "A", "k", "v"));
   EXPECT_FALSE(WriteIniString("", "A", "k", "v"));
+  // A full disk: the settings written before stay whole.
+  ASSERT_TRUE(WriteIniString(folder / "s.inf", "A", "k", "before"));
+  {
+    testing::FileSizeLimit full(4);
+    EXPECT_FALSE(WriteIniString(folder / "s.inf", "A", "k", std::string(100, 'x')));
+  }
+  EXPECT_EQ(ReadIniString(folder / "s.inf", "A", "k", ""), "before");
+}
+
+TEST(IniFile, ALinkedSettingsFileIsWrittenWhereItLives) {
+  TempFolder folder;
+  TempFolder dotfiles;
+  ASSERT_TRUE(WriteIniString(dotfiles / "s.inf", "A", "k", "v1"));
+  std::filesystem::create_symlink(dotfiles / "s.inf", folder / "s.inf");
+  ASSERT_TRUE(WriteIniString(folder / "s.inf", "A", "k", "v2"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "s.inf"));
+  EXPECT_EQ(ReadIniString(dotfiles / "s.inf", "A", "k", ""), "v2");
 }
 
 }  // namespace

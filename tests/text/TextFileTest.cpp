@@ -79,15 +79,15 @@ TEST(SaveTextFile, WritesUnderTheMappedName) {
   TempFolder folder;
   testing::FakeClipboard clipboard;
   testing::FakeEventPump pump;
-  EXPECT_EQ(SaveTextFile("page", folder / "s/a?b.html", HostFileEffects(clipboard, pump)),
+  EXPECT_EQ(SaveTextFile("page", folder / "s/a?b.html", HostFileEffects(clipboard, pump)).outcome,
             SaveOutcome::Written);
   EXPECT_EQ(ReadBytes(folder / "s/a@b.html"), "page");
   EXPECT_EQ(clipboard.Text(), folder / "s/a@b.html");
-  EXPECT_EQ(SaveTextFile("x", folder / "a|b:c.txt"), SaveOutcome::Written);
+  EXPECT_EQ(SaveTextFile("x", folder / "a|b:c.txt").outcome, SaveOutcome::Written);
   EXPECT_EQ(ReadBytes(folder / "a~b;c.txt"), "x");
-  EXPECT_EQ(SaveTextFile("x", folder / "a=http~~h/b.txt"), SaveOutcome::Written);
+  EXPECT_EQ(SaveTextFile("x", folder / "a=http~~h/b.txt").outcome, SaveOutcome::Written);
   EXPECT_EQ(ReadBytes(folder / "a=http~~h~b.txt"), "x");
-  EXPECT_EQ(SaveTextFile("new", folder / "s/a?b.html"), SaveOutcome::Written);
+  EXPECT_EQ(SaveTextFile("new", folder / "s/a?b.html").outcome, SaveOutcome::Written);
   EXPECT_EQ(ReadBytes(folder / "s/a@b.html"), "new");
 }
 
@@ -100,9 +100,9 @@ TEST(SaveTextFile, RefusedPathsWriteNothing) {
       folder / "bad\x80",
   };
   for (const std::string& path : refused) {
-    EXPECT_EQ(SaveTextFile("text", path), SaveOutcome::Refused) << path;
+    EXPECT_EQ(SaveTextFile("text", path).outcome, SaveOutcome::Refused) << path;
   }
-  EXPECT_EQ(SaveTextFile("", folder / "empty.txt"), SaveOutcome::Refused);
+  EXPECT_EQ(SaveTextFile("", folder / "empty.txt").outcome, SaveOutcome::Refused);
   EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
@@ -111,7 +111,7 @@ TEST(SaveTextFile, DoesNotWriteThroughASymbolicLink) {
   TempFolder outside;
   WriteBytes(outside / "target.txt", "keep");
   std::filesystem::create_symlink(outside / "target.txt", folder / "link.txt");
-  EXPECT_EQ(SaveTextFile("overwritten", folder / "link.txt"), SaveOutcome::WriteFailed);
+  EXPECT_EQ(SaveTextFile("overwritten", folder / "link.txt").outcome, SaveOutcome::WriteFailed);
   EXPECT_EQ(ReadBytes(outside / "target.txt"), "keep");
 }
 
