@@ -303,8 +303,11 @@ int RunFind(const std::vector<std::string>& arguments, std::ostream& out, std::o
     error << "warning: left out a name with no Shift_JIS form: " << SjisToUtf8(folder) << name
           << "\n";
   };
+  std::string failure;
   finder.OnSearchFinish = [&](TFindFile& sender) {
     aborted = sender.IsAborted();
+    failure = sender.Failure();
+    if (!failure.empty()) return;
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     out << SjisToUtf8(aborted ? FileSearchAbortedText()
@@ -321,6 +324,10 @@ int RunFind(const std::vector<std::string>& arguments, std::ostream& out, std::o
     watch.Wait();
     if (interrupted.load()) finder.Abort();  // waits for the worker and finishes
     tasks.RunAll();
+  }
+  if (!failure.empty()) {
+    error << "the search failed: " << failure << "\n";
+    return kEndedEarly;
   }
   if (aborted) {
     error << "the search was aborted\n";

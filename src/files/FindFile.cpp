@@ -95,6 +95,10 @@ TExecuteResult TFindFile::Execute() {
   skippedNames_.store(0);
   level_.store(0);
   aborted_.store(false);
+  {
+    const std::lock_guard lock(mutex_);
+    failure_.clear();
+  }
   busy_.store(true);
   try {
     DoSearchBegin();
@@ -141,6 +145,11 @@ void TFindFile::WaitFor() {
   FinishRun(run_.load());
 }
 
+std::string TFindFile::Failure() const {
+  const std::lock_guard lock(mutex_);
+  return failure_;
+}
+
 bool TFindFile::AcceptFile(const std::string& Folder, const TFileInfo& FileInfo) {
   return plan_ != nullptr && pellucor::AcceptFile(*plan_, Folder, FileInfo, &aborted_);
 }
@@ -182,13 +191,20 @@ void TFindFile::Walk() {
 void TFindFile::WorkerMain(std::uint64_t run) {
   workerId_.store(std::this_thread::get_id());
   ApplyThreadPriority();
+  // A failing handler ends the walk; finishing follows as for any other end, and the owner
+  // learns why through Failure().
+  std::string failure;
   try {
     Walk();
+  } catch (const std::exception& exception) {
+    failure = exception.what();
+    if (failure.empty()) failure = "unknown error";
   } catch (...) {
-    // A failing handler ends the walk; finishing follows as for any other end.
+    failure = "unknown error";
   }
   {
     const std::lock_guard lock(mutex_);
+    failure_ = std::move(failure);
     workerRunning_ = false;
   }
   workerEnded_.notify_all();

@@ -104,6 +104,10 @@ class TFindFile {
   void WaitFor();
 
   [[nodiscard]] bool IsBusy() const { return busy_.load(); }
+  /// Why the last threaded search failed: a handler of the worker threw, which ended the walk
+  /// (the exception's text, or "unknown error"); empty when it did not. Set before
+  /// OnSearchFinish runs, so the handler can tell a failed search from a finished one.
+  [[nodiscard]] std::string Failure() const;
   [[nodiscard]] bool IsAborted() const { return aborted_.load(); }
   /// The depth of the folder being walked (the target folder is 1; 0 between target folders).
   [[nodiscard]] std::uint16_t CurrentLevel() const { return level_.load(); }
@@ -135,9 +139,10 @@ class TFindFile {
   void FinishRun(std::uint64_t run);
   void Finish();
 
-  std::mutex mutex_;
+  mutable std::mutex mutex_;
   std::condition_variable workerEnded_;
   bool workerRunning_ = false;  // guarded by mutex_
+  std::string failure_;         // guarded by mutex_
   std::thread worker_;
   std::atomic<std::thread::id> workerId_{};
   std::atomic<std::thread::id> ownerId_{};

@@ -283,16 +283,40 @@ TEST(FindFileThreads, FailingHandlersEndTheSearchAsUsual) {
       ++log.matches;
       throw std::runtime_error("handler failed");
     };
+    // The finish event tells the failure from a search that ran to its end.
+    std::string failureAtFinish = "not finished";
+    finder.OnSearchFinish = [&](TFindFile& sender) {
+      ++log.finishes;
+      failureAtFinish = sender.Failure();
+    };
     if (threaded) {
       EXPECT_EQ(finder.Execute(), TExecuteResult::Started);
       finder.WaitFor();
+      EXPECT_EQ(failureAtFinish, "handler failed");
     } else {
+      // In the caller's thread the exception itself reaches the caller.
       EXPECT_THROW(finder.Execute(), std::runtime_error);
+      EXPECT_EQ(failureAtFinish, "");
     }
     EXPECT_FALSE(finder.IsBusy());
+    EXPECT_FALSE(finder.IsAborted());
     EXPECT_EQ(log.matches, 1u);
     EXPECT_EQ(log.finishes, 1);
   }
+  // The next search starts with no failure.
+  TFindFile finder;
+  finder.Threaded = true;
+  finder.Criteria.Files.Location = tree.root();
+  finder.Criteria.Files.FileName = "*.txt";
+  finder.OnFileMatch = [](TFindFile&, const std::string&, const TFileInfo&) {
+    throw std::runtime_error("first");
+  };
+  ASSERT_EQ(finder.Execute(), TExecuteResult::Started);
+  finder.WaitFor();
+  finder.OnFileMatch = nullptr;
+  ASSERT_EQ(finder.Execute(), TExecuteResult::Started);
+  finder.WaitFor();
+  EXPECT_EQ(finder.Failure(), "");
 }
 
 TEST(FindFileThreads, TheWorkerRunsAtItsPriority) {
