@@ -19,6 +19,7 @@ packages=(
   zlib1g-dev          # the gzip bomb of the hostile server tests
   openssl             # makes the certificate of the HTTPS test server
   clang-format
+  clang-tidy          # the static checks of make test
   clang               # the fuzz targets of make fuzz
   libclang-rt-dev     # libFuzzer and the sanitizers' runtime for clang
   bc                  # arithmetic in the benchmark scripts

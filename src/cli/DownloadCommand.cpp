@@ -149,7 +149,7 @@ std::optional<std::string> PrepareSaveFolder(const std::string& folder, std::ost
   }
   std::string path = absolute.lexically_normal().string();
   if (!path.ends_with('/')) path += '/';
-  const std::optional<std::string> sjis = Utf8ToSjisExact(path);
+  std::optional<std::string> sjis = Utf8ToSjisExact(path);
   if (!sjis) error << "the save folder's name cannot be written in Shift_JIS: " << folder << "\n";
   return sjis;
 }

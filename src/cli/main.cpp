@@ -57,8 +57,7 @@ int main(int argc, char** argv) {
     return pellucor::cli::RunDownload(rest, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
   if (command == "colorize") return pellucor::cli::RunColorize(rest, std::cout, std::cerr);
   if (command == "colors") return pellucor::cli::RunColors(rest, std::cout, std::cerr);
-  if (command == "convert")
-    return pellucor::cli::RunConvert(rest, std::cin, std::cout, std::cerr);
+  if (command == "convert") return pellucor::cli::RunConvert(rest, std::cin, std::cout, std::cerr);
   if (command == "find") return pellucor::cli::RunFind(rest, std::cout, std::cerr);
   if (command == "format") return pellucor::cli::RunFormat(rest, std::cout, std::cerr, terminal);
   if (command == "probe") return pellucor::cli::RunProbe(rest, std::cout, std::cerr);

@@ -9,6 +9,8 @@
 #include <iterator>
 #include <vector>
 
+#include "web/UrlKinds.h"
+
 namespace pellucor {
 
 RunFetcher::~RunFetcher() {
@@ -119,25 +121,19 @@ std::string RunFetcher::ReadUrlText(std::string_view url) {
 
 bool RunFetcher::DownloadUrlToFile(std::string_view url, std::string_view path) {
   if (url.empty() || path.empty() || url == path) return false;
-  if (url.find("http://") == std::string_view::npos &&
-      url.find("https://") == std::string_view::npos)
-    return false;
+  if (!MentionsWebScheme(url)) return false;
   return StoreResponseBytes(Fetch(url), url, path);
 }
 
 bool RunFetcher::DownloadResourceFile(std::string_view url, std::string_view path,
                                       ResourceKind kind) {
-  if (url.find("http://") == std::string_view::npos &&
-      url.find("https://") == std::string_view::npos)
-    return false;
+  if (!MentionsWebScheme(url)) return false;
   return StoreResourceResponse(Fetch(url), url, path, kind);
 }
 
 StoredResource RunFetcher::StoreResource(std::string_view url, std::string_view path,
                                          ResourceKind kind) {
-  if (url.find("http://") == std::string_view::npos &&
-      url.find("https://") == std::string_view::npos)
-    return {};
+  if (!MentionsWebScheme(url)) return {};
   return pellucor::StoreResource(Fetch(url), url, path, kind);
 }
 
@@ -153,7 +149,7 @@ void RunFetcher::Prefetch(std::span<const std::string> urls) {
   std::vector<std::string> missing;
   for (const std::string& url : urls) {
     if (store_.find(url) != store_.end()) continue;
-    if (url.find("http://") != 0 && url.find("https://") != 0) continue;
+    if (!IsWebUrl(url)) continue;
     if (std::find(missing.begin(), missing.end(), url) == missing.end()) missing.push_back(url);
   }
   // Never ahead past the run's limit: the rows beyond it fail when they are reached.

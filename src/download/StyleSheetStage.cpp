@@ -395,7 +395,7 @@ std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string
                                              std::string_view saveFolder) {
   DownloadTab& tab = engine.tab;
   StageFiles files(engine);
-  const std::string converted =
+  std::string converted =
       SetQuotedCharsetShiftJIS(ConvertHtmlToSjis(text, CharsetCode::Automatic).text);
   std::string split = ReplaceAll(converted, "\",\"", "\",,,,,,\"");
   ReplaceAllIn(split, "','", "',,,,,,'");

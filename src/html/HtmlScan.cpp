@@ -45,7 +45,7 @@ std::string GetBaseHref(std::string_view text) {
   if (const std::size_t upper = FindText(page, "<BASE "); upper != std::string::npos)
     page.replace(upper, 6, "<base ");
   if (!ContainsText(page, "<base ")) return {};
-  const std::string tag = TextBetween(page, "<base ", ">");
+  std::string tag = TextBetween(page, "<base ", ">");
   if (tag.empty()) return {};
   std::string copy = ReplaceAll(tag, "   ", " ");
   copy = ReplaceAll(copy, "  ", " ");

@@ -23,6 +23,7 @@ void StartDetached(const std::vector<std::string>& command) {
   if (child == 0) {
     ::setsid();
     std::vector<char*> arguments;
+    arguments.reserve(command.size() + 1);
     for (const std::string& argument : command)
       arguments.push_back(const_cast<char*>(argument.c_str()));
     arguments.push_back(nullptr);

@@ -11,14 +11,10 @@
 #include "text/FileReplace.h"
 #include "text/TextFile.h"
 #include "text/TextTrim.h"
+#include "web/UrlKinds.h"
 
 namespace pellucor {
 namespace {
-
-bool HasWebScheme(std::string_view url) {
-  return url.find("http://") != std::string_view::npos ||
-         url.find("https://") != std::string_view::npos;
-}
 
 // The path with its file name's extension replaced (or added when it has none).
 std::string WithExtension(std::string_view path, std::string_view extension) {
@@ -36,7 +32,7 @@ std::string ReadUrlText(HttpClient& client, std::string_view url) {
 }
 
 bool DownloadUrlToFile(HttpClient& client, std::string_view url, std::string_view path) {
-  if (url.empty() || path.empty() || url == path || !HasWebScheme(url)) return false;
+  if (url.empty() || path.empty() || url == path || !MentionsWebScheme(url)) return false;
   const std::optional<std::string> name = SjisToUtf8Exact(path);
   if (!name) return false;
   (void)client.GetToFile(url, *name);
@@ -71,7 +67,7 @@ bool KeepResourceFile(const std::string& name, std::string_view path, ResourceKi
 
 bool DownloadResourceFile(HttpClient& client, std::string_view url, std::string_view path,
                           ResourceKind kind) {
-  if (!HasWebScheme(url)) return false;
+  if (!MentionsWebScheme(url)) return false;
   const std::optional<std::string> name = SjisToUtf8Exact(path);
   if (!name) return false;
   const HttpResponse response = client.GetToFile(url, *name);
@@ -91,7 +87,7 @@ std::string ResponseText(const HttpResponse& response) {
 }
 
 bool StoreResponseBytes(const HttpResponse& response, std::string_view url, std::string_view path) {
-  if (url.empty() || path.empty() || url == path || !HasWebScheme(url)) return false;
+  if (url.empty() || path.empty() || url == path || !MentionsWebScheme(url)) return false;
   if (!SjisToUtf8Exact(path)) return false;
   (void)WriteResponseBytes(response, path);
   return true;
@@ -112,7 +108,7 @@ bool StoreResourceResponse(const HttpResponse& response, std::string_view url,
 
 StoredResource StoreResource(const HttpResponse& response, std::string_view url,
                              std::string_view path, ResourceKind kind) {
-  if (!HasWebScheme(url)) return {};
+  if (!MentionsWebScheme(url)) return {};
   const std::optional<std::string> name = SjisToUtf8Exact(path);
   if (!name || !response.ok() || response.status >= 400) return {};
   FileReplaceResult written = ReplaceFileContents(*name, response.body);

@@ -122,7 +122,7 @@ std::string UrlRoot(std::string_view url) {
 
 std::string UrlPathPart(std::string_view url) {
   if (url.find("//") == kNotFound) return std::string(url);
-  const std::string stripped = StripSchemeAndWww(url);
+  std::string stripped = StripSchemeAndWww(url);
   const std::size_t slash = FirstSlashOutside(stripped, stripped.find("//"));
   if (slash == kNotFound) return stripped;
   return stripped.substr(slash + 1);
@@ -130,7 +130,7 @@ std::string UrlPathPart(std::string_view url) {
 
 std::string UrlDirPath(std::string_view url) {
   if (url.find("//") == kNotFound) return std::string(url);
-  const std::string stripped = StripSchemeAndWww(url);
+  std::string stripped = StripSchemeAndWww(url);
   const std::size_t last = stripped.rfind('/');
   if (last == kNotFound) return {};
   const std::string_view directory = std::string_view(stripped).substr(0, last);
@@ -153,7 +153,7 @@ std::string UrlDirectory(std::string_view url) {
 
 std::string UrlFileName(std::string_view url, NoUrlText noUrl) {
   if (url.find("//") == kNotFound && noUrl == NoUrlText::KeepWhole) return std::string(url);
-  const std::string stripped = StripSchemeAndWww(url);
+  std::string stripped = StripSchemeAndWww(url);
   const std::size_t last = LastSlashOutside(stripped, stripped.find("//"));
   if (last == kNotFound) return stripped;
   return stripped.substr(last + 1);

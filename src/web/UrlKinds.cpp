@@ -26,6 +26,11 @@ bool IsWebUrl(std::string_view text) {
   return trimmed.starts_with("http://") || trimmed.starts_with("https://");
 }
 
+bool MentionsWebScheme(std::string_view text) {
+  return text.find("http://") != std::string_view::npos ||
+         text.find("https://") != std::string_view::npos;
+}
+
 bool IsPageUrl(std::string_view url) {
   const std::string lower = LowerCaseText(url);
   if (lower.ends_with('/')) return true;

@@ -10,6 +10,10 @@ namespace pellucor {
 /// "http://" or "https://" (exact case).
 [[nodiscard]] bool IsWebUrl(std::string_view text);
 
+/// True when "http://" or "https://" stands anywhere in the text: the looser test the fetch
+/// operations make before they try a URL.
+[[nodiscard]] bool MentionsWebScheme(std::string_view text);
+
 /// True when the URL names an HTML page or a directory, looked at in lower case: it ends with
 /// "/"; or its path's last segment has an extension and the path contains ".htm" or ".php"
 /// (or "http://" or "https://"); or it is a bare host containing one of those. So
