@@ -10,11 +10,6 @@ namespace {
 
 constexpr std::size_t kDigits = 6;
 
-std::string_view CutBefore(std::string_view text, std::string_view marker) {
-  const std::size_t at = FindText(text, marker);
-  return at == std::string_view::npos ? text : text.substr(0, at);
-}
-
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;

@@ -22,11 +22,6 @@ void Replace(std::string& text, std::string_view pattern, std::string_view repla
   ReplaceAllIn(text, pattern, replacement, mode);
 }
 
-std::string_view CutBefore(std::string_view text, std::string_view marker) {
-  const std::size_t at = FindText(text, marker);
-  return at == std::string_view::npos ? text : text.substr(0, at);
-}
-
 // The steps that bring every colour value to the form ":#" value ";" (or a blank).
 std::string Normalise(std::string_view source) {
   std::string text = DeleteAllBetween(source, "/*", "*/");

@@ -69,4 +69,9 @@ struct ReferenceRow {
 };
 [[nodiscard]] ReferenceRow SplitReferenceRow(std::string_view row);
 
+/// The row of a reference, its absolute URL and its local path, separated by TABs, as the
+/// working lists hold them.
+[[nodiscard]] std::string JoinReferenceRow(std::string_view reference, std::string_view url,
+                                           std::string_view localPath);
+
 }  // namespace pellucor

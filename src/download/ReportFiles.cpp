@@ -11,6 +11,7 @@
 #include "text/ShiftJis.h"
 #include "text/SortedTextList.h"
 #include "text/TextTrim.h"
+#include "web/PageFiles.h"
 #include "web/PathBounds.h"
 
 namespace pellucor {
@@ -83,13 +84,6 @@ bool ReportExists(std::string_view path) {
 std::string_view FileNameOf(std::string_view path) {
   const std::size_t slash = path.rfind('/');
   return slash == kNotFound ? path : path.substr(slash + 1);
-}
-
-// The extension of the path's file name from its last ".", empty without one.
-std::string_view ExtensionOf(std::string_view path) {
-  const std::string_view name = FileNameOf(path);
-  const std::size_t dot = name.rfind('.');
-  return dot == kNotFound ? std::string_view() : name.substr(dot);
 }
 
 template <typename Lines>

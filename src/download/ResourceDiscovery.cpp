@@ -46,11 +46,12 @@ std::string LocalPathOf(DownloadEngine& engine, std::string_view absolute,
                         static_cast<UrlDecodeMode>(engine.tab.RadioGroupDLUrlWebDecode));
 }
 
-std::string Row(std::string_view reference, std::string_view absolute, std::string_view local) {
-  return std::string(reference) + "\t" + std::string(absolute) + "\t" + std::string(local);
-}
-
 }  // namespace
+
+std::string JoinReferenceRow(std::string_view reference, std::string_view url,
+                             std::string_view localPath) {
+  return std::string(reference) + "\t" + std::string(url) + "\t" + std::string(localPath);
+}
 
 ReferenceRow SplitReferenceRow(std::string_view row) {
   const std::size_t first = row.find('\t');
@@ -209,14 +210,14 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
                                    ? run.BaseHrefValue
                                    : std::string(url);
       const std::string absolute = CombineUrl(base, c);
-      const std::string row =
-          Row(c, absolute, MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder)));
+      const std::string row = JoinReferenceRow(
+          c, absolute, MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder)));
       tab.ListBoxPGTab02LTab02PageWebCSS.push_back(row);
       tab.ListBoxPGTab02LTab07DLAllCSSFileImportCSS.push_back(row);
     } else if (kind == ResourceClass::Image) {
       const std::string absolute = CombineUrl(url, c);
       if (ContainsAnyText(c, {"+", "'", "\""})) continue;
-      DLSetListbox(Row(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
+      DLSetListbox(JoinReferenceRow(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
                    tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
                    tab.ListBoxPGTab02LTab06DLImportCSSImage);
     }
@@ -282,7 +283,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     if (ContainsText(lc, ".js") && !ContainsText(lc, "+") && !ContainsText(lc, " ")) {
       const std::string absolute = CombineUrl(url, c);
       const std::string local = MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder));
-      DLCSSSetListbox(engine, Row(c, absolute, local), local, frames);
+      DLCSSSetListbox(engine, JoinReferenceRow(c, absolute, local), local, frames);
       continue;
     }
     if (ContainsAnyText(lc, {"=http", ".htm", "\\", "}", ")", "utf-8"}) ||
@@ -297,7 +298,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
       absolute = CombineUrl(url, c);
     }
     if (ContainsText(c, "+")) continue;
-    DLSetListbox(Row(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
+    DLSetListbox(JoinReferenceRow(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
                  tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
                  tab.ListBoxPGTab02LTab06DLImportCSSImage);
   }

@@ -41,15 +41,6 @@ std::string RawCopyPath(std::string_view localPath, std::string_view prefix) {
   return FolderOfPath(localPath) + std::string(prefix) + FileNameOfPath(localPath);
 }
 
-std::string Row(std::string_view reference, std::string_view absolute, std::string_view local) {
-  return std::string(reference) + "\t" + std::string(absolute) + "\t" + std::string(local);
-}
-
-std::string CutBefore(std::string text, std::string_view marker) {
-  if (const std::size_t at = FindText(text, marker); at != std::string::npos) text.resize(at);
-  return text;
-}
-
 std::string WithoutFirstJsComma(std::string text) {
   if (const std::size_t js = FindText(text, ".js,"); js != std::string::npos) text.erase(js + 3, 1);
   return text;
@@ -272,7 +263,7 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
       continue;
     if (ContainsText(w, kAnalyticsDomain)) w = std::string(kSheetAnalyticsScript);
     if (ContainsAnyText(w, {"cssFloat", "XMLDOM", ".jsp", "cssPos"})) continue;
-    w = CutBefore(CutBefore(w, ">"), "<");
+    w = std::string(CutBefore(CutBefore(w, ">"), "<"));
     if (w.size() < 4) continue;
     const std::string upper = UpperCaseText(w);
     if (ContainsText(upper, ".XMLHTTP") || ContainsText(upper, ".XMLDOM")) continue;
@@ -293,7 +284,7 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
       const std::string absolute = CombineUrl(url, w);
       const std::string target = MakeSafeFilePath(localOf(absolute));
       if (FileExists(target)) continue;
-      const std::string row = Row(w, absolute, target);
+      const std::string row = JoinReferenceRow(w, absolute, target);
       queue.push_back(row);
       DLCSSSetListbox(engine, row, local, fetched);
       tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.push_back(row);
@@ -307,8 +298,8 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
         const std::string absolute = CombineUrl(base, w);
         const std::string target = localOf(absolute);
         if (FileExists(target)) continue;
-        DLSetListbox(Row(w, absolute, target), tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
-                     tab.ListBoxPGTab02LTab06DLImportCSSImage);
+        DLSetListbox(JoinReferenceRow(w, absolute, target), tab.ListBoxPGTab02LTab03PageImage,
+                     run.ImageRowList, tab.ListBoxPGTab02LTab06DLImportCSSImage);
       }
     }
   }
@@ -330,7 +321,7 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
     engine.fetcher().Prefetch(UrlsOf(rows, Quoted::Keep));
     for (const std::string& whole : rows) {
       ReferenceRow fields = SplitReferenceRow(whole);
-      fields.reference = CutBefore(CutBefore(fields.reference, ">"), "<");
+      fields.reference = std::string(CutBefore(CutBefore(fields.reference, ">"), "<"));
       const std::string& url = fields.url;
       const std::string& local = fields.localPath;
       if (!IsWebUrl(url)) continue;
@@ -365,7 +356,7 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
           PrefixRootRelative(sheet, prefix);
         if (!sheet.empty() && !exists) {
           const bool written = files.Save(sheet, local);
-          const std::string row = Row(fields.reference, url, local);
+          const std::string row = JoinReferenceRow(fields.reference, url, local);
           DLCSSSetListbox(engine, row, local, text);
           tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.push_back(row);
           tab.ListBoxPGTab02LTab04ImportCSSFileDownloaedCSSJS.push_back(row);
@@ -428,7 +419,7 @@ std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string
       r = TextBetween(r, "\"", "\"");
     }
     if (ContainsText(r, "src=")) r = TextBetween(r, "src=", " ");
-    r = WithoutFirstJsComma(CutBefore(CutBefore(r, ">"), "<"));
+    r = WithoutFirstJsComma(std::string(CutBefore(CutBefore(r, ">"), "<")));
     const std::string lower = LowerCaseText(r);
     if (ContainsAnyText(lower, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"})) {
       const std::string absolute = ReplaceAll(CombineUrl(url, r), "\\/", "/");
@@ -440,7 +431,7 @@ std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string
         tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(SjisFromUtf8Literal("●") + target);
         engine.NoteFetchFailure(LimitPane::StyleSheets, absolute);
       } else if (!FileExists(target)) {
-        DLCSSSetListbox(engine, Row(r, absolute, target), target, content);
+        DLCSSSetListbox(engine, JoinReferenceRow(r, absolute, target), target, content);
       }
     } else if (ContainsAnyText(lower, {".gif", ".jpg", ".jpeg", ".png", ".swf"})) {
       if (ContainsAnyText(lower, {"=http", ".htm", "\\", ";", "}", ")", "google"}) ||
@@ -449,7 +440,7 @@ std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string
       const std::string absolute = CombineUrl(url, r);
       const std::string target = localOf(absolute);
       files.Folder(target);
-      tab.ListBoxPGTab02LTab03PageImage.push_back(Row(r, absolute, target));
+      tab.ListBoxPGTab02LTab03PageImage.push_back(JoinReferenceRow(r, absolute, target));
     }
   }
   return converted;

@@ -5,10 +5,6 @@
 namespace pellucor {
 namespace {
 
-bool IsAsciiLetter(char byte) {
-  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
-}
-
 // The characters of `a` at `i` and `b` at `j` (both character starts) are the same character,
 // ASCII letters without case.
 bool SameCharAt(std::string_view a, std::size_t i, std::size_t length, std::string_view b,

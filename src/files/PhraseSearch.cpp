@@ -11,13 +11,10 @@
 #include <vector>
 
 #include "text/CodePage932.h"
+#include "text/ShiftJis.h"
 
 namespace pellucor {
 namespace {
-
-unsigned char LowerAscii(unsigned char byte) {
-  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte | 0x20) : byte;
-}
 
 void LowerAsciiBytes(unsigned char* bytes, std::size_t count) {
   for (std::size_t i = 0; i < count; ++i)

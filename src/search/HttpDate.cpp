@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "text/CodePage932.h"
+#include "text/ShiftJis.h"
 
 namespace pellucor {
 namespace {
@@ -30,7 +31,7 @@ class DateReader {
   // Skips a day name ("Sun" or "Sunday"); the day of the week is not checked.
   void SkipWord() {
     const std::size_t start = at_;
-    while (at_ < text_.size() && IsLetter(text_[at_]))
+    while (at_ < text_.size() && IsAsciiLetter(static_cast<unsigned char>(text_[at_])))
       ++at_;
     if (at_ == start) ok_ = false;
   }
@@ -66,7 +67,6 @@ class DateReader {
   }
 
  private:
-  static bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
   std::string_view text_;
   std::size_t at_ = 0;
   bool ok_ = true;

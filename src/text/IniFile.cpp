@@ -27,16 +27,6 @@ std::string_view Trim(std::string_view text) {
   return text.substr(begin, end - begin + 1);
 }
 
-bool EqualIgnoringCase(std::string_view left, std::string_view right) {
-  if (left.size() != right.size()) return false;
-  for (std::size_t i = 0; i < left.size(); ++i) {
-    if (FoldAscii(static_cast<unsigned char>(left[i])) !=
-        FoldAscii(static_cast<unsigned char>(right[i])))
-      return false;
-  }
-  return true;
-}
-
 // The name of a section line ("[name]"), or nullopt for any other line.
 std::optional<std::string_view> SectionName(std::string_view line) {
   line = Trim(line);
@@ -83,7 +73,7 @@ std::optional<SectionLines> FindSection(const std::vector<std::string>& lines,
                                         std::string_view section) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::optional<std::string_view> name = SectionName(lines[i]);
-    if (!name || !EqualIgnoringCase(*name, section)) continue;
+    if (!name || !EqualIgnoringAsciiCase(*name, section)) continue;
     std::size_t end = i + 1;
     while (end < lines.size() && !SectionName(lines[end]))
       ++end;
@@ -113,7 +103,7 @@ std::optional<std::string> IniFile::Value(std::string_view section, std::string_
   const std::string fileKey = ToFile(key);
   for (std::size_t i = found->first + 1; i < found->last; ++i) {
     const std::optional<std::string_view> name = KeyName(lines_[i]);
-    if (!name || !EqualIgnoringCase(*name, fileKey)) continue;
+    if (!name || !EqualIgnoringAsciiCase(*name, fileKey)) continue;
     std::string_view value = Trim(std::string_view(lines_[i]).substr(lines_[i].find('=') + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
@@ -136,7 +126,7 @@ void IniFile::SetValue(std::string_view section, std::string_view key, std::stri
   std::size_t insertAt = found->first + 1;
   for (std::size_t i = found->first + 1; i < found->last; ++i) {
     const std::optional<std::string_view> name = KeyName(lines_[i]);
-    if (name && EqualIgnoringCase(*name, fileKey)) {
+    if (name && EqualIgnoringAsciiCase(*name, fileKey)) {
       lines_[i] = std::move(line);
       return;
     }

@@ -17,10 +17,6 @@ std::string MapSingleByteChars(std::string_view text, unsigned char (*map)(unsig
   return result;
 }
 
-unsigned char LowerAscii(unsigned char byte) {
-  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
-}
-
 unsigned char UpperAscii(unsigned char byte) {
   return FoldAscii(byte);
 }
@@ -64,6 +60,16 @@ class Matcher {
 
 }  // namespace
 
+bool EqualIgnoringAsciiCase(std::string_view left, std::string_view right) {
+  if (left.size() != right.size()) return false;
+  for (std::size_t i = 0; i < left.size(); ++i) {
+    if (FoldAscii(static_cast<unsigned char>(left[i])) !=
+        FoldAscii(static_cast<unsigned char>(right[i])))
+      return false;
+  }
+  return true;
+}
+
 std::string UpperCaseText(std::string_view text) {
   return MapSingleByteChars(text, UpperAscii);
 }
@@ -73,10 +79,6 @@ std::string LowerCaseText(std::string_view text) {
 }
 
 namespace {
-
-bool IsAsciiLetter(unsigned char byte) {
-  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
-}
 
 // The first match at or after `from` (a character start). A match may only begin at a character
 // start; candidates are found by their first byte (with memchr where its case does not matter)

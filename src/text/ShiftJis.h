@@ -41,9 +41,24 @@ namespace pellucor {
 [[nodiscard]] std::size_t CharStartFrom(std::string_view text, std::size_t knownStart,
                                         std::size_t offset);
 
+/// An ASCII letter upper-cased; any other byte as it is.
 [[nodiscard]] constexpr unsigned char FoldAscii(unsigned char byte) {
   return byte >= 'a' && byte <= 'z' ? static_cast<unsigned char>(byte - 'a' + 'A') : byte;
 }
+
+/// An ASCII letter lower-cased; any other byte as it is.
+[[nodiscard]] constexpr unsigned char LowerAscii(unsigned char byte) {
+  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte | 0x20) : byte;
+}
+
+[[nodiscard]] constexpr bool IsAsciiLetter(unsigned char byte) {
+  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
+}
+
+/// Whether the two texts are equal but for the case of ASCII letters, byte for byte (no
+/// character walk: a second byte equal to a letter folds too, as it must for two names that
+/// are compared whole).
+[[nodiscard]] bool EqualIgnoringAsciiCase(std::string_view left, std::string_view right);
 
 /// ASCII letters upper-cased; second bytes of double-byte characters are left as they are.
 [[nodiscard]] std::string UpperCaseText(std::string_view text);
@@ -75,6 +90,12 @@ bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view 
 [[nodiscard]] inline bool ContainsText(std::string_view text, std::string_view pattern,
                                        CaseMode mode = CaseMode::Exact) {
   return FindText(text, pattern, 0, mode) != std::string_view::npos;
+}
+
+/// The text up to the first occurrence of `marker` (exact case); the whole text without one.
+[[nodiscard]] inline std::string_view CutBefore(std::string_view text, std::string_view marker) {
+  const std::size_t at = FindText(text, marker);
+  return at == std::string_view::npos ? text : text.substr(0, at);
 }
 
 /// True when `text` contains any of the patterns at a character start.

@@ -116,4 +116,14 @@ std::string UnifyLineEnds(std::string_view text) {
   return out;
 }
 
+std::string LfToCrLf(std::string_view text) {
+  std::string result;
+  result.reserve(text.size() + text.size() / 32);
+  for (const char byte : text) {
+    if (byte == '\n') result.push_back('\r');
+    result.push_back(byte);
+  }
+  return result;
+}
+
 }  // namespace pellucor

@@ -28,6 +28,10 @@ namespace pellucor {
 /// line. The views point into `text`.
 [[nodiscard]] std::vector<std::string_view> SplitLines(std::string_view text);
 
+/// Every LF byte preceded by a CR, whatever stands before it (a CR LF becomes CR CR LF): text
+/// from sources that end lines with LF alone, shown where CR LF is expected.
+[[nodiscard]] std::string LfToCrLf(std::string_view text);
+
 /// CR LF and lone CR become LF, then every LF becomes CR LF: every line end written CR LF.
 [[nodiscard]] std::string UnifyLineEnds(std::string_view text);
 

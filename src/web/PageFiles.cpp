@@ -18,11 +18,6 @@ constexpr std::size_t kLongestAsFetchedName = 40;
 constexpr std::array<std::string_view, 4> kScriptPageExtensions = {".php", ".shtml", ".jsp",
                                                                    ".asp"};
 
-std::string_view ExtensionOf(std::string_view fileName) {
-  const std::size_t dot = fileName.rfind('.');
-  return dot == kNotFound ? std::string_view() : fileName.substr(dot);
-}
-
 bool NeedsHtmlExtension(std::string_view fileName) {
   const std::string_view extension = ExtensionOf(fileName);
   if (extension.empty()) return true;
@@ -56,6 +51,13 @@ std::string WithChosenNameDefaults(std::string_view name) {
 std::string FolderOfPath(std::string_view path) {
   const std::size_t slash = path.rfind('/');
   return slash == kNotFound ? std::string() : std::string(path.substr(0, slash + 1));
+}
+
+std::string_view ExtensionOf(std::string_view path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string_view name = slash == kNotFound ? path : path.substr(slash + 1);
+  const std::size_t dot = name.rfind('.');
+  return dot == kNotFound ? std::string_view() : name.substr(dot);
 }
 
 std::string FileNameOfPath(std::string_view path) {

@@ -15,6 +15,9 @@ namespace pellucor {
 /// The file name of a path: what follows its last "/"; the whole path when it has none.
 [[nodiscard]] std::string FileNameOfPath(std::string_view path);
 
+/// The extension of the path's file name, from its last "." on; empty without one.
+[[nodiscard]] std::string_view ExtensionOf(std::string_view path);
+
 /// The page's own file: MakeSafeFilePath of its UrlToLocalPath; "index.html" appended when that
 /// ends with "/"; ".html" appended when the extension (from the last "." of the file name) is
 /// empty or exactly ".php", ".shtml", ".jsp" or ".asp" (lower case; ".PHP" is kept). So

@@ -5,6 +5,7 @@
 #include "text/JisCode.h"
 #include "text/PercentCoding.h"
 #include "text/ShiftJis.h"
+#include "text/TextTrim.h"
 
 namespace pellucor {
 namespace {
@@ -16,17 +17,6 @@ std::string PercentUtf8ToSjis(std::string_view text) {
   if (const std::size_t nul = converted.text.find('\0'); nul != std::string::npos)
     converted.text.resize(nul);
   return std::move(converted.text);
-}
-
-// Every LF byte, also one behind a stray lead byte, since line ends are no part of a character.
-std::string LfToCrLf(std::string_view text) {
-  std::string result;
-  result.reserve(text.size());
-  for (const char byte : text) {
-    if (byte == '\n') result.push_back('\r');
-    result.push_back(byte);
-  }
-  return result;
 }
 
 }  // namespace

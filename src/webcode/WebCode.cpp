@@ -7,6 +7,7 @@
 #include "text/JisCode.h"
 #include "text/PercentCoding.h"
 #include "text/ShiftJis.h"
+#include "text/TextTrim.h"
 
 namespace pellucor {
 namespace {
@@ -16,12 +17,6 @@ namespace {
 std::string StrictUtf8ToSjis(std::string_view utf8) {
   std::optional<std::string> sjis = WellFormedUtf8ToSjis(utf8);
   return sjis ? std::move(*sjis) : std::string();
-}
-
-// EUC-JP text read from the web has LF line ends; the converter's boxes show CR LF.
-std::string LfToCrLf(std::string text) {
-  ReplaceAllIn(text, "\n", "\r\n");
-  return text;
 }
 
 std::string CrLfToLf(std::string text) {

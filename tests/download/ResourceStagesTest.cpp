@@ -243,5 +243,14 @@ TEST_F(ResourceRun, EveryRewrittenReferenceLeadsToAFile) {
   EXPECT_GE(checked, 10);
 }
 
+TEST(ReferenceRow, JoinAndSplitRoundTrip) {
+  const ReferenceRow row =
+      SplitReferenceRow(JoinReferenceRow("css/a.css", "http://h/css/a.css", "/save/css/a.css"));
+  EXPECT_EQ(row.reference, "css/a.css");
+  EXPECT_EQ(row.url, "http://h/css/a.css");
+  EXPECT_EQ(row.localPath, "/save/css/a.css");
+  EXPECT_EQ(SplitReferenceRow("no tabs").localPath, "no tabs");
+}
+
 }  // namespace
 }  // namespace pellucor

@@ -50,6 +50,12 @@ TEST(CollapseBlankLines, RunsOfLineEnds) {
   EXPECT_EQ(CollapseBlankLines("a\r\rb\tc"), "a\r\nb  c");
 }
 
+TEST(LfToCrLf, EveryLfGetsACr) {
+  // A lead byte before the LF does not swallow it: line ends are no part of a character.
+  EXPECT_EQ(LfToCrLf("a\nb\r\n\x82\n"), "a\r\nb\r\r\n\x82\r\n");
+  EXPECT_EQ(LfToCrLf(""), "");
+}
+
 TEST(UnifyLineEnds, EveryLineEndBecomesCrLf) {
   EXPECT_EQ(UnifyLineEnds("a\rb\nc\r\nd\n\n\r\r"), "a\r\nb\r\nc\r\nd\r\n\r\n\r\n\r\n");
   EXPECT_EQ(UnifyLineEnds("plain"), "plain");

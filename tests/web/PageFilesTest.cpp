@@ -15,6 +15,13 @@ struct PathCase {
   std::string expected;
 };
 
+TEST(ExtensionOf, TheFileNamesLastDot) {
+  EXPECT_EQ(ExtensionOf("dir/page.php"), ".php");
+  EXPECT_EQ(ExtensionOf("dir.d/page"), "");
+  EXPECT_EQ(ExtensionOf("a.tar.gz"), ".gz");
+  EXPECT_EQ(ExtensionOf("dir/.hidden"), ".hidden");
+}
+
 TEST(PagePath, Cases) {
   const PathCase cases[] = {
       {"php page", "http://host/dir/list.php", "/s/dir/list.php.html"},
