@@ -316,7 +316,7 @@ int RunFind(const std::vector<std::string>& arguments, std::ostream& out, std::o
     out.flush();
   };
 
-  if (finder.Execute() == TExecuteResult::StartFailed) {
+  if (finder.Execute() == ExecuteResult::StartFailed) {
     error << "cannot start the search\n";
     return kEndedEarly;
   }

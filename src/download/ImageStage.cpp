@@ -59,7 +59,7 @@ int PageResourceStages::DLDownloadedImage(DownloadEngine& engine, std::string_vi
     return 0;
   }
   RunFetcher& fetcher = engine.fetcher();
-  const StoredResource stored = fetcher.StoreResource(url, path, ResourceKind::Text);
+  const StoredResource stored = fetcher.StoreResource(url, path, FileExtension::KeepName);
   if (stored.stored) {
     mark("◎");
     return 0;
@@ -73,7 +73,7 @@ int PageResourceStages::DLDownloadedImage(DownloadEngine& engine, std::string_vi
                                                     SjisFromUtf8Literal("●") + path);
   if (!engine.run.BaseHrefValue.empty()) {
     const std::string second = ReplaceUrlRoot(url, engine.run.BaseHrefValue);
-    if (fetcher.DownloadResourceFile(second, path, ResourceKind::Text)) {
+    if (fetcher.DownloadResourceFile(second, path, FileExtension::KeepName)) {
       mark("◎");
       tab.ListBoxPGTab02LTab06DLImageNotFound.push_back(second + "\t" + SjisFromUtf8Literal("◎") +
                                                         path);

@@ -45,7 +45,8 @@ std::string FromBody(std::string_view text) {
   return std::string(text.substr(body == std::string_view::npos ? 0 : body));
 }
 
-CharsetCode DeclaredCharset(std::string_view text) {
+// The encoding of the last row of kDeclaredCharsets found before the body.
+CharsetCode LastDeclaredCharset(std::string_view text) {
   std::string head = LowerCaseText(text);
   if (const std::size_t body = FindText(head, "<body"); body != std::string::npos)
     head.resize(body);
@@ -87,7 +88,7 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
     run.FetchedHeadHtml = HTMLToShiftJIS(BeforeBody(source)).text;
   }
 
-  CharsetCode code = DeclaredCharset(source);
+  CharsetCode code = LastDeclaredCharset(source);
   if (tab.RadioGroupDLMainHTMLCharSet != 0)
     code = static_cast<CharsetCode>(tab.RadioGroupDLMainHTMLCharSet);
   const ConvertedText converted = ConvertHtmlToSjis(source, code);

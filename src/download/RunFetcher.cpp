@@ -126,15 +126,15 @@ bool RunFetcher::DownloadUrlToFile(std::string_view url, std::string_view path) 
 }
 
 bool RunFetcher::DownloadResourceFile(std::string_view url, std::string_view path,
-                                      ResourceKind kind) {
+                                      FileExtension extension) {
   if (!MentionsWebScheme(url)) return false;
-  return StoreResourceResponse(Fetch(url), url, path, kind);
+  return StoreResourceResponse(Fetch(url), url, path, extension);
 }
 
 StoredResource RunFetcher::StoreResource(std::string_view url, std::string_view path,
-                                         ResourceKind kind) {
+                                         FileExtension extension) {
   if (!MentionsWebScheme(url)) return {};
-  return pellucor::StoreResource(Fetch(url), url, path, kind);
+  return pellucor::StoreResource(Fetch(url), url, path, extension);
 }
 
 std::string RunFetcher::SaveResponseBytes(std::string_view url, std::string_view path) {

@@ -45,10 +45,10 @@ class RunFetcher {
   bool DownloadUrlToFile(std::string_view url, std::string_view path);
   /// As DownloadResourceFile.
   [[nodiscard]] bool DownloadResourceFile(std::string_view url, std::string_view path,
-                                          ResourceKind kind);
+                                          FileExtension extension);
   /// As StoreResource, on the run's response of the URL.
   [[nodiscard]] StoredResource StoreResource(std::string_view url, std::string_view path,
-                                             ResourceKind kind);
+                                             FileExtension extension);
   /// Writes the bytes of the run's response of the URL to the file, replacing it. The reason
   /// when the file could not be written; empty when it was, and when the fetch itself failed
   /// (nothing to write: the run reports the failed fetch).

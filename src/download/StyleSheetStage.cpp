@@ -335,8 +335,8 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
         mark("●");
         engine.NoteFetchFailure(LimitPane::StyleSheets, url);
       } else if (HasImageSignature(text)) {
-        const bool stored = engine.IsRunPath(local) &&
-                            engine.fetcher().DownloadResourceFile(url, local, ResourceKind::Text);
+        const bool stored = engine.IsRunPath(local) && engine.fetcher().DownloadResourceFile(
+                                                           url, local, FileExtension::KeepName);
         mark(stored ? "◇" : "●");
       } else if (const std::string lower = LowerCaseText(text);
                  ContainsText(lower, "<html") && ContainsText(lower, "404 not found")) {

@@ -14,21 +14,21 @@ namespace pellucor {
 namespace {
 
 // Nice values of the priorities, relative to the process's own.
-int NiceOffset(TThreadPriority priority) {
+int NiceOffset(ThreadPriority priority) {
   switch (priority) {
-    case TThreadPriority::tpIdle:
+    case ThreadPriority::Idle:
       return 19;
-    case TThreadPriority::tpLowest:
+    case ThreadPriority::Lowest:
       return 10;
-    case TThreadPriority::tpLower:
+    case ThreadPriority::Lower:
       return 5;
-    case TThreadPriority::tpNormal:
+    case ThreadPriority::Normal:
       return 0;
-    case TThreadPriority::tpHigher:
+    case ThreadPriority::Higher:
       return -5;
-    case TThreadPriority::tpHighest:
+    case ThreadPriority::Highest:
       return -10;
-    case TThreadPriority::tpTimeCritical:
+    case ThreadPriority::TimeCritical:
       return -20;
   }
   return 0;
@@ -85,8 +85,8 @@ TFindFile::~TFindFile() {
   alive_.reset();
 }
 
-TExecuteResult TFindFile::Execute() {
-  if (busy_.load()) return TExecuteResult::Busy;
+ExecuteResult TFindFile::Execute() {
+  if (busy_.load()) return ExecuteResult::Busy;
   plan_ = std::make_unique<TTargetSearch>(BuildSearchPlan(Criteria, CurrentFolder()));
   const std::uint64_t run = run_.fetch_add(1) + 1;
   ownerId_.store(std::this_thread::get_id());
@@ -105,7 +105,7 @@ TExecuteResult TFindFile::Execute() {
     if (!Threaded) {
       Walk();
       Finish();
-      return TExecuteResult::Finished;
+      return ExecuteResult::Finished;
     }
   } catch (...) {
     Finish();
@@ -124,9 +124,9 @@ TExecuteResult TFindFile::Execute() {
     }
     threadedRun_.store(false);
     Finish();
-    return TExecuteResult::StartFailed;
+    return ExecuteResult::StartFailed;
   }
-  return TExecuteResult::Started;
+  return ExecuteResult::Started;
 }
 
 void TFindFile::Abort() {

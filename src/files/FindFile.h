@@ -17,18 +17,10 @@
 
 namespace pellucor {
 
-enum class TThreadPriority {
-  tpIdle,
-  tpLowest,
-  tpLower,
-  tpNormal,
-  tpHigher,
-  tpHighest,
-  tpTimeCritical
-};
+enum class ThreadPriority { Idle, Lowest, Lower, Normal, Higher, Highest, TimeCritical };
 
 /// What Execute did.
-enum class TExecuteResult {
+enum class ExecuteResult {
   Busy,         // a search was running already; nothing was done
   Finished,     // the search ran in the caller's thread and has finished
   Started,      // the worker thread runs the search
@@ -68,7 +60,7 @@ class TFindFile {
   bool Threaded = false;
   /// The worker's scheduling priority; the priorities above normal need the right to raise it
   /// and otherwise stay normal.
-  TThreadPriority ThreadPriority = TThreadPriority::tpNormal;
+  pellucor::ThreadPriority ThreadPriority = pellucor::ThreadPriority::Normal;
 
   TFileMatchEvent OnFileMatch;
   TFolderChangeEvent OnFolderChange;
@@ -91,7 +83,7 @@ class TFindFile {
   /// StartFailed after finishing as usual when no thread can be made), or walks and finishes in
   /// the caller's thread (Finished). An exception of a handler during a walk in the caller's
   /// thread finishes the search as usual and is then passed on.
-  TExecuteResult Execute();
+  ExecuteResult Execute();
 
   /// When not busy or already aborted, nothing. Otherwise sets IsAborted, raises OnSearchAbort
   /// and, when a worker runs, waits for it to end (serving AbortPump) and, on the owner, finishes.

@@ -31,7 +31,9 @@ constexpr std::array<std::string_view, 6> kShiftJisSpellings = {
 
 enum class Declared { ShiftJis, EucJp, Utf8, Iso2022Jp, Nothing };
 
-Declared DeclaredCharset(std::string_view text) {
+// The first family of Shift_JIS, EUC-JP, UTF-8 and ISO-2022-JP, in that order, that the head
+// declares: a page declaring two is read as the earlier one.
+Declared PriorityDeclaredCharset(std::string_view text) {
   const std::string head = LowerCaseText(HeadPart(text));
   const auto has = [&head](std::string_view pattern) { return ContainsText(head, pattern); };
   if (has("shift_jis\"") || has("shift-jis\"") || has("xsjis\"") || has("x-sjis"))
@@ -52,7 +54,7 @@ ConvertedText FromUtf8IfWellFormed(std::string_view text) {
 }
 
 ConvertedText Automatic(std::string_view text) {
-  switch (DeclaredCharset(text)) {
+  switch (PriorityDeclaredCharset(text)) {
     case Declared::ShiftJis: {
       std::string result(text);
       for (const std::string_view spelling : kShiftJisSpellings)

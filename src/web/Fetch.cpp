@@ -43,7 +43,7 @@ namespace {
 
 // Steps after the bytes of a resource are in its file: a page sent instead of the resource is
 // deleted, and an image gets the extension its bytes show.
-bool KeepResourceFile(const std::string& name, std::string_view path, ResourceKind kind) {
+bool KeepResourceFile(const std::string& name, std::string_view path, FileExtension extension) {
   const LoadedTextFile stored = ReadTextFile(path);
   if (stored.status != FileReadStatus::Read) return false;
   if (stored.text.find("<html") != std::string::npos ||
@@ -51,7 +51,7 @@ bool KeepResourceFile(const std::string& name, std::string_view path, ResourceKi
     ::unlink(name.c_str());
     return false;
   }
-  if (kind == ResourceKind::Image) {
+  if (extension == FileExtension::FromImageBytes) {
     std::string renamed;
     if (stored.text.find("GIF") != std::string::npos) {
       renamed = WithExtension(name, ".gif");
@@ -66,7 +66,7 @@ bool KeepResourceFile(const std::string& name, std::string_view path, ResourceKi
 }  // namespace
 
 bool DownloadResourceFile(HttpClient& client, std::string_view url, std::string_view path,
-                          ResourceKind kind) {
+                          FileExtension extension) {
   if (!MentionsWebScheme(url)) return false;
   const std::optional<std::string> name = SjisToUtf8Exact(path);
   if (!name) return false;
@@ -78,7 +78,7 @@ bool DownloadResourceFile(HttpClient& client, std::string_view url, std::string_
     ::unlink(name->c_str());
     return false;
   }
-  return KeepResourceFile(*name, path, kind);
+  return KeepResourceFile(*name, path, extension);
 }
 
 std::string ResponseText(const HttpResponse& response) {
@@ -102,18 +102,18 @@ FileReplaceResult WriteResponseBytes(const HttpResponse& response, std::string_v
 }
 
 bool StoreResourceResponse(const HttpResponse& response, std::string_view url,
-                           std::string_view path, ResourceKind kind) {
-  return StoreResource(response, url, path, kind).stored;
+                           std::string_view path, FileExtension extension) {
+  return StoreResource(response, url, path, extension).stored;
 }
 
 StoredResource StoreResource(const HttpResponse& response, std::string_view url,
-                             std::string_view path, ResourceKind kind) {
+                             std::string_view path, FileExtension extension) {
   if (!MentionsWebScheme(url)) return {};
   const std::optional<std::string> name = SjisToUtf8Exact(path);
   if (!name || !response.ok() || response.status >= 400) return {};
   FileReplaceResult written = ReplaceFileContents(*name, response.body);
   if (!written) return {false, std::move(written.reason)};
-  return {KeepResourceFile(*name, path, kind), {}};
+  return {KeepResourceFile(*name, path, extension), {}};
 }
 
 }  // namespace pellucor

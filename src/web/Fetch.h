@@ -20,7 +20,9 @@ namespace pellucor {
 /// system name; otherwise true, whatever the download's outcome.
 bool DownloadUrlToFile(HttpClient& client, std::string_view url, std::string_view path);
 
-enum class ResourceKind { Text = 0, Image = 1 };
+/// What a stored resource's file name becomes: kept as it is, or given the extension of the image
+/// format its bytes show (the image stage keeps names, so that the page's references fit).
+enum class FileExtension { KeepName = 0, FromImageBytes = 1 };
 
 /// Downloads a style sheet, script or image to the file; true when a usable file was stored. A
 /// failed transfer, an error status (400 and above) or a body holding "<html" or "<HTML" (a page
@@ -28,7 +30,7 @@ enum class ResourceKind { Text = 0, Image = 1 };
 /// is renamed to the extension ".gif", else one holding "JFIF" to ".jpg" (a failed rename
 /// leaves the file as it is).
 [[nodiscard]] bool DownloadResourceFile(HttpClient& client, std::string_view url,
-                                        std::string_view path, ResourceKind kind);
+                                        std::string_view path, FileExtension extension);
 
 /// The text ReadUrlText gives for a response already read.
 [[nodiscard]] std::string ResponseText(const HttpResponse& response);
@@ -45,7 +47,7 @@ bool StoreResponseBytes(const HttpResponse& response, std::string_view url, std:
 
 /// What DownloadResourceFile does, for a response of `url` already read.
 [[nodiscard]] bool StoreResourceResponse(const HttpResponse& response, std::string_view url,
-                                         std::string_view path, ResourceKind kind);
+                                         std::string_view path, FileExtension extension);
 
 struct StoredResource {
   bool stored = false;
@@ -55,6 +57,6 @@ struct StoredResource {
 /// StoreResourceResponse, telling a failed write (a full disk, a folder at the name) apart from
 /// a response that is no usable resource.
 [[nodiscard]] StoredResource StoreResource(const HttpResponse& response, std::string_view url,
-                                           std::string_view path, ResourceKind kind);
+                                           std::string_view path, FileExtension extension);
 
 }  // namespace pellucor

@@ -125,8 +125,8 @@ TEST(FindFileThreads, TheWorkerHandsFinishingToTheOwner) {
   log.Attach(finder);
   std::atomic<std::size_t> matches{0};
   finder.OnFileMatch = [&](TFindFile&, const std::string&, const TFileInfo&) { ++matches; };
-  ASSERT_EQ(finder.Execute(), TExecuteResult::Started);
-  EXPECT_EQ(finder.Execute(), TExecuteResult::Busy);
+  ASSERT_EQ(finder.Execute(), ExecuteResult::Started);
+  EXPECT_EQ(finder.Execute(), ExecuteResult::Busy);
   // The owner's event loop: run what the worker hands over until the search is idle.
   while (finder.IsBusy()) {
     std::unique_lock lock(mutex);
@@ -169,7 +169,7 @@ TEST(FindFileThreads, AbortFromAnotherThreadWhileALargeTreeIsWalked) {
       aborting.Wait();  // the worker holds here until the abort is under way
     }
   };
-  ASSERT_EQ(finder.Execute(), TExecuteResult::Started);
+  ASSERT_EQ(finder.Execute(), ExecuteResult::Started);
   firstMatch.Wait();
   finder.Abort();
   {
@@ -233,7 +233,7 @@ TEST(FindFileThreads, AbortServesThePumpWhileItWaits) {
       pumped.Wait();  // ends only because Abort serves the pump while it waits
     }
   };
-  ASSERT_EQ(finder.Execute(), TExecuteResult::Started);
+  ASSERT_EQ(finder.Execute(), ExecuteResult::Started);
   firstMatch.Wait();
   finder.Abort();
   EXPECT_FALSE(finder.IsBusy());
@@ -260,7 +260,7 @@ TEST(FindFileThreads, DestroyingABusySearchAbortsItSilently) {
       EXPECT_TRUE(sender.IsAborted());
     }
   };
-  ASSERT_EQ(finder->Execute(), TExecuteResult::Started);
+  ASSERT_EQ(finder->Execute(), ExecuteResult::Started);
   firstMatch.Wait();
   finder.reset();
   EXPECT_EQ(matches.load(), 1);
@@ -290,7 +290,7 @@ TEST(FindFileThreads, FailingHandlersEndTheSearchAsUsual) {
       failureAtFinish = sender.Failure();
     };
     if (threaded) {
-      EXPECT_EQ(finder.Execute(), TExecuteResult::Started);
+      EXPECT_EQ(finder.Execute(), ExecuteResult::Started);
       finder.WaitFor();
       EXPECT_EQ(failureAtFinish, "handler failed");
     } else {
@@ -311,10 +311,10 @@ TEST(FindFileThreads, FailingHandlersEndTheSearchAsUsual) {
   finder.OnFileMatch = [](TFindFile&, const std::string&, const TFileInfo&) {
     throw std::runtime_error("first");
   };
-  ASSERT_EQ(finder.Execute(), TExecuteResult::Started);
+  ASSERT_EQ(finder.Execute(), ExecuteResult::Started);
   finder.WaitFor();
   finder.OnFileMatch = nullptr;
-  ASSERT_EQ(finder.Execute(), TExecuteResult::Started);
+  ASSERT_EQ(finder.Execute(), ExecuteResult::Started);
   finder.WaitFor();
   EXPECT_EQ(finder.Failure(), "");
 }
@@ -324,7 +324,7 @@ TEST(FindFileThreads, TheWorkerRunsAtItsPriority) {
   tree.Add({{"a", "x"}});
   TFindFile finder;
   finder.Threaded = true;
-  finder.ThreadPriority = TThreadPriority::tpLower;
+  finder.ThreadPriority = ThreadPriority::Lower;
   finder.Criteria.Files.Location = tree.root();
   const int own = ::getpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()));
   int worker = own;

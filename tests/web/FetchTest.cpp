@@ -71,32 +71,35 @@ TEST(DownloadResourceFile, StoresUsableFilesOnly) {
     const char* name;
     std::string url;
     std::string path;
-    ResourceKind kind;
+    FileExtension extension;
     bool stored;
     std::string storedAs;  // the file left behind, empty for none
   } cases[] = {
-      {"style sheet", server.Url("/a.css"), folder / "a.css", ResourceKind::Text, true, "a.css"},
+      {"style sheet", server.Url("/a.css"), folder / "a.css", FileExtension::KeepName, true,
+       "a.css"},
       {"page instead of image", server.Url("/soft404.png"), folder / "soft404.png",
-       ResourceKind::Image, false, ""},
-      {"404 page", server.Url("/gone.png"), folder / "gone.png", ResourceKind::Image, false, ""},
-      {"no web URL", "/a.css", folder / "c.css", ResourceKind::Text, false, ""},
-      {"GIF bytes get .gif", server.Url("/gif.png"), folder / "gif.png", ResourceKind::Image, true,
-       "gif.gif"},
-      {"JFIF bytes get .jpg", server.Url("/photo"), folder / "photo", ResourceKind::Image, true,
-       "photo.jpg"},
+       FileExtension::FromImageBytes, false, ""},
+      {"404 page", server.Url("/gone.png"), folder / "gone.png", FileExtension::FromImageBytes,
+       false, ""},
+      {"no web URL", "/a.css", folder / "c.css", FileExtension::KeepName, false, ""},
+      {"GIF bytes get .gif", server.Url("/gif.png"), folder / "gif.png",
+       FileExtension::FromImageBytes, true, "gif.gif"},
+      {"JFIF bytes get .jpg", server.Url("/photo"), folder / "photo", FileExtension::FromImageBytes,
+       true, "photo.jpg"},
       {"other image bytes keep their name", server.Url("/binary.png"), folder / "binary.png",
-       ResourceKind::Image, true, "binary.png"},
+       FileExtension::FromImageBytes, true, "binary.png"},
       {"GIF bytes of a text resource keep their name", server.Url("/gif.png"),
-       folder / "text.gif.txt", ResourceKind::Text, true, "text.gif.txt"},
-      {"too large", server.Url("/huge.png"), folder / "huge.png", ResourceKind::Image, false, ""},
+       folder / "text.gif.txt", FileExtension::KeepName, true, "text.gif.txt"},
+      {"too large", server.Url("/huge.png"), folder / "huge.png", FileExtension::FromImageBytes,
+       false, ""},
       {"Shift_JIS file name", server.Url("/a.css"), folder.path() + "/" + Sjis("表示.css"),
-       ResourceKind::Text, true, "表示.css"},
+       FileExtension::KeepName, true, "表示.css"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const auto before = std::distance(std::filesystem::directory_iterator(folder.path()),
                                       std::filesystem::directory_iterator());
-    EXPECT_EQ(DownloadResourceFile(client, c.url, c.path, c.kind), c.stored);
+    EXPECT_EQ(DownloadResourceFile(client, c.url, c.path, c.extension), c.stored);
     const auto after = std::distance(std::filesystem::directory_iterator(folder.path()),
                                      std::filesystem::directory_iterator());
     EXPECT_EQ(after - before, c.storedAs.empty() ? 0 : 1) << "no partial or extra file";
