@@ -1,6 +1,7 @@
 #include "analysis/KeywordSearch.h"
 
 #include <charconv>
+#include "analysis/AnalysisMessages.h"
 
 #include "analysis/KeywordSplit.h"
 #include "syntax/ViewColoring.h"
@@ -115,8 +116,9 @@ void ListBoxClick(TextView& view, const std::vector<std::string>& resultList,
   GoToLineColumn(view, line > 0 ? line - 1 : 0, column > 0 ? column - 1 : 0);
   pump.ProcessPendingEvents();
   ScrollLineToTop(view, line);
-  statusPanel = SjisFromUtf8Literal(" 行[  ") + std::to_string(line) +
-                SjisFromUtf8Literal(" ]    列[ ") + std::to_string(column) + " ]";
+  statusPanel = SjisFromUtf8Literal(analysis_messages::kStatusLine) + std::to_string(line) +
+                SjisFromUtf8Literal(analysis_messages::kStatusColumn) + std::to_string(column) +
+                " ]";
 }
 
 }  // namespace pellucor

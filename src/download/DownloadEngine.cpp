@@ -39,8 +39,8 @@ std::string DownloadEngine::Message(std::string_view utf8) const {
 }
 
 std::string DownloadEngine::DownloadCaption() const {
-  return Message("HRAVEXA 【 ") + tab.ComboBoxWBUrl + Message(" 】  - [ ") +
-         tab.BtnEditWBLocalFilename + " ]";
+  return Message(messages::kDownloadCaptionOpen) + tab.ComboBoxWBUrl +
+         Message(messages::kDownloadCaptionFile) + tab.BtnEditWBLocalFilename + " ]";
 }
 
 std::string DownloadEngine::TopDummyFolder() const {

@@ -37,6 +37,13 @@ inline constexpr std::string_view kHtmlFileFilter =
 inline constexpr std::string_view kBaseFoundOpen = "＜ｂａｓｅ　ｈｒｅｆ＝”【 ";
 inline constexpr std::string_view kBaseFoundClose = " 】 ” ・・＞が見つかりました";
 inline constexpr std::string_view kWindowCaptionOpen = "HRAVEXA[ ";
+// The window title of a download: the URL, then (after the close) the local file and "]".
+inline constexpr std::string_view kDownloadCaptionOpen = "HRAVEXA 【 ";
+inline constexpr std::string_view kDownloadCaptionClose = " 】";
+inline constexpr std::string_view kDownloadCaptionFile = " 】  - [ ";
+// The base tag in the status bar: its folder, then its whole value and "]".
+inline constexpr std::string_view kBaseStatusOpen = " 【 ";
+inline constexpr std::string_view kBaseStatusValue = " 】  [ ";
 inline constexpr std::string_view kWindowCaptionClose = " ]";
 inline constexpr std::string_view kOpenBracket = "【 ";
 inline constexpr std::string_view kCloseBracket = " 】";

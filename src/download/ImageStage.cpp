@@ -89,8 +89,9 @@ void PageResourceStages::DLFileDownloadInfo(DownloadEngine& engine, std::string_
     if (digits.size() < 3) digits.insert(0, 3 - digits.size(), ' ');
     return digits;
   };
-  engine.tab.LabelDownloadedFileCount = SjisFromUtf8Literal("【 ") + padded(index + 1) + "  /  " +
-                                        padded(total) + SjisFromUtf8Literal(" 】");
+  engine.tab.LabelDownloadedFileCount = SjisFromUtf8Literal(download_messages::kOpenBracket) +
+                                        padded(index + 1) + "  /  " + padded(total) +
+                                        SjisFromUtf8Literal(download_messages::kCloseBracket);
   if (path.find(' ') == std::string_view::npos) engine.tab.LabelDownloadedFile = std::string(path);
   engine.host().pump.ProcessPendingEvents();
 }

@@ -1,5 +1,6 @@
 // Showing a page on the download tab: the browser is sent to it while its text is read.
 #include "download/DownloadEngine.h"
+#include "download/DownloadMessages.h"
 #include "html/HtmlFormatter.h"
 #include "html/SaveCharset.h"
 #include "text/CodePage932.h"
@@ -46,8 +47,9 @@ bool DownloadEngine::WBDLNavigate(std::string_view url, std::string_view saveFol
   tab.LabelWebDownloadHTMLSrc = std::string(url);
 
   host_.resultBrowser.Navigate("about:blank");
-  tab.WindowCaption =
-      SjisFromUtf8Literal("HRAVEXA 【 ") + std::string(url) + SjisFromUtf8Literal(" 】");
+  tab.WindowCaption = SjisFromUtf8Literal(download_messages::kDownloadCaptionOpen) +
+                      std::string(url) +
+                      SjisFromUtf8Literal(download_messages::kDownloadCaptionClose);
   return true;
 }
 

@@ -101,8 +101,9 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
   if (const std::string base = TextBetween(page, "<base ", ">"); !base.empty()) {
     run.BaseHrefValue = TextBetween(base, "=\"", "\"");
     run.BaseHrefDir = UrlDirectory(run.BaseHrefValue);
-    tab.StatusBarDLBaseBrowser[3] =
-        Message(" 【 ") + run.BaseHrefDir + Message(" 】  [ ") + run.BaseHrefValue + " ]";
+    tab.StatusBarDLBaseBrowser[3] = Message(download_messages::kBaseStatusOpen) + run.BaseHrefDir +
+                                    Message(download_messages::kBaseStatusValue) +
+                                    run.BaseHrefValue + " ]";
     if (run.BaseHrefDir == url) run.BaseHrefDir = "/";
   }
 

@@ -121,7 +121,8 @@ void PageResourceStages::DLDownloadCSSJS(DownloadEngine& engine, std::string_vie
       DLDownloadedResultCSSJS(engine, fields.url, local, tab.ListBoxPGTab02LTab04DLCSSFileImportCSS,
                               saveFolder);
     engine.host().pump.ProcessPendingEvents();
-    tab.LabelDownloadedFile = SjisFromUtf8Literal("【 ") + local + SjisFromUtf8Literal(" 】");
+    tab.LabelDownloadedFile = SjisFromUtf8Literal(download_messages::kOpenBracket) + local +
+                              SjisFromUtf8Literal(download_messages::kCloseBracket);
     DLFileDownloadInfo(engine, local, rows.size(), index);
     if (engine.StopRequested()) return;
   }

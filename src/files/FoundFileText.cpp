@@ -1,6 +1,7 @@
 #include "files/FoundFileText.h"
 
 #include <cstdio>
+#include "files/FileSearchMessages.h"
 
 #include "files/TimeBounds.h"
 #include "text/CodePage932.h"
@@ -25,14 +26,15 @@ std::string FileSearchSummary(std::size_t folderCount, std::size_t fileCount, do
   std::snprintf(numbers[0], sizeof numbers[0], "%zu", folderCount);
   std::snprintf(numbers[1], sizeof numbers[1], "%zu", fileCount);
   std::snprintf(numbers[2], sizeof numbers[2], "%.3f", seconds);
-  return SjisFromUtf8Literal(" 【 ") + numbers[0] +
-         SjisFromUtf8Literal(" 】個のフォルダーを検索し、【 ") + numbers[1] +
-         SjisFromUtf8Literal(" 】個のファイルを検出しました - ［ ") + numbers[2] +
-         SjisFromUtf8Literal(" ］秒");
+  namespace messages = file_search_messages;
+  return SjisFromUtf8Literal(messages::kSummaryFolders) + numbers[0] +
+         SjisFromUtf8Literal(messages::kSummaryFiles) + numbers[1] +
+         SjisFromUtf8Literal(messages::kSummarySeconds) + numbers[2] +
+         SjisFromUtf8Literal(messages::kSummaryEnd);
 }
 
 std::string FileSearchAbortedText() {
-  return SjisFromUtf8Literal("  実行は中止されました - ");
+  return SjisFromUtf8Literal(file_search_messages::kAborted);
 }
 
 }  // namespace pellucor

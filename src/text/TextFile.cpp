@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include "text/TextMessages.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -52,7 +53,7 @@ std::string LineEndsToCrLf(std::string_view bytes) {
 }
 
 std::string ReadFailure(std::string_view path, int error) {
-  return SjisFromUtf8Literal("ファイルを読めません: ") + std::string(path) + " (" +
+  return SjisFromUtf8Literal(text_messages::kCannotRead) + std::string(path) + " (" +
          std::strerror(error) + ")";
 }
 
