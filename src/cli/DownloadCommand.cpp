@@ -109,15 +109,21 @@ std::optional<long> CountIn(std::string_view text, long high) {
   return value;
 }
 
+// The limits the options set; unset ones stay the engine's defaults.
+struct RunLimits {
+  std::optional<std::size_t> filesPerRun;
+  std::optional<int> styleSheetLevels;
+};
+
 // The limits of the run; a usage error is written to `error` and gives false.
-bool ApplyLimits(const CommandLine& line, DownloadEngine& engine, std::ostream& error) {
+bool ParseLimits(const CommandLine& line, RunLimits& limits, std::ostream& error) {
   if (const std::optional<std::string> value = line.Value("--max-files")) {
     const std::optional<long> count = CountIn(*value, 1'000'000);
     if (!count) {
       error << "--max-files takes a number from 1 to 1000000\n";
       return false;
     }
-    engine.fetchSettings.filesPerRun = static_cast<std::size_t>(*count);
+    limits.filesPerRun = static_cast<std::size_t>(*count);
   }
   if (const std::optional<std::string> value = line.Value("--max-sheet-levels")) {
     const std::optional<long> count = CountIn(*value, 1000);
@@ -125,7 +131,7 @@ bool ApplyLimits(const CommandLine& line, DownloadEngine& engine, std::ostream& 
       error << "--max-sheet-levels takes a number from 1 to 1000\n";
       return false;
     }
-    engine.styleSheetLevels = static_cast<int>(*count);
+    limits.styleSheetLevels = static_cast<int>(*count);
   }
   return true;
 }
@@ -210,8 +216,28 @@ const char* const kDownloadUsage =
     "reason. Exit status: 0 the run completed (limits reached included), 1 it ended early, 2 a\n"
     "URL that is not a web URL or a folder that cannot be used, 64 usage error.\n";
 
-int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& error,
-                bool errorIsTerminal) {
+namespace {
+
+// What the command line asks of one download, every option checked: a usage error is found
+// before anything is served, fetched or created.
+struct DownloadRequest {
+  bool demo = false;
+  std::string demoSite;
+  std::string url;     // as given (UTF-8); the demo server's for --demo
+  std::string folder;  // as given
+  Answer answer = Answer::Yes;
+  std::optional<std::string> frame;
+  DownloadTab tab;  // the tab's choices as the options set them
+  RunLimits limits;
+};
+
+struct ParsedDownload {
+  std::optional<DownloadRequest> request;
+  int status = kDone;  // the exit status when there is no request (help, a usage error)
+};
+
+ParsedDownload ParseDownload(const std::vector<std::string>& arguments, std::ostream& out,
+                             std::ostream& error) {
   const std::optional<CommandLine> line = CommandLine::Parse(
       arguments,
       {"--charset", "--css-charset", "--url-decode", "--base-href", "--save-as", "--top-dummy",
@@ -220,54 +246,61 @@ int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, st
       {"-h", "--help", "--keep-root-slash", "--keep-other-hosts", "--empty-folder", "--no-images",
        "--no-reports", "--css-only", "--demo", "--inner-html"},
       error);
-  if (!line) return kUsageError;
+  if (!line) return {{}, kUsageError};
   if (line->Has("-h") || line->Has("--help")) {
     out << kDownloadUsage;
-    return kDone;
+    return {{}, kDone};
   }
   if (line->Has("--inner-html")) {
     error << "--inner-html needs the page as a browser holds it; the command line has no "
              "browser\n";
-    return kUsageError;
+    return {{}, kUsageError};
   }
-  const bool demo = line->Has("--demo");
-  if (line->Positional().size() != (demo ? 0u : 2u)) {
+  DownloadRequest request;
+  request.demo = line->Has("--demo");
+  if (line->Positional().size() != (request.demo ? 0u : 2u)) {
     error << "download needs a URL and a save folder (see pellucor-cli download --help)\n";
-    return kUsageError;
+    return {{}, kUsageError};
   }
   const std::optional<Answer> answer = AnswerNamed(line->Value("--answer").value_or("yes"));
   if (!answer) {
     error << "--answer takes yes, no or cancel\n";
-    return kUsageError;
+    return {{}, kUsageError};
   }
+  request.answer = *answer;
+  if (!ApplyOptions(*line, request.tab, error) || !ParseLimits(*line, request.limits, error))
+    return {{}, kUsageError};
+  request.demoSite = line->Value("--demo-site").value_or(PELLUCOR_DEMO_SITE);
+  if (!request.demo) {
+    request.url = line->Positional()[0];
+    request.folder = line->Positional()[1];
+  }
+  request.frame = line->Value("--frame");
+  return {std::move(request), kDone};
+}
 
+int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream& error,
+                       bool errorIsTerminal) {
   std::unique_ptr<DemoServer> demoServer;
-  std::string url;
-  std::string folderArgument;
-  if (demo) {
-    demoServer =
-        std::make_unique<DemoServer>(line->Value("--demo-site").value_or(PELLUCOR_DEMO_SITE));
+  if (request.demo) {
+    demoServer = std::make_unique<DemoServer>(request.demoSite);
     if (!demoServer->ok()) {
-      error << "cannot serve the sample site from "
-            << line->Value("--demo-site").value_or(PELLUCOR_DEMO_SITE) << "\n";
+      error << "cannot serve the sample site from " << request.demoSite << "\n";
       return kBadInput;
     }
-    url = demoServer->Url("/index.html");
-    folderArgument = "pellucor-demo";
+    request.url = demoServer->Url("/index.html");
+    request.folder = "pellucor-demo";
     out << "serving the sample site at " << demoServer->Url("/") << "\n";
-  } else {
-    url = line->Positional()[0];
-    folderArgument = line->Positional()[1];
   }
-  const std::optional<std::string> sjisUrl = Utf8ToSjisExact(url);
+  const std::optional<std::string> sjisUrl = Utf8ToSjisExact(request.url);
   if (!sjisUrl || !IsWebUrl(*sjisUrl)) {
-    error << "not a web URL: " << url << "\n";
+    error << "not a web URL: " << request.url << "\n";
     return kBadInput;
   }
-  const std::optional<std::string> folder = PrepareSaveFolder(folderArgument, error);
+  const std::optional<std::string> folder = PrepareSaveFolder(request.folder, error);
   if (!folder) return kBadInput;
 
-  TerminalDialogs dialogs(*answer, *folder, out);
+  TerminalDialogs dialogs(request.answer, *folder, out);
   MemoryClipboard clipboard;
   ProgressPump pump;
   NoLauncher launcher;
@@ -277,8 +310,9 @@ int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, st
   PageResourceStages stages;
   DownloadEngine engine({dialogs, clipboard, pump, launcher, downloadBrowser, resultBrowser, http},
                         stages);
-  if (!ApplyOptions(*line, engine.tab, error) || !ApplyLimits(*line, engine, error))
-    return kUsageError;
+  engine.tab = std::move(request.tab);
+  if (request.limits.filesPerRun) engine.fetchSettings.filesPerRun = *request.limits.filesPerRun;
+  if (request.limits.styleSheetLevels) engine.styleSheetLevels = *request.limits.styleSheetLevels;
   engine.tab.ComboBoxWBUrl = *sjisUrl;
   engine.tab.BtnEditWBPageSaveFolder = *folder;
   std::string shownProgress;
@@ -294,8 +328,8 @@ int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, st
   }
 
   engine.btnDownloadAllClick();
-  if (const std::optional<std::string> frame = line->Value("--frame")) {
-    const std::optional<std::string> address = Utf8ToSjisExact(*frame);
+  if (request.frame) {
+    const std::optional<std::string> address = Utf8ToSjisExact(*request.frame);
     engine.ListBoxWBInFrameFileListClick(address.value_or(std::string()));
   }
   if (!shownProgress.empty()) error << "\r\x1B[K" << std::flush;
@@ -321,6 +355,15 @@ int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, st
     if (!report->empty()) out << "report: " << SjisToUtf8(*report) << "\n";
   }
   return kDone;
+}
+
+}  // namespace
+
+int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& error,
+                bool errorIsTerminal) {
+  ParsedDownload parsed = ParseDownload(arguments, out, error);
+  if (!parsed.request) return parsed.status;
+  return RunDownloadRequest(std::move(*parsed.request), out, error, errorIsTerminal);
 }
 
 }  // namespace pellucor::cli

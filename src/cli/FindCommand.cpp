@@ -217,29 +217,40 @@ const char* const kFindUsage =
     "Exit status: 0 files were found, 1 nothing was found or the search was aborted, 2 a\n"
     "folder that does not exist or a text with no Shift_JIS form, 64 usage error.\n";
 
-int RunFind(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& error) {
+namespace {
+
+// What the command line asks of one search, checked: the criteria of the file search tabs
+// with the masks, folders and phrase it names. Without one, `status` is the exit status (help,
+// a usage error, a text or folder that cannot be used).
+struct ParsedFind {
+  std::optional<TSearchCriteria> criteria;
+  int status = kDone;
+};
+
+ParsedFind ParseFind(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& error) {
   const std::optional<CommandLine> line =
       CommandLine::Parse(arguments, kValueOptions, kFlags, error);
-  if (!line) return kUsageError;
+  if (!line) return {{}, kUsageError};
   if (line->Has("-h") || line->Has("--help")) {
     out << kFindUsage;
-    return kDone;
+    return {{}, kDone};
   }
   const std::optional<std::string> masks = line->Value("--mask");
   const std::optional<std::string> folders = line->Value("--dir");
   if (!masks || !folders || !line->Positional().empty()) {
     error << "find needs --mask and --dir and nothing else (see pellucor-cli find --help)\n";
-    return kUsageError;
+    return {{}, kUsageError};
   }
-  TFindFile finder;
-  TFileCriteria& files = finder.Criteria.Files;
+  TSearchCriteria criteria;
+  TFileCriteria& files = criteria.Files;
   for (const auto& [option, level] :
        {std::pair{"--min-level", &files.MinLevel}, std::pair{"--max-level", &files.MaxLevel}}) {
     if (const std::optional<std::string> value = line->Value(option)) {
       const std::optional<std::uint16_t> number = LevelNumber(*value);
       if (!number) {
         error << option << " takes a number from 0 to 65535\n";
-        return kUsageError;
+        return {{}, kUsageError};
       }
       *level = *number;
     }
@@ -249,25 +260,31 @@ int RunFind(const std::vector<std::string>& arguments, std::ostream& out, std::o
   const std::optional<std::string> location = TypedText(*folders, "the folders", error);
   const std::optional<std::string> phrase =
       TypedText(line->Value("--phrase").value_or(""), "the phrase", error);
-  if (!fileName || !location || !phrase) return kBadInput;
+  if (!fileName || !location || !phrase) return {{}, kBadInput};
   for (const std::string& exclude : AllValues(arguments, "--exclude")) {
     const std::optional<std::string> mask = TypedText(exclude, "the excluded mask", error);
-    if (!mask) return kBadInput;
+    if (!mask) return {{}, kBadInput};
     files.Excluded.push_back(*mask);
   }
   if (const std::optional<std::string> missing = MissingFolder(*location)) {
     error << "not a folder: " << *missing << "\n";
-    return kBadInput;
+    return {{}, kBadInput};
   }
   // The settings of the file search tabs; the command line sets masks, folders and phrase.
   files.FileName = *fileName;
   files.Location = *location;
   files.Subfolders = true;
-  TContentCriteria& content = finder.Criteria.Content;
+  TContentCriteria& content = criteria.Content;
   content.Phrase = *phrase;
   content.IgnoreCase = !line->Has("--case");
   content.WholeWord = line->Has("--whole-word");
+  return {std::move(criteria), kDone};
+}
 
+// Runs the search on a worker, printing the matches as they come; Ctrl-C aborts it.
+int RunSearch(TSearchCriteria criteria, std::ostream& out, std::ostream& error) {
+  TFindFile finder;
+  finder.Criteria = std::move(criteria);
   InterruptWatch watch;
   if (!watch.ok()) {
     error << "cannot set up the interrupt handling\n";
@@ -334,6 +351,14 @@ int RunFind(const std::vector<std::string>& arguments, std::ostream& out, std::o
     return kEndedEarly;
   }
   return fileCount > 0 ? kDone : kEndedEarly;
+}
+
+}  // namespace
+
+int RunFind(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& error) {
+  ParsedFind parsed = ParseFind(arguments, out, error);
+  if (!parsed.criteria) return parsed.status;
+  return RunSearch(std::move(*parsed.criteria), out, error);
 }
 
 }  // namespace pellucor::cli
