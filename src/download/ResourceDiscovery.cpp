@@ -7,6 +7,7 @@
 
 #include "download/DownloadEngine.h"
 #include "download/PageResourceStages.h"
+#include "download/ReferenceSieves.h"
 #include "html/HtmlScan.h"
 #include "text/CodePage932.h"
 #include "text/SafePath.h"
@@ -191,32 +192,17 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
 
   // First sieve.
   for (const std::string& item : run.CandidateList) {
-    std::string c(TrimControlChars(item));
-    if (c.empty() || ContainsText(c, "\\") || c.ends_with('/')) continue;
-    const ResourceClass kind = ClassifyResourceUrl(c);
-    if (kind == ResourceClass::Text) {
-      if (ContainsText(c, "\"")) c = TextBetween(c, "\"", "\"");
-      if (c.empty() || LowerCaseText(c) == "javascript" || c.size() < 4 || c.ends_with('/') ||
-          c.starts_with('&'))
-        continue;
-      if (ContainsText(c, kAnalyticsDomain)) c = std::string(kPageAnalyticsScript);
-      if (ContainsAnyText(c, {".jsp", ".XMLDOM"}, CaseMode::IgnoreAsciiCase) ||
-          (ContainsText(c, "google", CaseMode::IgnoreAsciiCase) && ContainsText(c, "%")))
-        continue;
-      if (!ContainsAnyText(c, {"http://", "https://"}) && ContainsAnyText(c, {")", "(", "{", "+"}))
-        continue;
-      if (const std::size_t js = FindText(c, ".js,"); js != std::string::npos) c.erase(js + 3, 1);
-      const std::string base = ContainsText(c, ".css") && !run.BaseHrefValue.empty()
-                                   ? run.BaseHrefValue
-                                   : std::string(url);
-      const std::string absolute = CombineUrl(base, c);
+    const std::optional<SievedReference> kept = SievePageCandidate(item, run.BaseHrefValue);
+    if (!kept) continue;
+    const std::string& c = kept->reference;
+    if (kept->kind == SievedKind::StyleOrScript) {
+      const std::string absolute = CombineUrl(kept->base.empty() ? url : kept->base, c);
       const std::string row = JoinReferenceRow(
           c, absolute, MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder)));
       tab.ListBoxPGTab02LTab02PageWebCSS.push_back(row);
       tab.ListBoxPGTab02LTab07DLAllCSSFileImportCSS.push_back(row);
-    } else if (kind == ResourceClass::Image) {
+    } else {
       const std::string absolute = CombineUrl(url, c);
-      if (ContainsAnyText(c, {"+", "'", "\""})) continue;
       DLSetListbox(JoinReferenceRow(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
                    tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
                    tab.ListBoxPGTab02LTab06DLImportCSSImage);
@@ -269,35 +255,18 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
 
   // Second sieve.
   for (const std::string& item : run.CandidateList) {
-    std::string c(TrimControlChars(item));
-    const std::string lc = LowerCaseText(c);
-    if (c.empty() || c.ends_with('/') || c.ends_with('=')) continue;
-    if (!ContainsText(lc, ".") && !ContainsText(lc, "=")) continue;
-    if (ContainsText(lc, "/") && !ContainsText(lc, "?") &&
-        !ContainsAnyText(lc, {".gif", ".jpg", ".jpeg", ".png", ".swf"}))
-      continue;
-    if (ContainsText(lc, "[")) continue;
-    std::erase_if(c, [](char byte) { return byte == '"' || byte == '\''; });
-    if (lc == "=" || ContainsText(lc, ">")) continue;
-    if (const std::size_t open = FindText(c, "<"); open != std::string::npos) c.resize(open);
-    if (ContainsText(lc, ".js") && !ContainsText(lc, "+") && !ContainsText(lc, " ")) {
+    const std::optional<SievedReference> kept = SieveBodyCandidate(item);
+    if (!kept) continue;
+    const std::string& c = kept->reference;
+    if (kept->kind == SievedKind::StyleOrScript) {
       const std::string absolute = CombineUrl(url, c);
       const std::string local = MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder));
       DLCSSSetListbox(engine, JoinReferenceRow(c, absolute, local), local, frames);
       continue;
     }
-    if (ContainsAnyText(lc, {"=http", ".htm", "\\", "}", ")", "utf-8"}) ||
-        ContainsText(lc, SjisFromUtf8Literal("検索")))
-      continue;
-    std::string absolute;
-    if (c.starts_with("//")) {
-      c = "http:" + c;
-      run.HostList.Add("//" + TextBetween(c, "//", "/") + "/");
-      absolute = c;
-    } else {
-      absolute = CombineUrl(url, c);
-    }
-    if (ContainsText(c, "+")) continue;
+    if (!kept->host.empty()) run.HostList.Add(kept->host);
+    if (kept->kind == SievedKind::HostOnly) continue;
+    const std::string absolute = kept->host.empty() ? CombineUrl(url, c) : c;
     DLSetListbox(JoinReferenceRow(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
                  tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
                  tab.ListBoxPGTab02LTab06DLImportCSSImage);

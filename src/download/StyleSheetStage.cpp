@@ -9,6 +9,7 @@
 #include "download/DownloadEngine.h"
 #include "download/DownloadMessages.h"
 #include "download/PageResourceStages.h"
+#include "download/ReferenceSieves.h"
 #include "html/HtmlFormatter.h"
 #include "html/HtmlScan.h"
 #include "html/SaveCharset.h"
@@ -39,11 +40,6 @@ bool HasImageSignature(std::string_view bytes) {
 
 std::string RawCopyPath(std::string_view localPath, std::string_view prefix) {
   return FolderOfPath(localPath) + std::string(prefix) + FileNameOfPath(localPath);
-}
-
-std::string WithoutFirstJsComma(std::string text) {
-  if (const std::size_t js = FindText(text, ".js,"); js != std::string::npos) text.erase(js + 3, 1);
-  return text;
 }
 
 // Root-relative references of a style sheet made relative to its local copy.
@@ -256,32 +252,10 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
                           static_cast<UrlDecodeMode>(tab.RadioGroupDLUrlWebDecode));
   };
   for (const std::string& item : run.SheetRefList.items()) {
-    std::string w(TrimControlChars(item));
-    if (w.empty() || w == "&nbsp;" || w.size() < 4) continue;
-    if (ContainsText(w, "src=")) w = TextBetween(w, "src=", " ");
-    if (w.size() < 4 || w.ends_with('/') || w.starts_with('&') || w.starts_with(".js") ||
-        w.starts_with(".css"))
-      continue;
-    if (ContainsText(w, kAnalyticsDomain)) w = std::string(kSheetAnalyticsScript);
-    if (ContainsAnyText(w, {"cssFloat", "XMLDOM", ".jsp", "cssPos"})) continue;
-    w = std::string(CutBefore(CutBefore(w, ">"), "<"));
-    if (w.size() < 4) continue;
-    const std::string upper = UpperCaseText(w);
-    if (ContainsText(upper, ".XMLHTTP") || ContainsText(upper, ".XMLDOM")) continue;
-    if (ContainsText(w, "url(") && ContainsText(w, ")")) w = TextBetween(w, "url(", ")");
-    if (ContainsText(w, "(") || ContainsText(w, ")")) continue;
-    if (ContainsText(w, "'")) {
-      std::erase(w, '\'');
-    } else {
-      std::erase(w, '"');
-    }
-    if (const std::size_t href = FindText(w, "href,"); href != std::string::npos)
-      w = w.substr(href + 5);
-    if (w.empty()) continue;
-    w = WithoutFirstJsComma(w);
-    const std::string lw = LowerCaseText(w);
-    if (ContainsText(lw, "+") || ContainsText(lw, "{")) continue;
-    if (ContainsAnyText(lw, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"})) {
+    const std::optional<SievedReference> kept = SieveSheetReference(item);
+    if (!kept) continue;
+    const std::string& w = kept->reference;
+    if (kept->kind == SievedKind::StyleOrScript) {
       const std::string absolute = CombineUrl(url, w);
       const std::string target = MakeSafeFilePath(localOf(absolute));
       if (FileExists(target)) continue;
@@ -290,11 +264,7 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
       DLCSSSetListbox(engine, row, local, fetched);
       tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.push_back(row);
       tab.ListBoxPGTab02LTab07DLAllCSSFileImportCSS.push_back(row);
-    } else if (ContainsAnyText(lw, {".gif", ".jpg", ".jpeg", ".png", ".swf"})) {
-      if (ContainsAnyText(lw, {"=http", ".htm", "\\", ";", "}", ")", "utf-8"}) ||
-          ContainsText(lw, SjisFromUtf8Literal("検索")) ||
-          (ContainsText(lw, "google") && ContainsText(lw, "%")))
-        continue;
+    } else {
       for (const std::string& base : {std::string(url), root}) {
         const std::string absolute = CombineUrl(base, w);
         const std::string target = localOf(absolute);
