@@ -236,8 +236,12 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
     host_.dialogs.ShowMessage(Message(messages::kNoSaveFolder), MessageKind::Error);
     return -1;
   }
-  if (!tab.CheckBoxDontEmptyFolder && !EmptyFolder(folder)) {
-    host_.dialogs.ShowMessage(Message(messages::kFolderNotFound), MessageKind::Error);
+  if (const EmptyFolderResult emptied =
+          tab.CheckBoxDontEmptyFolder ? EmptyFolderResult{true, {}} : EmptyFolder(folder);
+      !emptied) {
+    host_.dialogs.ShowMessage(
+        Message(messages::kFolderNotEmptied) + folder + "  (" + emptied.reason + ")",
+        MessageKind::Error);
     host_.pump.SetBusyCursor(BusyCursor::Off);
     return -1;
   }

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <stdio.h>
+
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
+#include <vector>
 
 #include "support/TempFolder.h"
 
@@ -71,10 +77,45 @@ TEST(EmptyFolder, RefusesDangerousFolders) {
       folder / "home/user/x/..",
       folder / "missing",
   };
-  for (const std::string& path : refused)
-    EXPECT_FALSE(EmptyFolder(path)) << path;
+  for (const std::string& path : refused) {
+    const EmptyFolderResult result = EmptyFolder(path);
+    EXPECT_FALSE(result) << path;
+    EXPECT_FALSE(result.reason.empty()) << path;
+  }
   ::setenv("HOME", oldHome.c_str(), 1);
   EXPECT_EQ(ReadBytes(folder / "home/user/file.txt"), "keep");
+}
+
+// Another process keeps swapping a subfolder with a link to a folder outside (atomically, so the
+// name is never missing) while the folder is emptied: whatever the timing, nothing outside is
+// deleted.
+TEST(EmptyFolder, ASubfolderSwappedWithALinkMeanwhileIsNotFollowed) {
+  TempFolder folder;
+  TempFolder outside;
+  for (int i = 0; i < 20; ++i)
+    WriteBytes(outside / ("keep" + std::to_string(i) + ".txt"), "keep");
+  const std::string site = folder / "site";
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    for (int i = 0; i < 20; ++i)
+      WriteBytes(site + "/sub/f" + std::to_string(i) + ".txt", "x");
+    fs::create_directory_symlink(outside.path(), folder / "link");
+    std::atomic<bool> done{false};
+    std::thread swapper([&] {
+      const std::string link = folder / "link";
+      const std::string sub = site + "/sub";
+      while (!done.load())
+        ::renameat2(AT_FDCWD, link.c_str(), AT_FDCWD, sub.c_str(), RENAME_EXCHANGE);
+    });
+    (void)EmptyFolder(site);
+    done.store(true);
+    swapper.join();
+    std::error_code error;
+    fs::remove_all(site, error);
+    fs::remove(folder / "link", error);
+    fs::remove_all(folder / "link", error);
+  }
+  for (int i = 0; i < 20; ++i)
+    EXPECT_EQ(ReadBytes(outside / ("keep" + std::to_string(i) + ".txt")), "keep") << i;
 }
 
 }  // namespace
