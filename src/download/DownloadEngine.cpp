@@ -10,6 +10,7 @@
 #include "ports/Launcher.h"
 #include "text/CodePage932.h"
 #include "text/EmptyFolder.h"
+#include "text/FileReplace.h"
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
 #include "text/TextTrim.h"
@@ -47,9 +48,20 @@ std::string DownloadEngine::TopDummyFolder() const {
   return tab.CheckBoxTopDirectoryForUnkwon ? tab.EditDLTopDummyDirectory : std::string();
 }
 
+std::string DownloadEngine::RunFolder() const {
+  return std::string(TrimControlChars(tab.BtnEditWBPageSaveFolder));
+}
+
 bool DownloadEngine::IsRunPath(std::string_view path) const {
-  const std::string folder(TrimControlChars(tab.BtnEditWBPageSaveFolder));
+  const std::string folder = RunFolder();
   return !folder.empty() && IsInsideFolder(path, folder);
+}
+
+bool DownloadEngine::CreateRunFolder(std::string_view path) {
+  if (!IsRunPath(path)) return false;
+  const std::optional<std::string> folder = SjisToUtf8Exact(RunFolder());
+  const std::optional<std::string> target = SjisToUtf8Exact(FolderOfPath(path));
+  return folder && target && CreateFoldersInside(*folder, *target);
 }
 
 void DownloadEngine::NoteLimit(LimitPane pane, std::string line) {
@@ -78,7 +90,7 @@ void DownloadEngine::ShowLimitNotes() {
 
 SaveResult DownloadEngine::WriteRunFile(std::string_view text, std::string_view path) {
   if (!IsRunPath(path)) return {SaveOutcome::Refused, "outside the save folder"};
-  return SaveTextFile(text, path, HostFileEffects(host_.clipboard, host_.pump));
+  return SaveTextFileInside(text, path, RunFolder(), HostFileEffects(host_.clipboard, host_.pump));
 }
 
 bool DownloadEngine::SaveRunFile(LimitPane pane, std::string_view text, std::string_view path) {
@@ -246,6 +258,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
     return -1;
   }
 
+  fetcher_.SetSaveFolder(folder);
   host_.resultBrowser.Navigate("about:blank");
   if (ContainsText(lowered, "<frameset ")) {
     FramesetBranch(url, fetched);

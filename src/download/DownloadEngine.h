@@ -127,6 +127,11 @@ class DownloadEngine {
 
   /// Whether the path lies inside the run's save folder, where alone the run writes.
   [[nodiscard]] bool IsRunPath(std::string_view path) const;
+  /// The run's save folder, as the tab holds it (trimmed).
+  [[nodiscard]] std::string RunFolder() const;
+  /// Creates the folder of the path and its missing parents inside the save folder, through no
+  /// link (CreateFoldersInside); false when it cannot or the path lies outside.
+  bool CreateRunFolder(std::string_view path);
 
   [[nodiscard]] DownloadHost& host() { return host_; }
   /// The fetches of the current run.

@@ -51,8 +51,7 @@ int PageResourceStages::DLDownloadedImage(DownloadEngine& engine, std::string_vi
   };
   // Only inside the save folder: an image is written nowhere else.
   if (!engine.IsRunPath(path)) return -1;
-  const FileSideEffects effects = HostFileEffects(engine.host().clipboard, engine.host().pump);
-  (void)ForceSafeFolder(FolderOfPath(path), effects);
+  (void)engine.CreateRunFolder(path);
   (void)saveFolder;
   if (FileExists(path)) {
     mark("○");

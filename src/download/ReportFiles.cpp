@@ -162,7 +162,7 @@ PostProcessResult DLPostProcess(const PostProcessInput& input) {
   if (!IsInsideFolder(paths.styleScriptList, folder)) return result;
   // A report that cannot be written is told in the pane; the others are still written.
   const auto save = [&](std::string_view text, const std::string& path) {
-    const SaveResult saved = SaveTextFile(text, path, input.effects);
+    const SaveResult saved = SaveTextFileInside(text, path, folder, input.effects);
     if (saved.outcome == SaveOutcome::Written) return true;
     if (!text.empty()) result.notSaved.push_back(path + "  (" + saved.reason + ")");
     return false;

@@ -120,27 +120,26 @@ std::string RunFetcher::ReadUrlText(std::string_view url) {
 }
 
 bool RunFetcher::DownloadUrlToFile(std::string_view url, std::string_view path) {
-  if (url.empty() || path.empty() || url == path) return false;
-  if (!MentionsWebScheme(url)) return false;
-  return StoreResponseBytes(Fetch(url), url, path);
+  if (url.empty() || path.empty() || url == path || !MentionsWebScheme(url)) return false;
+  (void)SaveResponseBytes(url, path);
+  return true;
 }
 
 bool RunFetcher::DownloadResourceFile(std::string_view url, std::string_view path,
                                       FileExtension extension) {
-  if (!MentionsWebScheme(url)) return false;
-  return StoreResourceResponse(Fetch(url), url, path, extension);
+  return StoreResource(url, path, extension).stored;
 }
 
 StoredResource RunFetcher::StoreResource(std::string_view url, std::string_view path,
                                          FileExtension extension) {
   if (!MentionsWebScheme(url)) return {};
-  return pellucor::StoreResource(Fetch(url), url, path, extension);
+  return pellucor::StoreResource(Fetch(url), url, path, extension, saveFolder_);
 }
 
 std::string RunFetcher::SaveResponseBytes(std::string_view url, std::string_view path) {
   const HttpResponse& response = Fetch(url);
   if (!response.ok()) return {};
-  FileReplaceResult written = WriteResponseBytes(response, path);
+  FileReplaceResult written = WriteResponseBytes(response, path, saveFolder_);
   return written ? std::string() : std::move(written.reason);
 }
 

@@ -69,6 +69,10 @@ class RunFetcher {
   /// Forgets every response of the run.
   void Clear();
 
+  /// The folder every file of the run lies in (Shift_JIS): the run's writes go below it through
+  /// no link (ReplaceFileInside). Empty: written where the path says.
+  void SetSaveFolder(std::string folder) { saveFolder_ = std::move(folder); }
+
   /// Called while fetches ahead wait: the host's events run there, and a stop cancels them.
   std::function<TransferControl()> whileWaiting;
 
@@ -100,6 +104,7 @@ class RunFetcher {
   HttpResponse current_;  // the last response handed out from a spill file
   HttpResponse refused_;  // what a fetch past the limit gets
   std::string firstRefusedUrl_;
+  std::string saveFolder_;
 };
 
 }  // namespace pellucor

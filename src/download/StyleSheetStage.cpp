@@ -90,11 +90,7 @@ class StageFiles {
                                                     std::string(path) + "  (" + failure + ")");
   }
 
-  void Folder(std::string_view path) {
-    if (!engine_.IsRunPath(path)) return;
-    const FileSideEffects effects = HostFileEffects(engine_.host().clipboard, engine_.host().pump);
-    (void)ForceSafeFolder(FolderOfPath(path), effects);
-  }
+  void Folder(std::string_view path) { (void)engine_.CreateRunFolder(path); }
 
  private:
   DownloadEngine& engine_;

@@ -28,4 +28,20 @@ struct FileReplaceResult {
                                                     std::string_view bytes,
                                                     FlushToDisk flush = FlushToDisk::No);
 
+/// ReplaceFileContents for a file that must lie inside `folder` as the system resolves it, not
+/// only as the path reads: the folders between them are walked from an open descriptor of
+/// `folder` without following any link, and created when missing. Fails, writing nothing
+/// outside, when `systemPath` does not start with `folder` + "/", when a name on the way is "."
+/// or "..", or when a link or a file stands where a folder belongs. `folder` itself may be a
+/// link (the user chose it). Both are UTF-8 system names.
+[[nodiscard]] FileReplaceResult ReplaceFileInside(const std::string& folder,
+                                                  const std::string& systemPath,
+                                                  std::string_view bytes,
+                                                  FlushToDisk flush = FlushToDisk::No);
+
+/// The folder `systemFolder` and its missing parents below `folder`, created as
+/// ReplaceFileInside creates them: never through a link, never outside `folder`.
+[[nodiscard]] FileReplaceResult CreateFoldersInside(const std::string& folder,
+                                                    const std::string& systemFolder);
+
 }  // namespace pellucor

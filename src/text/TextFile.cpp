@@ -126,8 +126,12 @@ std::string ForceSafeFolder(std::string_view folder, const FileSideEffects& effe
   return safe;
 }
 
-SaveResult SaveTextFile(std::string_view text, std::string_view path,
-                        const FileSideEffects& effects) {
+namespace {
+
+// SaveTextFile's checks and mappings, then the write: inside `boundary` when one is given.
+SaveResult SaveMapped(std::string_view text, std::string_view path,
+                      const std::optional<std::string_view>& boundary,
+                      const FileSideEffects& effects) {
   if (text.empty()) return {SaveOutcome::Refused, "the text is empty"};
   if (TrimAllSpaces(path).empty() || path.ends_with('/') || ClassifyPathChars(path) == -1)
     return {SaveOutcome::Refused, "the name cannot be used"};
@@ -146,16 +150,42 @@ SaveResult SaveTextFile(std::string_view text, std::string_view path,
                                         : std::string_view(target).substr(slash + 1);
   if (target.size() > kLongestPath || fileName.empty())
     return {SaveOutcome::Refused, "the name cannot be used"};
-  if (ForceSafeFolder(folder, effects).empty())
+  if (boundary) {
+    // The folders are made by the write itself, below the boundary and through no link.
+    if (TrimAllSpaces(folder).empty() || folder.size() > kLongestFolder)
+      return {SaveOutcome::Refused, "the folder cannot be used"};
+    if (effects.setClipboardText) effects.setClipboardText(folder);
+    if (effects.processPendingEvents) effects.processPendingEvents();
+  } else if (ForceSafeFolder(folder, effects).empty()) {
     return {SaveOutcome::Refused, "the folder cannot be created"};
+  }
   if (effects.setClipboardText) effects.setClipboardText(target);
   if (const std::size_t at = FindText(target, "=http"); at != std::string::npos)
     std::replace(target.begin() + static_cast<std::ptrdiff_t>(at), target.end(), '/', '~');
   const std::optional<std::string> name = SjisToUtf8Exact(target);
   if (!name) return {SaveOutcome::Refused, "the name cannot be used"};
-  FileReplaceResult written = ReplaceFileContents(*name, text);
+  FileReplaceResult written;
+  if (boundary) {
+    const std::optional<std::string> inside = SjisToUtf8Exact(*boundary);
+    if (!inside) return {SaveOutcome::Refused, "the save folder's name has no system form"};
+    written = ReplaceFileInside(*inside, *name, text);
+  } else {
+    written = ReplaceFileContents(*name, text);
+  }
   if (!written) return {SaveOutcome::WriteFailed, std::move(written.reason)};
   return {SaveOutcome::Written, {}};
+}
+
+}  // namespace
+
+SaveResult SaveTextFile(std::string_view text, std::string_view path,
+                        const FileSideEffects& effects) {
+  return SaveMapped(text, path, std::nullopt, effects);
+}
+
+SaveResult SaveTextFileInside(std::string_view text, std::string_view path, std::string_view folder,
+                              const FileSideEffects& effects) {
+  return SaveMapped(text, path, folder, effects);
 }
 
 }  // namespace pellucor

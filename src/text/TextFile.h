@@ -66,4 +66,12 @@ struct SaveResult {
 [[nodiscard]] SaveResult SaveTextFile(std::string_view text, std::string_view path,
                                       const FileSideEffects& effects = {});
 
+/// SaveTextFile for a file that must lie inside `folder` (a Shift_JIS path) as the system
+/// resolves it: the file's folders are created below `folder` without following any link
+/// (ReplaceFileInside), so a link inside the folder never carries the write outside. Refused
+/// when the path, as written, does not lie below `folder`.
+[[nodiscard]] SaveResult SaveTextFileInside(std::string_view text, std::string_view path,
+                                            std::string_view folder,
+                                            const FileSideEffects& effects = {});
+
 }  // namespace pellucor

@@ -93,12 +93,26 @@ bool StoreResponseBytes(const HttpResponse& response, std::string_view url, std:
   return true;
 }
 
-FileReplaceResult WriteResponseBytes(const HttpResponse& response, std::string_view path) {
+namespace {
+
+// The bytes to the file: below the folder and through no link when one is given.
+FileReplaceResult WriteBytes(const std::string& name, std::string_view bytes,
+                             std::string_view insideFolder) {
+  if (insideFolder.empty()) return ReplaceFileContents(name, bytes);
+  const std::optional<std::string> folder = SjisToUtf8Exact(insideFolder);
+  if (!folder) return {false, "the save folder's name has no system form"};
+  return ReplaceFileInside(*folder, name, bytes);
+}
+
+}  // namespace
+
+FileReplaceResult WriteResponseBytes(const HttpResponse& response, std::string_view path,
+                                     std::string_view insideFolder) {
   if (!response.ok())
     return {false, response.failureText.empty() ? "the transfer failed" : response.failureText};
   const std::optional<std::string> name = SjisToUtf8Exact(path);
   if (!name) return {false, "the name has no system form"};
-  return ReplaceFileContents(*name, response.body);
+  return WriteBytes(*name, response.body, insideFolder);
 }
 
 bool StoreResourceResponse(const HttpResponse& response, std::string_view url,
@@ -107,11 +121,12 @@ bool StoreResourceResponse(const HttpResponse& response, std::string_view url,
 }
 
 StoredResource StoreResource(const HttpResponse& response, std::string_view url,
-                             std::string_view path, FileExtension extension) {
+                             std::string_view path, FileExtension extension,
+                             std::string_view insideFolder) {
   if (!MentionsWebScheme(url)) return {};
   const std::optional<std::string> name = SjisToUtf8Exact(path);
   if (!name || !response.ok() || response.status >= 400) return {};
-  FileReplaceResult written = ReplaceFileContents(*name, response.body);
+  FileReplaceResult written = WriteBytes(*name, response.body, insideFolder);
   if (!written) return {false, std::move(written.reason)};
   return {KeepResourceFile(*name, path, extension), {}};
 }

@@ -41,9 +41,11 @@ bool StoreResponseBytes(const HttpResponse& response, std::string_view url, std:
 
 /// The bytes of a response already read written to the file, replacing it, with the outcome of
 /// the write: for a caller that reports a failed write. A failed transfer writes nothing and
-/// fails with its own reason.
+/// fails with its own reason. With `insideFolder` (a Shift_JIS folder) the file is written as
+/// ReplaceFileInside writes it: below that folder, through no link.
 [[nodiscard]] FileReplaceResult WriteResponseBytes(const HttpResponse& response,
-                                                   std::string_view path);
+                                                   std::string_view path,
+                                                   std::string_view insideFolder = {});
 
 /// What DownloadResourceFile does, for a response of `url` already read.
 [[nodiscard]] bool StoreResourceResponse(const HttpResponse& response, std::string_view url,
@@ -55,8 +57,10 @@ struct StoredResource {
 };
 
 /// StoreResourceResponse, telling a failed write (a full disk, a folder at the name) apart from
-/// a response that is no usable resource.
+/// a response that is no usable resource; with `insideFolder`, written as WriteResponseBytes
+/// writes there.
 [[nodiscard]] StoredResource StoreResource(const HttpResponse& response, std::string_view url,
-                                           std::string_view path, FileExtension extension);
+                                           std::string_view path, FileExtension extension,
+                                           std::string_view insideFolder = {});
 
 }  // namespace pellucor

@@ -6,6 +6,7 @@
 
 #include "SiteRun.h"
 #include "support/FileSizeLimit.h"
+#include "support/TempFolder.h"
 
 namespace pellucor {
 namespace {
@@ -91,6 +92,21 @@ TEST_F(WriteFailureRun, AFullDiskKeepsWhatTheEarlierRunSaved) {
   EXPECT_EQ(ReadBytes(folder_ + "index.html"), page);
   EXPECT_EQ(ReadBytes(folder_ + "ZZOrg_index.html"), asFetched);
   EXPECT_TRUE(HasLineStarting(StyleSheetPane(), NotSaved("ZZOrg_index.html")));
+}
+
+// Links a user (or an earlier hostile run) left inside the save folder never carry a write out
+// of it: the files that would have gone through them are reported as not saved.
+TEST_F(WriteFailureRun, LinksInsideTheSaveFolderAreNotWrittenThrough) {
+  testing::TempFolder elsewhere;
+  fs::create_directory_symlink(elsewhere.path(), folder_ + "css");
+  fs::create_directory_symlink(elsewhere.path(), folder_ + "img");
+  engine_.tab.CheckBoxDontEmptyFolder = true;  // emptying would delete the links first
+  ASSERT_EQ(Download(), 0);
+  EXPECT_TRUE(fs::is_empty(elsewhere.path()));
+  EXPECT_TRUE(HasLineStarting(StyleSheetPane(), NotSaved("css/a.css")));
+  EXPECT_TRUE(HasLineStarting(StyleSheetPane(), NotSaved("css/ZYOrg_a.css")));
+  EXPECT_TRUE(HasLineStarting(ImagePane(), NotSaved("img/i.gif")));
+  EXPECT_TRUE(fs::is_regular_file(folder_ + "js/s.js"));
 }
 
 }  // namespace
