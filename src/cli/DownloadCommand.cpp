@@ -14,6 +14,7 @@
 #include "download/PageResourceStages.h"
 #include "text/CodePage932.h"
 #include "text/TextFile.h"
+#include "web/PathBounds.h"
 #include "web/UrlKinds.h"
 
 #ifndef PELLUCOR_DEMO_SITE
@@ -148,15 +149,28 @@ std::optional<Answer> AnswerNamed(std::string_view name) {
 std::optional<std::string> PrepareSaveFolder(const std::string& folder, std::ostream& error) {
   std::error_code failure;
   const std::filesystem::path absolute = std::filesystem::absolute(folder, failure);
-  if (failure || !(std::filesystem::create_directories(absolute, failure),
-                   std::filesystem::is_directory(absolute, failure))) {
+  if (failure) {
     error << "cannot use the save folder " << folder << "\n";
     return std::nullopt;
   }
   std::string path = absolute.lexically_normal().string();
   if (!path.ends_with('/')) path += '/';
   std::optional<std::string> sjis = Utf8ToSjisExact(path);
-  if (!sjis) error << "the save folder's name cannot be written in Shift_JIS: " << folder << "\n";
+  if (!sjis) {
+    error << "the save folder's name cannot be written in Shift_JIS: " << folder << "\n";
+    return std::nullopt;
+  }
+  // Checked before anything is created: a name the run's file names cannot keep would send
+  // its files elsewhere.
+  if (const std::string problem = SaveFolderProblem(*sjis); !problem.empty()) {
+    error << "cannot use the save folder " << folder << ": " << problem << "\n";
+    return std::nullopt;
+  }
+  if (!(std::filesystem::create_directories(absolute, failure),
+        std::filesystem::is_directory(absolute, failure))) {
+    error << "cannot use the save folder " << folder << "\n";
+    return std::nullopt;
+  }
   return sjis;
 }
 

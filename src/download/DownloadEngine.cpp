@@ -248,6 +248,12 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
     host_.dialogs.ShowMessage(Message(messages::kNoSaveFolder), MessageKind::Error);
     return -1;
   }
+  if (const std::string problem = SaveFolderProblem(folder); !problem.empty()) {
+    host_.dialogs.ShowMessage(
+        Message(messages::kSaveFolderNameUnusable) + folder + "  (" + problem + ")",
+        MessageKind::Error);
+    return AbandonRun();
+  }
   if (const EmptyFolderResult emptied =
           tab.CheckBoxDontEmptyFolder ? EmptyFolderResult{true, {}} : EmptyFolder(folder);
       !emptied) {

@@ -21,6 +21,9 @@ inline constexpr std::string_view kBaseTagQuestion =
 inline constexpr std::string_view kFolderNotFound = "【 フォルダー 】が見つかりません";
 // The save folder could not be emptied before the run; its path and the reason follow.
 inline constexpr std::string_view kFolderNotEmptied = "【 フォルダー 】を空にできません： ";
+// A save folder whose name the names of saved files cannot keep; its path and why follow.
+inline constexpr std::string_view kSaveFolderNameUnusable =
+    "【 保存フォルダー 】の名前は使えません： ";
 inline constexpr std::string_view kNoSaveFolder = "【 保存すべきフォルダー 】が設定されていません";
 inline constexpr std::string_view kFramesetLabel =
     "【 Ｆｒａｍｅｓｅｔ 】ファイルです。　各フレームは\r\n\r\nファイル一覧から、個別にﾀﾞｳﾝﾛｰﾄﾞして"

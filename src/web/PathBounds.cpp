@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "text/SafePath.h"
 #include "text/ShiftJis.h"
+#include "text/TextTrim.h"
 
 namespace pellucor {
 namespace {
@@ -86,6 +88,24 @@ std::string DropDotSegments(std::string_view text, EmptySegments empties) {
     first = false;
   }
   return result;
+}
+
+std::string SaveFolderProblem(std::string_view folder) {
+  if (TrimControlChars(folder).empty()) return "no folder given";
+  if (folder.find('\0') != std::string_view::npos) return "the folder's name holds a NUL byte";
+  if (MakeSafeFilePath(folder) != folder || ContainsText(folder, "+") ||
+      ContainsText(folder, "http:", CaseMode::IgnoreAsciiCase) ||
+      ContainsText(folder, "https:", CaseMode::IgnoreAsciiCase))
+    return "the folder's name holds characters that the names of saved files cannot keep "
+           "(: ? * | \" < > + %20 %2F &amp; \\ //)";
+  for (std::string_view rest = folder; !rest.empty();) {
+    const std::size_t slash = rest.find('/');
+    const std::string_view segment = rest.substr(0, slash);
+    if (segment == "." || segment == "..") return "the folder's name holds \".\" or \"..\"";
+    if (slash == std::string_view::npos) break;
+    rest.remove_prefix(slash + 1);
+  }
+  return {};
 }
 
 }  // namespace pellucor

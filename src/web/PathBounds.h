@@ -17,6 +17,14 @@ namespace pellucor {
 /// resolved here; the writer checks those on the disk.
 [[nodiscard]] bool IsInsideFolder(std::string_view path, std::string_view folder);
 
+/// Why the folder cannot be a save folder, or empty when it can: the names of a run's files are
+/// the save folder's path followed by names made from URLs, and the mappings that make those
+/// names safe (MakeSafeFilePath, and the "+" and "http:" that a file write refuses) apply to the
+/// whole path. A save folder whose own name they would change (": ? * | \" < > + %20 %2F &amp;",
+/// a backslash, "//") would send the run's files to another folder, possibly outside it, so it
+/// is refused before the run; so is one with "." or ".." segments.
+[[nodiscard]] std::string SaveFolderProblem(std::string_view folder);
+
 /// Whether DropDotSegments keeps empty segments (repeated, leading and trailing separators).
 enum class EmptySegments { Keep, Drop };
 

@@ -49,6 +49,23 @@ TEST(DownloadCommand, APageThatCannotBeWrittenIsNotReportedSaved) {
   EXPECT_FALSE(outcome.error.empty());
 }
 
+// A save folder whose name the file names cannot keep sent the run's files to sibling folders
+// (or up two levels, for "x\..\..\target"); it is refused before anything is created.
+TEST(DownloadCommand, ASaveFolderNameTheFileNamesCannotKeepIsRefused) {
+  testing::LoopbackServer server;
+  server.Serve("/index.html", "<html><head></head><body>page</body></html>");
+  TempFolder folder;
+  for (const std::string name : {"sub/x\\..\\..\\target", "a:b", "a?b", "a*b", "a|b", "a\"b", "a<b",
+                                 "a>b", "a+b", "a%20b", "a%2Fb", "a&amp;b"}) {
+    SCOPED_TRACE(name);
+    const CommandRun outcome = Download({server.Url("/index.html"), folder / ("save/" + name)});
+    EXPECT_EQ(outcome.status, 2) << outcome.error;
+    EXPECT_NE(outcome.error.find("cannot use the save folder"), std::string::npos);
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+  EXPECT_EQ(server.RequestCount(), 0u);
+}
+
 TEST(DownloadCommand, QuestionsAreAnsweredAndPrinted) {
   testing::LoopbackServer server;
   server.Serve("/b.html", "<html><head><base href=\"http://example.com/\"></head></html>");

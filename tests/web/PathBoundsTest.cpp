@@ -65,5 +65,20 @@ TEST(DropDotSegments, Cases) {
   }
 }
 
+TEST(SaveFolderProblem, NamesTheFileNamesCannotKeepAreRefused) {
+  const std::string refused[] = {
+      "",         "/s/a:b/", "/s/a?b/",   "/s/a*b/",   "/s/a|b/",     "/s/a\"b/",         "/s/a<b/",
+      "/s/a>b/",  "/s/a+b/", "/s/a%20b/", "/s/a%2Fb/", "/s/a&amp;b/", "/s/x\\..\\..\\t/", "/s//a/",
+      "/s/../a/", "/s/./a/", "/s/http:/",
+  };
+  for (const std::string& folder : refused)
+    EXPECT_FALSE(SaveFolderProblem(folder).empty()) << folder;
+  const std::string accepted[] = {
+      "/tmp/save/", "/tmp/save", "relative/dir/", "/s/a&b/",
+      "/s/a b/",    "/s/a=b/",   "/s/a@b/",       "/s/" + Sjis("表示") + "/"};
+  for (const std::string& folder : accepted)
+    EXPECT_EQ(SaveFolderProblem(folder), "") << folder;
+}
+
 }  // namespace
 }  // namespace pellucor
