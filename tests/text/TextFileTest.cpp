@@ -4,10 +4,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
-#include "ports/HostFileEffects.h"
-#include "support/FakeClipboard.h"
-#include "support/FakeEventPump.h"
 #include "support/Iconv.h"
 #include "support/TempFolder.h"
 
@@ -18,6 +17,16 @@ using testing::ReadBytes;
 using testing::Sjis;
 using testing::TempFolder;
 using testing::WriteBytes;
+
+// Side effects that record what the helpers asked of the host.
+struct RecordedEffects {
+  std::vector<std::string> clipboard;
+  int pumps = 0;
+
+  [[nodiscard]] FileSideEffects Effects() {
+    return {[this](std::string_view text) { clipboard.emplace_back(text); }, [this] { ++pumps; }};
+  }
+};
 
 TEST(LoadTextFile, LineEndsBecomeCrLf) {
   TempFolder folder;
@@ -53,13 +62,12 @@ TEST(LoadTextFile, ShiftJisPathIsTheUtf8NameOnDisk) {
 
 TEST(ForceSafeFolder, CreatesTheSafeFolder) {
   TempFolder folder;
-  testing::FakeClipboard clipboard;
-  testing::FakeEventPump pump;
+  RecordedEffects host;
   const std::string asked = folder.path() + "/a?b/c+d/e";
-  EXPECT_EQ(ForceSafeFolder(asked, HostFileEffects(clipboard, pump)), folder.path() + "/a@b/c_d/e");
+  EXPECT_EQ(ForceSafeFolder(asked, host.Effects()), folder.path() + "/a@b/c_d/e");
   EXPECT_TRUE(std::filesystem::is_directory(folder / "a@b/c_d/e"));
-  EXPECT_EQ(clipboard.history, std::vector<std::string>{asked});
-  EXPECT_EQ(pump.pumps, 1);
+  EXPECT_EQ(host.clipboard, std::vector<std::string>{asked});
+  EXPECT_EQ(host.pumps, 1);
 }
 
 TEST(ForceSafeFolder, RefusesEmptyLongAndImpossibleFolders) {
@@ -77,12 +85,12 @@ TEST(ForceSafeFolder, RefusesEmptyLongAndImpossibleFolders) {
 
 TEST(SaveTextFile, WritesUnderTheMappedName) {
   TempFolder folder;
-  testing::FakeClipboard clipboard;
-  testing::FakeEventPump pump;
-  EXPECT_EQ(SaveTextFile("page", folder / "s/a?b.html", HostFileEffects(clipboard, pump)).outcome,
+  RecordedEffects host;
+  EXPECT_EQ(SaveTextFile("page", folder / "s/a?b.html", host.Effects()).outcome,
             SaveOutcome::Written);
   EXPECT_EQ(ReadBytes(folder / "s/a@b.html"), "page");
-  EXPECT_EQ(clipboard.Text(), folder / "s/a@b.html");
+  ASSERT_FALSE(host.clipboard.empty());
+  EXPECT_EQ(host.clipboard.back(), folder / "s/a@b.html");
   EXPECT_EQ(SaveTextFile("x", folder / "a|b:c.txt").outcome, SaveOutcome::Written);
   EXPECT_EQ(ReadBytes(folder / "a~b;c.txt"), "x");
   EXPECT_EQ(SaveTextFile("x", folder / "a=http~~h/b.txt").outcome, SaveOutcome::Written);
