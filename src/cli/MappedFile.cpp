@@ -8,7 +8,9 @@
 namespace pellucor::cli {
 
 std::optional<MappedFile> MappedFile::Open(const std::string& path) {
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a named pipe would wait for a writer for ever; it is refused
+  // below like any other entry that is not a regular file.
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (descriptor < 0) return std::nullopt;
   struct stat status {};
   if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {

@@ -1,11 +1,11 @@
 #include "cli/PageCommand.h"
 
-#include <fstream>
 #include <optional>
 #include <ostream>
 
 #include "cli/ExitStatus.h"
 #include "cli/MappedFile.h"
+#include "text/FileReplace.h"
 
 namespace pellucor::cli {
 
@@ -39,10 +39,10 @@ int RunPageCommand(const PageCommand& command, const std::vector<std::string>& a
     return kBadInput;
   }
   if (const std::optional<std::string> outPath = line->Value("-o")) {
-    std::ofstream file(*outPath, std::ios::binary | std::ios::trunc);
-    file << converted.text;
-    if (!file.flush()) {
-      error << "cannot write " << *outPath << "\n";
+    // Replaced whole or not at all, and never a pipe or a link standing at the name.
+    const FileReplaceResult written = ReplaceFileContents(*outPath, converted.text);
+    if (!written) {
+      error << "cannot write " << *outPath << ": " << written.reason << "\n";
       return kBadInput;
     }
     return kDone;
