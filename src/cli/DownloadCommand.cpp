@@ -10,6 +10,7 @@
 #include "cli/DemoServer.h"
 #include "cli/ExitStatus.h"
 #include "cli/TerminalHost.h"
+#include "cli/TerminalText.h"
 #include "download/DownloadEngine.h"
 #include "download/PageResourceStages.h"
 #include "text/CodePage932.h"
@@ -180,7 +181,7 @@ void PrintSummary(const DownloadTab& tab, std::ostream& out) {
     if (lines.empty()) return;
     out << heading << ":\n";
     for (const std::string& line : lines)
-      out << "  " << SjisToUtf8(line) << "\n";
+      out << "  " << TerminalText(line, LineEnds::Escape) << "\n";
   };
   print("style sheets and scripts", tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS);
   // The image pane lists the newest first; the summary goes in the order of the run.
@@ -335,7 +336,7 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
       const std::string progress =
           engine.tab.LabelDownloadedFileCount + " " + engine.tab.LabelDownloadedFile;
       if (progress.size() > 1 && progress != shownProgress) {
-        error << "\r\x1B[K" << SjisToUtf8(progress) << std::flush;
+        error << "\r\x1B[K" << TerminalText(progress, LineEnds::Escape) << std::flush;
         shownProgress = progress;
       }
     };
@@ -359,14 +360,16 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
   // Said only of a page that is on the disk: a run that reports success for a file that is
   // not there misleads whoever scripts it.
   if (!FileExists(engine.tab.BtnEditWBLocalFilename)) {
-    error << "the page was not saved: " << SjisToUtf8(engine.tab.BtnEditWBLocalFilename) << "\n";
+    error << "the page was not saved: "
+          << TerminalText(engine.tab.BtnEditWBLocalFilename, LineEnds::Escape) << "\n";
     return kEndedEarly;
   }
-  out << "saved page: " << SjisToUtf8(engine.tab.BtnEditWBLocalFilename) << "\n";
+  out << "saved page: " << TerminalText(engine.tab.BtnEditWBLocalFilename, LineEnds::Escape)
+      << "\n";
   for (const std::string* report :
        {&engine.tab.BtnEditLocalFileCSSJSList, &engine.tab.BtnEditLocalFileTotalCSSJS,
         &engine.tab.BtnEditLocalFileImageList}) {
-    if (!report->empty()) out << "report: " << SjisToUtf8(*report) << "\n";
+    if (!report->empty()) out << "report: " << TerminalText(*report, LineEnds::Escape) << "\n";
   }
   return kDone;
 }

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/TerminalText.h"
 #include "text/CodePage932.h"
 
 namespace pellucor::cli {
@@ -22,24 +23,26 @@ const char* AnswerName(Answer answer) {
 }  // namespace
 
 void TerminalDialogs::ShowMessage(std::string_view text, MessageKind) {
-  out_ << "message: " << SjisToUtf8(text) << "\n";
+  out_ << "message: " << TerminalText(text, LineEnds::Keep) << "\n";
 }
 
 Answer TerminalDialogs::AskYesNo(std::string_view text) {
   // A Yes/No question has no cancel; asked to cancel, the command line says no.
   const Answer answer = answer_ == Answer::Cancel ? Answer::No : answer_;
-  out_ << "question: " << SjisToUtf8(text) << "\nanswer: " << AnswerName(answer) << "\n";
+  out_ << "question: " << TerminalText(text, LineEnds::Keep) << "\nanswer: " << AnswerName(answer)
+       << "\n";
   return answer;
 }
 
 Answer TerminalDialogs::AskYesNoCancel(std::string_view text) {
-  out_ << "question: " << SjisToUtf8(text) << "\nanswer: " << AnswerName(answer_) << "\n";
+  out_ << "question: " << TerminalText(text, LineEnds::Keep) << "\nanswer: " << AnswerName(answer_)
+       << "\n";
   return answer_;
 }
 
 void TerminalDialogs::ShowInformationBox(std::string_view label, std::string_view,
                                          std::string_view) {
-  out_ << "information: " << SjisToUtf8(label) << "\n";
+  out_ << "information: " << TerminalText(label, LineEnds::Keep) << "\n";
 }
 
 std::optional<std::string> TerminalDialogs::ChooseOpenFile(const FileDialogRequest&) {
@@ -49,7 +52,7 @@ std::optional<std::string> TerminalDialogs::ChooseOpenFile(const FileDialogReque
 std::optional<std::string> TerminalDialogs::ChooseSaveFile(const FileDialogRequest& request) {
   const std::string name =
       request.proposedName.empty() ? std::string("index.html") : request.proposedName;
-  out_ << "save as: " << SjisToUtf8(saveFolder_ + name) << "\n";
+  out_ << "save as: " << TerminalText(saveFolder_ + name, LineEnds::Keep) << "\n";
   return saveFolder_ + name;
 }
 

@@ -60,6 +60,17 @@ const std::string& CommentMarks() {
 }  // namespace
 
 std::string SavedPageComment(std::string_view runPageUrl) {
+  std::string withoutUser;
+  if (const std::size_t scheme = runPageUrl.find("://"); scheme != kNotFound) {
+    const std::size_t host = scheme + 3;
+    const std::size_t end = std::min(runPageUrl.find_first_of("/?#", host), runPageUrl.size());
+    if (const std::size_t at = runPageUrl.substr(0, end).rfind('@');
+        at != kNotFound && at >= host) {
+      withoutUser =
+          std::string(runPageUrl.substr(0, host)) + std::string(runPageUrl.substr(at + 1));
+      runPageUrl = withoutUser;
+    }
+  }
   std::string comment(kCommentStart);
   // ">", CR and LF are below 0x40 and so never the second byte of a Japanese character.
   for (const char byte : runPageUrl) {

@@ -18,7 +18,8 @@ namespace pellucor {
 /// "<!-- saved from \"URL\" by ZOLK-HARVEXA -->". So that no URL can end the comment early and
 /// put live markup into the saved page, ">" in the URL is written "%3E", and CR and LF (which
 /// would break the one line) "%0D" and "%0A"; those are the URL's own escapes, so the address
-/// still reads the same.
+/// still reads the same. A user name and password in the address ("user:pass@") are left out:
+/// a saved page is shared and published, and they are no part of where the page came from.
 [[nodiscard]] std::string SavedPageComment(std::string_view runPageUrl);
 
 /// Every UrlRoot(pageUrl) deleted; then "\"/" becomes "\"" + prefix and "'/" becomes "'" +
