@@ -114,6 +114,7 @@ std::optional<long> CountIn(std::string_view text, long high) {
 // The limits the options set; unset ones stay the engine's defaults.
 struct RunLimits {
   std::optional<std::size_t> filesPerRun;
+  std::optional<std::uint64_t> bytesPerRun;
   std::optional<int> styleSheetLevels;
 };
 
@@ -126,6 +127,14 @@ bool ParseLimits(const CommandLine& line, RunLimits& limits, std::ostream& error
       return false;
     }
     limits.filesPerRun = static_cast<std::size_t>(*count);
+  }
+  if (const std::optional<std::string> value = line.Value("--max-megabytes")) {
+    const std::optional<long> count = CountIn(*value, 1'048'576);
+    if (!count) {
+      error << "--max-megabytes takes a number from 1 to 1048576\n";
+      return false;
+    }
+    limits.bytesPerRun = static_cast<std::uint64_t>(*count) << 20;
   }
   if (const std::optional<std::string> value = line.Value("--max-sheet-levels")) {
     const std::optional<long> count = CountIn(*value, 1000);
@@ -219,8 +228,10 @@ const char* const kDownloadUsage =
     "  --frames ACTION      what --frame does with a listed frame: download (default) it into\n"
     "                       SAVE_FOLDER, open it in the HTML viewer, or show it\n"
     "  --frame ADDRESS      after the page, act on this address of the frame list\n"
-    "  --max-files N        fetch at most N files in the run (default 5000); the rest is left\n"
-    "                       with a line saying so\n"
+    "  --max-files N        make at most N requests in the run, redirects included (default\n"
+    "                       5000); the rest is left with a line saying so\n"
+    "  --max-megabytes N    keep at most N MiB of responses in the run (default 512); the rest\n"
+    "                       is left with a line saying so\n"
     "  --max-sheet-levels N follow style sheets imported by style sheets at most N levels\n"
     "                       deep (default 50)\n"
     "  --demo               serve the bundled sample site on 127.0.0.1 and download it into\n"
@@ -257,7 +268,7 @@ ParsedDownload ParseDownload(const std::vector<std::string>& arguments, std::ost
       arguments,
       {"--charset", "--css-charset", "--url-decode", "--base-href", "--save-as", "--top-dummy",
        "--top-page", "--answer", "--demo-site", "--frames", "--frame", "--max-files",
-       "--max-sheet-levels"},
+       "--max-megabytes", "--max-sheet-levels"},
       {"-h", "--help", "--keep-root-slash", "--keep-other-hosts", "--empty-folder", "--no-images",
        "--no-reports", "--css-only", "--demo", "--inner-html"},
       error);
@@ -327,6 +338,7 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
                         stages);
   engine.tab = std::move(request.tab);
   if (request.limits.filesPerRun) engine.fetchSettings.filesPerRun = *request.limits.filesPerRun;
+  if (request.limits.bytesPerRun) engine.fetchSettings.bytesPerRun = *request.limits.bytesPerRun;
   if (request.limits.styleSheetLevels) engine.styleSheetLevels = *request.limits.styleSheetLevels;
   engine.tab.ComboBoxWBUrl = *sjisUrl;
   engine.tab.BtnEditWBPageSaveFolder = *folder;

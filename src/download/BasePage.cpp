@@ -38,7 +38,10 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
   stages_.DLDownloadCSSJS(*this, saveFolder);
   stages_.DLRecursiveGetCSSJS(*this, url, saveFolder);
   const auto noteFileLimit = [this](LimitPane pane) {
-    NoteLimit(pane, Message(messages::kFileLimit) + std::to_string(fetchSettings.filesPerRun) +
+    const bool bytes = fetcher_.LimitHit() == RunFetcher::Limit::Bytes;
+    NoteLimit(pane, Message(bytes ? messages::kByteLimit : messages::kFileLimit) +
+                        std::to_string(bytes ? fetchSettings.bytesPerRun >> 20
+                                             : fetchSettings.filesPerRun) +
                         Message(messages::kLimitUrlSeparator) + fetcher_.FirstRefusedUrl());
   };
   if (fetcher_.LimitReached()) {

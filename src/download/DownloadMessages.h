@@ -61,6 +61,9 @@ inline constexpr std::string_view kStyleSheetLevelLimit =
 inline constexpr std::string_view kFileLimit =
     "●【 上限 】１回のダウンロードで取得するファイル数が上限に達したため、"
     "これ以降は取得していません： ファイル数 ";
+inline constexpr std::string_view kByteLimit =
+    "●【 上限 】１回のダウンロードで取得するデータ量が上限に達したため、"
+    "これ以降は取得していません： MiB ";
 inline constexpr std::string_view kLimitUrlSeparator = " ／ ";
 
 }  // namespace pellucor::download_messages

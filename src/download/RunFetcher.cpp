@@ -9,6 +9,7 @@
 #include <iterator>
 #include <vector>
 
+#include "text/CodePage932.h"
 #include "web/UrlKinds.h"
 
 namespace pellucor {
@@ -21,6 +22,9 @@ void RunFetcher::Clear() {
   store_.clear();
   bytesInMemory_ = 0;
   requests_ = 0;
+  bytesKept_ = 0;
+  limit_ = Limit::None;
+  saveFolder_.clear();
   firstRefusedUrl_.clear();
   if (!spillFolder_.empty()) {
     std::error_code error;
@@ -35,11 +39,12 @@ void RunFetcher::Clear() {
 bool RunFetcher::Spill(Stored& stored) {
   std::error_code error;
   if (spillFolder_.empty()) {
-    const std::filesystem::path parent = settings_.spillParent.empty()
-                                             ? std::filesystem::temp_directory_path(error)
-                                             : std::filesystem::path(settings_.spillParent);
+    std::filesystem::path parent = settings_.spillParent;
+    if (parent.empty() && !saveFolder_.empty())
+      parent = SjisToUtf8Exact(saveFolder_).value_or(std::string());
+    if (parent.empty()) parent = std::filesystem::temp_directory_path(error);
     if (error || parent.empty()) return false;
-    std::string pattern = (parent / "pellucor-run-XXXXXX").string();
+    std::string pattern = (parent / ".pellucor-run-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) return false;
     spillFolder_ = pattern;
   }
@@ -59,7 +64,8 @@ bool RunFetcher::Spill(Stored& stored) {
 }
 
 void RunFetcher::Keep(const std::string& url, HttpResponse&& response) {
-  ++requests_;
+  requests_ += 1 + static_cast<std::size_t>(std::max(response.redirects, 0));
+  bytesKept_ += response.body.size();
   Stored stored{std::move(response), {}, 0};
   const std::size_t size = stored.response.body.size();
   if (bytesInMemory_ + size <= settings_.memoryBudget || !Spill(stored)) bytesInMemory_ += size;
@@ -84,11 +90,16 @@ HttpResponse RunFetcher::Loaded(const Stored& stored) const {
 const HttpResponse& RunFetcher::Fetch(std::string_view url) {
   auto found = store_.find(url);
   if (found == store_.end()) {
-    if (requests_ >= settings_.filesPerRun) {
-      if (firstRefusedUrl_.empty()) firstRefusedUrl_ = std::string(url);
+    const bool files = requests_ >= settings_.filesPerRun;
+    if (files || bytesKept_ >= settings_.bytesPerRun) {
+      if (firstRefusedUrl_.empty()) {
+        firstRefusedUrl_ = std::string(url);
+        limit_ = files ? Limit::Files : Limit::Bytes;
+      }
       refused_ = HttpResponse{};
       refused_.failure = HttpFailure::Aborted;
-      refused_.failureText = "the run's limit of files was reached";
+      refused_.failureText = limit_ == Limit::Files ? "the run's limit of files was reached"
+                                                    : "the run's limit of bytes was reached";
       return refused_;
     }
     Keep(std::string(url), http_.Get(url));
@@ -152,8 +163,9 @@ void RunFetcher::Prefetch(std::span<const std::string> urls) {
     if (std::find(missing.begin(), missing.end(), url) == missing.end()) missing.push_back(url);
   }
   // Never ahead past the run's limit: the rows beyond it fail when they are reached.
-  const std::size_t left =
+  std::size_t left =
       requests_ < settings_.filesPerRun ? settings_.filesPerRun - requests_ : std::size_t{0};
+  if (bytesKept_ >= settings_.bytesPerRun) left = 0;
   if (missing.size() > left) missing.resize(left);
   http_.GetEach(
       missing, settings_.limits,

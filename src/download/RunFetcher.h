@@ -23,8 +23,12 @@ struct FetchSettings {
   /// Network requests of one run at most: a site that makes up new addresses without end must
   /// not hold the run (or fill the disk) for ever. Beyond, fetches fail without a request.
   std::size_t filesPerRun = 5000;
+  /// Bytes of responses one run keeps at most (in memory and in temporary files): a site that
+  /// sends without end must not fill the disk. Beyond, fetches fail without a request.
+  std::uint64_t bytesPerRun = 512ull << 20;
   /// Where responses beyond the memory budget are kept, each run in a folder of its own made
-  /// there; empty for the system's temporary folder.
+  /// there; empty for the run's save folder (so a run that is killed leaves nothing in the
+  /// system's temporary folder), or the system's temporary folder when no save folder is set.
   std::string spillParent;
 };
 
@@ -76,11 +80,15 @@ class RunFetcher {
   /// Called while fetches ahead wait: the host's events run there, and a stop cancels them.
   std::function<TransferControl()> whileWaiting;
 
-  /// Network requests made since the last Clear.
+  /// Network requests made since the last Clear, each redirect followed counted as one.
   [[nodiscard]] std::size_t requests() const { return requests_; }
 
+  /// Which limit of the run refused a fetch since the last Clear.
+  enum class Limit { None, Files, Bytes };
+  [[nodiscard]] Limit LimitHit() const { return limit_; }
+
   /// Whether a fetch was refused since the last Clear because the run made `filesPerRun`
-  /// requests, and the first URL refused.
+  /// requests or kept `bytesPerRun` bytes, and the first URL refused.
   [[nodiscard]] bool LimitReached() const { return !firstRefusedUrl_.empty(); }
   [[nodiscard]] const std::string& FirstRefusedUrl() const { return firstRefusedUrl_; }
 
@@ -105,6 +113,8 @@ class RunFetcher {
   HttpResponse refused_;  // what a fetch past the limit gets
   std::string firstRefusedUrl_;
   std::string saveFolder_;
+  std::uint64_t bytesKept_ = 0;
+  Limit limit_ = Limit::None;
 };
 
 }  // namespace pellucor

@@ -117,6 +117,8 @@ struct HttpClient::Transfer {
   std::chrono::steady_clock::time_point lastByte = std::chrono::steady_clock::now();
   // The bytes received since the current window of the speed check began.
   std::chrono::steady_clock::time_point windowStart = lastByte;
+  // When the transfer began; the overall deadline counts from here.
+  std::chrono::steady_clock::time_point started = lastByte;
   std::uint64_t windowBytes = 0;
   HttpResponse response;
 
@@ -129,6 +131,7 @@ struct HttpClient::Transfer {
   Ending Check(const HttpLimits& limits) {
     const auto now = std::chrono::steady_clock::now();
     if (now - lastByte > limits.stallTimeout) return Ending::Stalled;
+    if (now - started > limits.transferDeadline) return Ending::TooLong;
     if (now - windowStart >= limits.slowWindow) {
       if (windowBytes < limits.slowBytes) return Ending::TooSlow;
       windowStart = now;
@@ -238,6 +241,9 @@ void HttpClient::Finish(void* handle, Transfer& transfer, int curlResult, Ending
   curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
   response.status = status;
   char* effective = nullptr;
+  long redirects = 0;
+  if (curl_easy_getinfo(easy, CURLINFO_REDIRECT_COUNT, &redirects) == CURLE_OK)
+    response.redirects = static_cast<int>(redirects);
   if (curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective)
     response.effectiveUrl = effective;
   if (!response.contentLength) {
@@ -252,6 +258,9 @@ void HttpClient::Finish(void* handle, Transfer& transfer, int curlResult, Ending
   } else if (ending == Ending::TooSlow) {
     response.failure = HttpFailure::TimedOut;
     response.failureText = "the data arrived too slowly";
+  } else if (ending == Ending::TooLong) {
+    response.failure = HttpFailure::TimedOut;
+    response.failureText = "the transfer took longer than its time limit";
   } else if (ending == Ending::Aborted) {
     response.failure = HttpFailure::Aborted;
     response.failureText = "stopped";

@@ -22,6 +22,10 @@ struct HttpLimits {
   /// server that sends a byte now and then would hold it without end otherwise.
   std::chrono::milliseconds slowWindow{60'000};
   std::uint64_t slowBytes = 1024;
+  /// A transfer that has not ended this long after it began is aborted, however steadily its
+  /// bytes arrive: 20 bytes a second stay inside the stall and speed limits, and would hold a
+  /// transfer for weeks at the size limit.
+  std::chrono::milliseconds transferDeadline{600'000};
   std::uint64_t maxBodyInMemory = 64ull << 20;
   std::uint64_t maxFileSize = 512ull << 20;
   int maxRedirects = 10;
@@ -65,6 +69,7 @@ struct HttpResponse {
   std::optional<std::uint64_t> contentLength;
   std::string lastModified;  // the Last-Modified header's value, empty when absent
   std::string effectiveUrl;  // the URL of the final response, after redirects
+  int redirects = 0;         // the redirects followed to reach it; each was a request of its own
 
   [[nodiscard]] bool ok() const { return failure == HttpFailure::None; }
 };
@@ -116,7 +121,7 @@ class HttpClient {
 
  private:
   struct Transfer;
-  enum class Ending { Done, Stalled, TooSlow, Aborted };
+  enum class Ending { Done, Stalled, TooSlow, TooLong, Aborted };
   HttpResponse Perform(std::string_view url, Transfer& transfer);
   void* Configure(void* easy, const std::string& escapedUrl, Transfer& transfer);
   void Finish(void* easy, Transfer& transfer, int curlResult, Ending ending);

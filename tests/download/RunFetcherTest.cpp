@@ -68,5 +68,43 @@ TEST_F(SpilledRun, ASpillFileCutMeanwhileFailsTheResponse) {
   EXPECT_FALSE(fetcher.FailureOf(server_.Url("/big.txt")).empty());
 }
 
+TEST_F(SpilledRun, WithoutASettingTheSpillGoesBelowTheSaveFolder) {
+  RunFetcher fetcher(http_, settings_);
+  fetcher.SetSaveFolder(spill_.path() + "/");
+  EXPECT_TRUE(fetcher.ReadUrlText(server_.Url("/big.txt")) == kBody);
+  ASSERT_EQ(SpillFiles().size(), 1u);
+  EXPECT_TRUE(SpillFiles().front().parent_path().filename().string().starts_with(".pellucor-run-"));
+  fetcher.Clear();
+  EXPECT_TRUE(fs::is_empty(spill_.path()));
+}
+
+// The run's limits: requests, each redirect counted, and the bytes it keeps.
+TEST(RunLimits, RedirectsCountAsRequestsAndBytesAreBudgeted) {
+  testing::LoopbackServer server;
+  server.Redirect("/moved", "/a");
+  for (const char* path : {"/a", "/b", "/c"})
+    server.Serve(path, std::string(1000, 'x'), "text/plain");
+  HttpClient http;
+  FetchSettings settings;
+  settings.mode = FetchMode::Sequential;
+  settings.filesPerRun = 3;
+  RunFetcher files(http, settings);
+  EXPECT_FALSE(files.ReadUrlText(server.Url("/moved")).empty());
+  EXPECT_EQ(files.requests(), 2u);
+  EXPECT_FALSE(files.ReadUrlText(server.Url("/b")).empty());
+  EXPECT_TRUE(files.ReadUrlText(server.Url("/c")).empty());
+  EXPECT_EQ(files.LimitHit(), RunFetcher::Limit::Files);
+  EXPECT_EQ(files.FirstRefusedUrl(), server.Url("/c"));
+
+  settings.filesPerRun = 100;
+  settings.bytesPerRun = 1500;
+  RunFetcher bytes(http, settings);
+  EXPECT_FALSE(bytes.ReadUrlText(server.Url("/a")).empty());
+  EXPECT_FALSE(bytes.ReadUrlText(server.Url("/b")).empty());  // 1000 kept: under the budget
+  EXPECT_TRUE(bytes.ReadUrlText(server.Url("/c")).empty());   // 2000 kept: past it
+  EXPECT_EQ(bytes.LimitHit(), RunFetcher::Limit::Bytes);
+  EXPECT_EQ(bytes.FailureOf(server.Url("/c")), "the run's limit of bytes was reached");
+}
+
 }  // namespace
 }  // namespace pellucor

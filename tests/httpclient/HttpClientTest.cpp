@@ -65,9 +65,24 @@ TEST(HttpClient, FollowsRedirectsUpToTheLimit) {
   ASSERT_TRUE(moved.ok());
   EXPECT_EQ(moved.body, "moved here");
   EXPECT_EQ(moved.effectiveUrl, server.Url("/new"));
+  EXPECT_EQ(moved.redirects, 1);
   const HttpResponse loop = client.Get(server.Url("/loop"));
   EXPECT_EQ(loop.failure, HttpFailure::TooManyRedirects);
   EXPECT_LE(server.RequestCount(), 2u + 6u);
+}
+
+// Bytes that come steadily, fast enough for the stall and speed limits, still end at the
+// transfer's deadline.
+TEST(HttpClient, ATransferEndsAtItsDeadline) {
+  LoopbackServer server;
+  server.Drip("/steady", 100000, std::chrono::milliseconds(10));
+  HttpClientOptions options = ShortLimits();
+  options.limits.slowBytes = 1;
+  options.limits.transferDeadline = std::chrono::milliseconds(300);
+  HttpClient client(options);
+  const HttpResponse response = client.Get(server.Url("/steady"));
+  EXPECT_EQ(response.failure, HttpFailure::TimedOut);
+  EXPECT_EQ(response.failureText, "the transfer took longer than its time limit");
 }
 
 TEST(HttpClient, MisbehavingServersBecomeFailures) {
