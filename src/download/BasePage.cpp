@@ -23,7 +23,7 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
     return -1;
   const std::string asFetched =
       tab.CheckBoxDLsaveThisname
-          ? ChosenNameAsFetchedPath(run.AsFetchedPath, tab.EditDLSaveFilename)
+          ? ChosenNameAsFetchedPath(run.AsFetchedPath, tab.EditDLSaveFilename, RunFolder())
           : AsFetchedSavePath(run.AsFetchedPath);
   SaveRunFile(LimitPane::StyleSheets, run.FetchedHtml, asFetched);
 

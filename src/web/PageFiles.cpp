@@ -136,10 +136,12 @@ std::string ChosenNamePath(std::string_view pagePath, std::string_view typedName
   return FolderOfPath(pagePath) + ChosenName(typedName);
 }
 
-std::string ChosenNameAsFetchedPath(std::string_view asFetchedPath, std::string_view typedName) {
+std::string ChosenNameAsFetchedPath(std::string_view asFetchedPath, std::string_view typedName,
+                                    std::string_view saveFolder) {
   std::string folder = FolderOfPath(asFetchedPath);
   // A folder named after a query ("a.php@x=1/") is left for the folder the page lies in.
-  if (const std::size_t at = FindText(folder, "@"); at != kNotFound)
+  const std::size_t below = folder.starts_with(saveFolder) ? saveFolder.size() : 0;
+  if (const std::size_t at = FindText(folder, "@", below); at != kNotFound)
     folder = FolderOfPath(std::string_view(folder).substr(0, at));
   return folder + "ZXOrg_" + WithChosenNameDefaults(typedName);
 }

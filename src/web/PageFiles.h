@@ -79,10 +79,11 @@ struct PageFileSet {
 
 /// The as-fetched page under the chosen name: the as-fetched path's folder (when that contains
 /// "@", cut before the first "@" and reduced to its folder once more) + "ZXOrg_" + the typed
-/// name untrimmed, with the defaults of ChosenName.
+/// name untrimmed, with the defaults of ChosenName. Only the part below `saveFolder` is looked
+/// at for "@": an "@" in the save folder's own name is no folder made from a query.
 [[nodiscard]] std::string ChosenNameAsFetchedPath(std::string_view asFetchedPath,
-                                                  std::string_view typedName);
-
+                                                  std::string_view typedName,
+                                                  std::string_view saveFolder);
 /// The second copy of the rewritten page: the page path's folder + "WInner_@" + its file name,
 /// with the ".html" rule of PageSavePath.
 [[nodiscard]] std::string InnerRewrittenPath(std::string_view pagePath);

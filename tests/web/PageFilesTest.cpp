@@ -133,12 +133,15 @@ TEST(ChosenName, Cases) {
 TEST(ChosenNamePaths, Cases) {
   EXPECT_EQ(ChosenNamePath("/s/d/p.html", " x.html "), "/s/d/x.html");
   EXPECT_EQ(ChosenNamePath("/s/d/p.html", ""), "/s/d/index.html");
-  EXPECT_EQ(ChosenNameAsFetchedPath("/s/d/ZZOrg_p.html", "x"), "/s/d/ZXOrg_x.html");
-  EXPECT_EQ(ChosenNameAsFetchedPath("/s/d/ZZOrg_p.html", ""), "/s/d/ZXOrg_index.html");
+  EXPECT_EQ(ChosenNameAsFetchedPath("/s/d/ZZOrg_p.html", "x", "/s/"), "/s/d/ZXOrg_x.html");
+  EXPECT_EQ(ChosenNameAsFetchedPath("/s/d/ZZOrg_p.html", "", "/s/"), "/s/d/ZXOrg_index.html");
   // The typed name is used untrimmed here.
-  EXPECT_EQ(ChosenNameAsFetchedPath("/s/d/ZZOrg_p.html", " x "), "/s/d/ZXOrg_ x .html");
+  EXPECT_EQ(ChosenNameAsFetchedPath("/s/d/ZZOrg_p.html", " x ", "/s/"), "/s/d/ZXOrg_ x .html");
   // A folder made from a query is left for the folder above it.
-  EXPECT_EQ(ChosenNameAsFetchedPath("/s/a.php@u=1/ZZOrg_b", "x.html"), "/s/ZXOrg_x.html");
+  EXPECT_EQ(ChosenNameAsFetchedPath("/s/a.php@u=1/ZZOrg_b", "x.html", "/s/"), "/s/ZXOrg_x.html");
+  // An "@" of the save folder's own name is left alone.
+  EXPECT_EQ(ChosenNameAsFetchedPath("/a@b/ZZOrg_p.html", "x", "/a@b/"), "/a@b/ZXOrg_x.html");
+  EXPECT_EQ(ChosenNameAsFetchedPath("/a@b/q.php@u=1/ZZOrg_p", "x", "/a@b/"), "/a@b/ZXOrg_x.html");
 }
 
 TEST(InnerRewrittenPath, HtmlRuleApplies) {
