@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -320,6 +321,10 @@ int RunSearch(TSearchCriteria criteria, std::ostream& out, std::ostream& error) 
     error << "warning: left out a name with no Shift_JIS form: " << SjisToUtf8(folder) << name
           << "\n";
   };
+  finder.OnFolderUnreadable = [&error](TFindFile&, const std::string& folder, int code) {
+    error << "warning: could not search the folder " << SjisToUtf8(folder) << " ("
+          << std::strerror(code) << ")\n";
+  };
   std::string failure;
   finder.OnSearchFinish = [&](TFindFile& sender) {
     aborted = sender.IsAborted();
@@ -346,6 +351,11 @@ int RunSearch(TSearchCriteria criteria, std::ostream& out, std::ostream& error) 
     error << "the search failed: " << failure << "\n";
     return kEndedEarly;
   }
+  // The summary counts the folders searched; those left out are told as well, so that a
+  // search that missed part of the tree never reads as complete.
+  if (const std::uint64_t unreadable = finder.UnreadableFolders(); unreadable > 0)
+    error << "warning: " << unreadable << " folder" << (unreadable == 1 ? "" : "s")
+          << " could not be searched\n";
   if (aborted) {
     error << "the search was aborted\n";
     return kEndedEarly;

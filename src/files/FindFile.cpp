@@ -68,6 +68,11 @@ class TFindFile::WalkHost final : public TFolderWalkHost {
     if (owner_.OnNameSkipped && !owner_.IsAborted())
       owner_.OnNameSkipped(owner_, folder, systemName);
   }
+  void FolderUnreadable(const std::string& folder, int error) override {
+    owner_.unreadableFolders_.fetch_add(1);
+    if (owner_.OnFolderUnreadable && !owner_.IsAborted())
+      owner_.OnFolderUnreadable(owner_, folder, error);
+  }
   [[nodiscard]] bool Aborted() const override { return owner_.IsAborted(); }
 
  private:
@@ -93,6 +98,7 @@ ExecuteResult TFindFile::Execute() {
   workerId_.store(std::thread::id());
   threadedRun_.store(Threaded);
   skippedNames_.store(0);
+  unreadableFolders_.store(0);
   level_.store(0);
   aborted_.store(false);
   {

@@ -70,6 +70,9 @@ class TFindFile {
   /// An entry the search would look at (a name that matches a mask, a subfolder) whose name has
   /// no exact Shift_JIS form; the search leaves it out and a folder of such a name unsearched.
   TNameSkippedEvent OnNameSkipped;
+  /// A folder of the search that could not be opened or listed (with the system's error
+  /// number); it is left unsearched. Runs on the thread of the walk.
+  std::function<void(TFindFile& Sender, const std::string& Folder, int Error)> OnFolderUnreadable;
 
   /// Hands a task to the owner's thread (a GUI queues it on its event loop). Called by the
   /// worker; must queue the task, never run it there and then.
@@ -105,6 +108,8 @@ class TFindFile {
   [[nodiscard]] std::uint16_t CurrentLevel() const { return level_.load(); }
   /// How many entries the last search left out for their names (see OnNameSkipped).
   [[nodiscard]] std::uint64_t SkippedNames() const { return skippedNames_.load(); }
+  /// How many folders the last search could not open or list (see OnFolderUnreadable).
+  [[nodiscard]] std::uint64_t UnreadableFolders() const { return unreadableFolders_.load(); }
 
   /// The plan's tests (see FileAcceptance.h) on `FileInfo` of `Folder`; false when no search
   /// runs. Runs on the thread of the walk.
@@ -144,6 +149,7 @@ class TFindFile {
   std::atomic<std::uint64_t> run_{0};
   std::atomic<std::uint16_t> level_{0};
   std::atomic<std::uint64_t> skippedNames_{0};
+  std::atomic<std::uint64_t> unreadableFolders_{0};
   bool destroying_ = false;
   std::unique_ptr<TTargetSearch> plan_;
   // Posted finishing tasks hold a weak reference, so a task that outlives the component does

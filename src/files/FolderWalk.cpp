@@ -146,6 +146,7 @@ class Walk {
 
   // Enters the folder `path`, opened as `descriptor` (-1 when it could not be opened).
   void Enter(std::string path, int descriptor) {
+    const int openError = descriptor < 0 ? errno : 0;
     stack_.emplace_back();
     stack_.back().path = std::move(path);
     Frame& frame = stack_.back();
@@ -158,13 +159,18 @@ class Walk {
                          (action == TFolderIgnore::fiNone || action == TFolderIgnore::fiJustThis) &&
                          (target_.MaxLevel == 0 || target_.MaxLevel > level) &&
                          level < std::numeric_limits<std::uint16_t>::max();
-    if (descriptor < 0) return;
+    if (descriptor < 0) {
+      // A link that is no folder is refused by O_NOFOLLOW on purpose; anything else is told.
+      if (openError != ELOOP && openError != ENOTDIR) host_.FolderUnreadable(frame.path, openError);
+      return;
+    }
     if ((!searchEntries && !descend) || !Unvisited(descriptor, frame)) {
       ::close(descriptor);
       return;
     }
     frame.listing = ::fdopendir(descriptor);
     if (frame.listing == nullptr) {
+      host_.FolderUnreadable(frame.path, errno);
       ::close(descriptor);
       return;
     }

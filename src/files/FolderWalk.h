@@ -35,6 +35,9 @@ class TFolderWalkHost {
   /// subfolder to descend into) but whose name (`systemName`, as the file system holds it) has
   /// no exact Shift_JIS form: it is neither reported nor descended into. Told once per entry.
   virtual void NameSkipped(const std::string& folder, std::string_view systemName) = 0;
+  /// A folder the walk entered but could not open or list (no permission, the descriptor limit,
+  /// a path too long); `error` is the system's error number. Its entries go unsearched.
+  virtual void FolderUnreadable(const std::string& /*folder*/, int /*error*/) {}
   [[nodiscard]] virtual bool Aborted() const = 0;
 };
 

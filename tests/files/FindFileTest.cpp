@@ -2,9 +2,13 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -365,6 +369,42 @@ TEST(FindFile, ShiftJisNamesConvertBackExactly) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(ShiftJisName(c.systemName), c.sjis);
   }
+}
+
+// A folder the walk cannot open (here: no descriptor left, as in a very deep tree) is told and
+// counted, not skipped in silence.
+TEST(FindFile, FoldersThatCannotBeOpenedAreTold) {
+  SearchTree tree;
+  std::string deep;
+  for (int level = 0; level < 30; ++level)
+    deep += "d" + std::to_string(level) + "/";
+  tree.Add({{deep + "bottom.txt", "x"}, {"top.txt", "x"}});
+  TFindFile finder;
+  finder.Criteria.Files.Location = tree.root();
+  finder.Criteria.Files.FileName = "*.txt";
+  finder.Criteria.Files.Subfolders = true;
+  int found = 0;
+  finder.OnFileMatch = [&](TFindFile&, const std::string&, const TFileInfo&) { ++found; };
+  std::vector<int> errors;
+  finder.OnFolderUnreadable = [&](TFindFile&, const std::string&, int error) {
+    errors.push_back(error);
+  };
+  // New descriptors take the lowest free number; ten past it, the walk runs out.
+  const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(lowestFree, 0);
+  ::close(lowestFree);
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+  rlimit few = saved;
+  few.rlim_cur = static_cast<rlim_t>(lowestFree) + 10;
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &few), 0);
+  const ExecuteResult result = finder.Execute();
+  ::setrlimit(RLIMIT_NOFILE, &saved);
+  EXPECT_EQ(result, ExecuteResult::Finished);
+  ASSERT_FALSE(errors.empty());
+  EXPECT_EQ(found, 1);  // top.txt; bottom.txt lies below the folders that could not be opened
+  EXPECT_EQ(errors.front(), EMFILE);
+  EXPECT_EQ(finder.UnreadableFolders(), errors.size());
 }
 
 }  // namespace
