@@ -1,4 +1,5 @@
-// The local file of any URL, in every decode mode, lies inside the save folder.
+// The local file of any URL, in every decode mode, lies inside the save folder, and its names
+// below it hold no control byte and start no hidden folder.
 #include "FuzzInput.h"
 #include "text/SafePath.h"
 #include "web/LocalPath.h"
@@ -13,6 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
        {pellucor::LocalName::Plain, pellucor::LocalName::AsFetched}) {
     const std::string path = pellucor::UrlToLocalPath(url, kFolder, mode, name);
     FUZZ_CHECK(path.empty() || pellucor::IsInsideFolder(path, kFolder));
+    if (name == pellucor::LocalName::Plain && path.starts_with(kFolder))
+      FUZZ_CHECK(!pellucor::HasHiddenOrControlNames(path.substr(kFolder.size())));
     const std::string safe = pellucor::MakeSafeFilePath(path);
     FUZZ_CHECK(safe.empty() || pellucor::IsInsideFolder(safe, kFolder));
   }

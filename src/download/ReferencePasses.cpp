@@ -9,6 +9,7 @@
 #include "text/ShiftJis.h"
 #include "text/TextSearch.h"
 #include "text/TextTrim.h"
+#include "web/PathBounds.h"
 #include "web/UrlForms.h"
 
 namespace pellucor {
@@ -144,12 +145,14 @@ std::string ChangeHTMLSrcUrlname(std::string_view /*pageUrl*/, std::string_view 
   for (const std::string& row : rows) {
     auto [reference, absolute] = SplitRow(row);
     if (reference.empty()) continue;
+    // References whose local names differ from them: the name mappings, and the names made
+    // visible (a leading "." of a folder, control bytes), which the saved files carry too.
     if (!ContainsText(reference, "?") && !ContainsText(reference, "|") &&
-        !ContainsText(reference, "*"))
+        !ContainsText(reference, "*") && !HasHiddenOrControlNames(reference))
       continue;
     const std::string name = UrlFileName(reference, NoUrlText::TakeLastSegment);
     if (reference.starts_with('/')) reference.remove_prefix(1);
-    const std::string safeReference = MakeSafeFilePath(reference);
+    const std::string safeReference = WithVisibleNames(MakeSafeFilePath(reference));
     ReplaceAllIn(result, absolute, safeReference);
     ReplaceAllIn(result, reference, safeReference);
     ReplaceAllIn(result, name, MakeSafeFilePath(name));

@@ -62,12 +62,16 @@ std::string UrlToLocalPath(std::string_view url, std::string_view saveFolder, Ur
   text = WithoutClimbingSegments(text);
 
   std::string path = MakeSafeFilePath(std::string(saveFolder) + text);
+  // The names below the save folder made visible last, since the mapping above can itself
+  // uncover a hidden name ("<.x" loses its "<").
+  const std::string safeFolder = MakeSafeFilePath(saveFolder);
+  if (path.starts_with(safeFolder))
+    path = safeFolder + WithVisibleNames(std::string_view(path).substr(safeFolder.size()));
   if (name == LocalName::AsFetched) path = WithAsFetchedPrefix(std::move(path));
 
   // The last line of defence: whatever the mapping above did, the result must lie below the
   // folder that the save folder names. A folder without any "/" is relative, and the result is
   // put in the same relative place, from where nothing above can be reached.
-  const std::string safeFolder = MakeSafeFilePath(saveFolder);
   if (const std::size_t slash = safeFolder.rfind('/'); slash != std::string::npos) {
     if (!IsInsideFolder(path, std::string_view(safeFolder).substr(0, slash + 1))) return {};
   }

@@ -108,4 +108,27 @@ std::string SaveFolderProblem(std::string_view folder) {
   return {};
 }
 
+std::string WithVisibleNames(std::string_view path) {
+  std::string result(path);
+  std::size_t segmentStart = 0;
+  for (std::size_t i = 0; i <= result.size(); ++i) {
+    if (i == result.size() || result[i] == '/') {
+      const std::string_view segment =
+          std::string_view(result).substr(segmentStart, i - segmentStart);
+      if (segment.starts_with('.') && segment.find_first_not_of('.') != std::string_view::npos)
+        result[segmentStart] = '_';
+      segmentStart = i + 1;
+      continue;
+    }
+    // Control bytes are below 0x40 or 0x7F, and so never the second byte of a character.
+    const auto byte = static_cast<unsigned char>(result[i]);
+    if (byte < 0x20 || byte == 0x7F) result[i] = '_';
+  }
+  return result;
+}
+
+bool HasHiddenOrControlNames(std::string_view path) {
+  return WithVisibleNames(path) != path;
+}
+
 }  // namespace pellucor

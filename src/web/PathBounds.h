@@ -25,6 +25,16 @@ namespace pellucor {
 /// is refused before the run; so is one with "." or ".." segments.
 [[nodiscard]] std::string SaveFolderProblem(std::string_view folder);
 
+/// The path with names that stay visible and harmless on the disk: a segment that starts with
+/// "." but is not all dots (".config", ".ssh") gets "_" for that dot, so a saved page never
+/// makes a hidden folder (a save folder may be the home folder, where ".config/autostart" would
+/// run at the next login); and every control byte (below 0x20, and 0x7F) becomes "_". Segments
+/// of dots only ("." and "..", relative steps) are left as they are.
+[[nodiscard]] std::string WithVisibleNames(std::string_view path);
+
+/// Whether WithVisibleNames would change the path.
+[[nodiscard]] bool HasHiddenOrControlNames(std::string_view path);
+
 /// Whether DropDotSegments keeps empty segments (repeated, leading and trailing separators).
 enum class EmptySegments { Keep, Drop };
 

@@ -271,6 +271,27 @@ TEST_F(HostileRun, ClimbingReferencesStayInsideTheSaveFolder) {
   ExpectGoodFilesIntact();
 }
 
+// A page that names files in hidden folders: with the home folder as the save folder,
+// ".config/autostart/x.js.desktop" would run at the next login. The files land in visible
+// folders, and the saved page refers to them there.
+TEST_F(HostileRun, NoHiddenFolderIsMadeAndThePageFindsTheFiles) {
+  server_.Serve("/.config/autostart/x.js", "var x = 1;\n", "application/javascript");
+  server_.Serve("/.hidden/pic.gif", kGif, "image/gif");
+  server_.Serve("/index.html", Page("<script src=\"/.config/autostart/x.js\"></script>",
+                                    "<img src=\".hidden/pic.gif\">"));
+  engine_.tab.CheckBoxDontEmptyFolder = true;
+  ASSERT_EQ(Download(server_.Url("/index.html")), 0);
+  for (const auto& entry : fs::recursive_directory_iterator(folder_))
+    EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
+  EXPECT_TRUE(fs::is_regular_file(folder_ + "_config/autostart/x.js"));
+  EXPECT_TRUE(fs::is_regular_file(folder_ + "_hidden/pic.gif"));
+  const std::string page = ReadBytes(folder_ + "index.html");
+  EXPECT_NE(page.find("_hidden/pic.gif"), std::string::npos) << page;
+  EXPECT_NE(page.find("_config/autostart/x.js"), std::string::npos) << page;
+  EXPECT_EQ(page.find("\".hidden/"), std::string::npos) << page;
+  ExpectNothingOutside();
+}
+
 TEST_F(HostileRun, FiftyMebibytePageOnOneLine) {
 #ifndef NDEBUG
   // Unoptimised and sanitized, the run's text passes over 50 MiB take minutes; make test runs

@@ -80,5 +80,22 @@ TEST(SaveFolderProblem, NamesTheFileNamesCannotKeepAreRefused) {
     EXPECT_EQ(SaveFolderProblem(folder), "") << folder;
 }
 
+TEST(WithVisibleNames, HiddenFoldersAndControlBytesBecomeVisible) {
+  const std::pair<std::string, std::string> cases[] = {
+      {".config/autostart/x.js", "_config/autostart/x.js"},
+      {"/save/a/.ssh/keys", "/save/a/_ssh/keys"},
+      {"../img/./a.gif", "../img/./a.gif"},
+      {"...", "..."},
+      {"a\nb\x1B.gif", "a_b_.gif"},
+      {"del\x7F", "del_"},
+      {Sjis("表示/.隠し"), Sjis("表示/_隠し")},
+      {"plain/name.html", "plain/name.html"},
+  };
+  for (const auto& [path, expected] : cases) {
+    EXPECT_EQ(WithVisibleNames(path), expected) << path;
+    EXPECT_EQ(HasHiddenOrControlNames(path), path != expected) << path;
+  }
+}
+
 }  // namespace
 }  // namespace pellucor
