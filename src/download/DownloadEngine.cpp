@@ -90,7 +90,10 @@ void DownloadEngine::ShowLimitNotes() {
 
 SaveResult DownloadEngine::WriteRunFile(std::string_view text, std::string_view path) {
   if (!IsRunPath(path)) return {SaveOutcome::Refused, "outside the save folder"};
-  return SaveTextFileInside(text, path, RunFolder(), HostFileEffects(host_.clipboard, host_.pump));
+  SaveResult result =
+      SaveTextFileInside(text, path, RunFolder(), HostFileEffects(host_.clipboard, host_.pump));
+  if (result.outcome == SaveOutcome::Written) writtenThisRun_.emplace(path);
+  return result;
 }
 
 bool DownloadEngine::SaveRunFile(LimitPane pane, std::string_view text, std::string_view path) {
@@ -175,6 +178,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
   fetcher_.Clear();
   limitNotes_.clear();
   pageNotSaved_ = false;
+  writtenThisRun_.clear();
   struct ClearAtEnd {
     RunFetcher& fetcher;
     ~ClearAtEnd() { fetcher.Clear(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -121,6 +122,10 @@ class DownloadEngine {
   /// for the pane, as a failed fetch does. An empty text is not written and not reported, as
   /// nothing was lost. True when the file was written.
   bool SaveRunFile(LimitPane pane, std::string_view text, std::string_view path);
+  /// Whether the run wrote the file at the path itself.
+  [[nodiscard]] bool WrittenThisRun(std::string_view path) const {
+    return writtenThisRun_.contains(path);
+  }
   /// WriteRunFile for the page itself: when it cannot be written the user is told at once, and
   /// the run ends as not done (its result -1) once its other files are in.
   bool SavePageFile(std::string_view text, std::string_view path);
@@ -154,6 +159,7 @@ class DownloadEngine {
   RunFetcher fetcher_;
   std::vector<std::pair<LimitPane, std::string>> limitNotes_;
   bool pageNotSaved_ = false;
+  std::set<std::string, std::less<>> writtenThisRun_;
 };
 
 }  // namespace pellucor

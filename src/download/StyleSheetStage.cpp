@@ -76,8 +76,11 @@ class StageFiles {
  public:
   explicit StageFiles(DownloadEngine& engine) : engine_(engine) {}
 
-  // True when written; a failed write leaves its line for the pane.
+  // True when written; a failed write leaves its line for the pane. A file that is there
+  // already and that this run did not write is kept, as style sheets and images are: the save
+  // folder may hold the user's own files under the names a page asks for.
   bool Save(std::string_view text, std::string_view path) {
+    if (FileExists(path) && !engine_.WrittenThisRun(path)) return false;
     return engine_.SaveRunFile(LimitPane::StyleSheets, text, path);
   }
 
@@ -179,6 +182,9 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
   const bool styleSheet = ContainsText(local, ".css");
   const bool script = ContainsText(local, ".js");
   if (!styleSheet && !script) {
+    // A file that was there before the run is kept, and the pane says so.
+    if (FileExists(local) && !engine.WrittenThisRun(local))
+      tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(SjisFromUtf8Literal("□") + local);
     files.Save(text, local);
     files.SaveRaw(url, raw);
     return -1;

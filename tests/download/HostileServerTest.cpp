@@ -292,6 +292,27 @@ TEST_F(HostileRun, NoHiddenFolderIsMadeAndThePageFindsTheFiles) {
   ExpectNothingOutside();
 }
 
+// The save folder holds the user's own files under names a hostile page asks for: none of them
+// is replaced, and the pane says they were there already.
+TEST_F(HostileRun, FilesAlreadyInTheSaveFolderAreKept) {
+  const std::vector<std::string> names = {"notes.txt", "app.js", "data.xml", "feed.rdf"};
+  std::string head;
+  for (const std::string& name : names) {
+    testing::WriteBytes(folder_ + name, "the user's own " + name);
+    server_.Serve("/" + name, "replaced by the page", "text/plain");
+    head += "<script src=\"" + name + "\"></script>";
+  }
+  server_.Serve("/index.html", Page(head, ""));
+  engine_.tab.CheckBoxDontEmptyFolder = true;
+  ASSERT_EQ(Download(server_.Url("/index.html")), 0);
+  for (const std::string& name : names) {
+    EXPECT_EQ(ReadBytes(folder_ + name), "the user's own " + name) << name;
+    EXPECT_TRUE(Holds(engine_.tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS, Mark("□", name)))
+        << name;
+  }
+  ExpectNothingOutside();
+}
+
 TEST_F(HostileRun, FiftyMebibytePageOnOneLine) {
 #ifndef NDEBUG
   // Unoptimised and sanitized, the run's text passes over 50 MiB take minutes; make test runs
