@@ -24,8 +24,9 @@ struct ClickedColor {
 std::optional<ClickedColor> ColorOfItem(std::string_view item) {
   const std::size_t blank = item.find(' ');
   if (blank == std::string_view::npos) return std::nullopt;
-  return ClickedColor{std::string(item.substr(0, blank)),
-                      ReplaceAll(TrimControlChars(item.substr(blank + 1)), ",", " ")};
+  return ClickedColor{
+      std::string(item.substr(0, blank)),
+      ReplaceAll(TrimControlChars(item.substr(blank + 1)), ",", " ", CaseMode::Exact)};
 }
 
 }  // namespace

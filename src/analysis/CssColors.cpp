@@ -97,7 +97,7 @@ std::string PrepareStyleSheetForColors(std::string_view text) {
 }
 
 std::optional<std::string> PreparePageSourceForColors(std::string_view text) {
-  if (!ContainsText(LowerCaseText(text), "color:")) return std::nullopt;
+  if (!ContainsText(LowerCaseText(text), "color:", CaseMode::Exact)) return std::nullopt;
   std::string page(text);
   for (const std::string_view tag : {"<STYLE>", "</STYLE>", "<style>", "</style>"})
     Replace(page, tag, "", CaseMode::Exact);
@@ -123,13 +123,13 @@ std::optional<std::vector<std::string>> ExtractCssColors(std::string_view source
   std::size_t start = 0;
   for (;;) {
     std::string_view rest = text.substr(start);
-    std::size_t colour = FindText(rest, ":#");
+    std::size_t colour = FindText(rest, ":#", CaseMode::Exact);
     if (colour == std::string_view::npos) break;
     // Rules without a colour value are passed over, up to the last "}" before the value.
     const std::string_view before = rest.substr(0, colour);
     std::size_t lastBrace = std::string_view::npos;
-    for (std::size_t brace = FindText(before, "}"); brace != std::string_view::npos;
-         brace = FindText(before, "}", brace + 1))
+    for (std::size_t brace = FindText(before, "}", CaseMode::Exact);
+         brace != std::string_view::npos; brace = FindText(before, "}", brace + 1, CaseMode::Exact))
       lastBrace = brace;
     if (lastBrace != std::string_view::npos) {
       start += lastBrace + 1;
@@ -148,11 +148,13 @@ std::optional<std::vector<std::string>> ExtractCssColors(std::string_view source
     // The terminator and the character after it are taken with the value.
     start = std::min(end + 2, text.size());
 
-    if (const std::size_t brace = FindText(segment, "{"); brace != std::string_view::npos) {
+    if (const std::size_t brace = FindText(segment, "{", CaseMode::Exact);
+        brace != std::string_view::npos) {
       std::string_view rule = TrimControlChars(segment.substr(0, brace));
-      if (const std::size_t close = FindText(rule, "}"); close != std::string_view::npos)
+      if (const std::size_t close = FindText(rule, "}", CaseMode::Exact);
+          close != std::string_view::npos)
         rule.remove_prefix(close + 1);
-      selector = ReplaceAll(rule, ":#", " #");
+      selector = ReplaceAll(rule, ":#", " #", CaseMode::Exact);
     }
     std::string value(CutBefore(CutBefore(TrimControlChars(valueText), "}"), ";"));
     std::erase(value, '"');

@@ -52,7 +52,7 @@ int MarkKeyword(TextView& view, std::string_view keyword, std::vector<std::strin
   if (word.empty()) return 0;
 
   const TextColor color = kKeywordColors[place % kKeywordColors.size()];
-  const std::size_t first = FindText(text, word);
+  const std::size_t first = FindText(text, word, CaseMode::Exact);
   int hits = 0;
   for (std::size_t at = first; at != std::string::npos;) {
     // The position is 1-based from here on, as the views count it: the mark starts one byte
@@ -71,7 +71,7 @@ int MarkKeyword(TextView& view, std::string_view keyword, std::vector<std::strin
     // from there: a match never begins on the second byte of a double-byte character).
     const std::size_t next = at + word.size() + 1;
     if (next >= text.size()) break;
-    at = FindText(text, word, CharStartFrom(text, at, next));
+    at = FindText(text, word, CharStartFrom(text, at, next), CaseMode::Exact);
   }
   if (first != std::string::npos) {
     view.ScrollLines(-static_cast<std::ptrdiff_t>(view.FirstVisibleLine()));

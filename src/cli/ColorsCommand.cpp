@@ -77,7 +77,9 @@ int RunColors(const std::vector<std::string>& arguments, std::ostream& out, std:
   // A selector can span lines (the text before a page's first rule is part of it): each item
   // is printed on one line, its line ends shown as blanks.
   for (const std::string& item : *items)
-    out << ReplaceAll(ReplaceAll(SjisToUtf8(item), "\r\n", " "), "\n", " ") << "\n";
+    out << ReplaceAll(ReplaceAll(SjisToUtf8(item), "\r\n", " ", CaseMode::Exact), "\n", " ",
+                      CaseMode::Exact)
+        << "\n";
   return kDone;
 }
 

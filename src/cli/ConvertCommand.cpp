@@ -83,7 +83,7 @@ int RunConvert(const std::vector<std::string>& arguments, std::istream& in, std:
       error << "the text gives nothing when decoded by item " << *item << "\n";
       return kEndedEarly;
     }
-    out << ReplaceAll(SjisToUtf8(decoded), "\r\n", "\n") << "\n";
+    out << ReplaceAll(SjisToUtf8(decoded), "\r\n", "\n", CaseMode::Exact) << "\n";
     return kDone;
   }
 

@@ -15,7 +15,7 @@ namespace {
 
 // A box's text for the terminal: UTF-8 with LF line ends.
 std::string ForTerminal(std::string_view box) {
-  return ReplaceAll(SjisToUtf8(box), "\r\n", "\n");
+  return ReplaceAll(SjisToUtf8(box), "\r\n", "\n", CaseMode::Exact);
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
     if (fetcher_.LimitReached()) noteFileLimit(LimitPane::Images);
   }
 
-  const std::size_t head = FindText(run.ConvertedHtml, "<head");
+  const std::size_t head = FindText(run.ConvertedHtml, "<head", CaseMode::Exact);
   run.PreHeadText =
       head == std::string::npos || head == 0 ? std::string() : run.ConvertedHtml.substr(0, head);
   std::string text = run.ConvertedHtml;
@@ -81,15 +81,15 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
 
   std::string root = UrlRoot(url);
   if (root.ends_with('/')) root.pop_back();
-  ReplaceAllIn(text, root, "");
+  ReplaceAllIn(text, root, "", CaseMode::IgnoreAsciiCase);
   const bool rootRelativeRewritten = tab.RadioGroupDLHTMLDQSlash == 1;
   const std::string dummy = rootRelativeRewritten ? TopDummyFolder() : std::string();
   if (rootRelativeRewritten) text = RemoveUrlRoot(url, text, dummy);
   const bool otherHostsRemoved = tab.RadioGroupRemoveOtherDmain == 1;
   if (otherHostsRemoved)
     text = RemoveDomainFromHTMLFile(url, text, tab.ListBoxPGTab02LTab09LHref, &host_.clipboard);
-  ReplaceAllIn(text, ".css/\"", ".css\"");
-  ReplaceAllIn(text, ".js/\"", ".js\"");
+  ReplaceAllIn(text, ".css/\"", ".css\"", CaseMode::IgnoreAsciiCase);
+  ReplaceAllIn(text, ".js/\"", ".js\"", CaseMode::IgnoreAsciiCase);
   text = ChangeFrameUrlname(url, text, tab.ListBoxWBInFrameFileList, &host_.clipboard);
   text = ChangeHTMLSrcUrlname(url, text, tab.ListBoxPGTab02LTab02PageWebCSS);
   text = ChangeHTMLSrcUrlname(url, text, tab.ListBoxPGTab02LTab03PageImage);
@@ -106,7 +106,8 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
   }
 
   if (!run.PreHeadText.empty()) {
-    if (const std::size_t at = FindText(text, "<head"); at != std::string::npos && at > 0)
+    if (const std::size_t at = FindText(text, "<head", CaseMode::Exact);
+        at != std::string::npos && at > 0)
       text = run.PreHeadText + text.substr(at);
   }
   text = ClleanupSaveHTMLFile(text, run.RunPageUrl);
@@ -130,7 +131,7 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
     SaveRunFile(LimitPane::StyleSheets, text, InnerRewrittenPath(run.PagePath));
 
   tab.RichEditExPGTab02LTab09LocalFileHTML = text;
-  if (!ContainsText(run.PagePath, ".htm"))
+  if (!ContainsText(run.PagePath, ".htm", CaseMode::Exact))
     SaveRunFile(LimitPane::StyleSheets, text, run.PagePath + ".html");
   if (!run.InnerHtml.empty() && !run.InnerPath.empty())
     SaveRunFile(LimitPane::StyleSheets, run.InnerHtml, run.InnerPath);
@@ -145,7 +146,8 @@ void DownloadEngine::DLSaveMakeHTML(std::string_view url, std::string_view file,
       &host_.clipboard);
   SavePageFile(text, file);
   const std::string name = FileNameOfPath(file);
-  if (!ContainsText(name, ".htm") || (ContainsText(name, "@") && ContainsText(name, "=")))
+  if (!ContainsText(name, ".htm", CaseMode::Exact) ||
+      (ContainsText(name, "@", CaseMode::Exact) && ContainsText(name, "=", CaseMode::Exact)))
     SaveRunFile(LimitPane::StyleSheets, text, std::string(file) + ".html");
   tab.RichEditExPGTab02RTab02HTMLSrc = text;
   tab.BtnEditWBLocalFilename = std::string(file);

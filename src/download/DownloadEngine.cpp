@@ -121,7 +121,8 @@ void DownloadEngine::btnDownloadAllClick() {
     url.resize(hash);
     tab.ComboBoxWBUrl = url;
   }
-  if (ContainsText(url, "/**http%3A//") || ContainsText(url, "/**https%3A//")) {
+  if (ContainsText(url, "/**http%3A//", CaseMode::Exact) ||
+      ContainsText(url, "/**https%3A//", CaseMode::Exact)) {
     url = DecodeResultLink(url);
     tab.ComboBoxWBUrl = url;
   }
@@ -220,7 +221,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
     }
   }
   const std::string lowered = LowerCaseText(fetched);
-  if (ContainsText(lowered, "<base") && tab.RadioGroupRemoveBaseHref == 0 &&
+  if (ContainsText(lowered, "<base", CaseMode::Exact) && tab.RadioGroupRemoveBaseHref == 0 &&
       host_.dialogs.AskYesNo(Message(messages::kBaseTagQuestion)) != Answer::Yes) {
     DLButtonEnable();
     return -1;
@@ -233,8 +234,9 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
   if (folder.empty()) {
     std::string proposal = UrlToLocalPath(
         url, "", static_cast<UrlDecodeMode>(tab.RadioGroupDLUrlWebDecode), LocalName::Plain);
-    proposal = proposal.empty() || ContainsText(proposal, ".htm") ? std::string("index.html")
-                                                                  : proposal + ".html";
+    proposal = proposal.empty() || ContainsText(proposal, ".htm", CaseMode::Exact)
+                   ? std::string("index.html")
+                   : proposal + ".html";
     proposal = FileNameOfPath(proposal);
     if (proposal == ".html") proposal = "index.html";
     const std::optional<std::string> chosen = host_.dialogs.ChooseSaveFile(
@@ -270,7 +272,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
 
   fetcher_.SetSaveFolder(folder);
   host_.resultBrowser.Navigate("about:blank");
-  if (ContainsText(lowered, "<frameset ")) {
+  if (ContainsText(lowered, "<frameset ", CaseMode::Exact)) {
     FramesetBranch(url, fetched);
     return -1;
   }
@@ -339,7 +341,7 @@ int DownloadEngine::FramesetBranch(std::string_view url, std::string_view fetche
   if (!chosen) return AbandonRun();
   tab.BtnEditWBPageSaveFolder = FolderOfPath(*chosen);
   run.RunPageUrl = std::string(url);
-  if (!ContainsText(url, ".htm") && url.ends_with('/')) run.RunPageUrl += "@#@";
+  if (!ContainsText(url, ".htm", CaseMode::Exact) && url.ends_with('/')) run.RunPageUrl += "@#@";
   stages_.DLMakeFrameSetFile(*this, url, *chosen, fetched, tab.BtnEditWBPageSaveFolder);
   tab.CheckBoxDontEmptyFolder = true;
   tab.CheckBoxDLDontMakeCSSlist = true;
@@ -392,7 +394,7 @@ void DownloadEngine::btnDLOpenFramesetClick() {
     host_.clipboard.SetText(text);
     tab.RichEditExPGTab02RTab04PDownload = text;
   }
-  if (ContainsText(run.LocalPageFile, ".htm")) {
+  if (ContainsText(run.LocalPageFile, ".htm", CaseMode::Exact)) {
     OpenInHtmlViewer(host_.launcher, run.LocalPageFile);
   } else if (FileExists(run.LocalPageFile + ".html")) {
     OpenInHtmlViewer(host_.launcher, run.LocalPageFile + ".html");

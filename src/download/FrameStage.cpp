@@ -77,16 +77,17 @@ std::string PageResourceStages::DLReplaceIframehtml(DownloadEngine& engine, std:
     std::string name(TrimControlChars(FileNameOfPath(local)));
     if (name.empty()) continue;
     if (name.starts_with('/')) name.erase(0, 1);
-    if (!ContainsText(name, ".htm")) ReplaceAllIn(page, name, name + ".html");
+    if (!ContainsText(name, ".htm", CaseMode::Exact))
+      ReplaceAllIn(page, name, name + ".html", CaseMode::IgnoreAsciiCase);
   }
   // A name already written with ".html" got a second one above; up to six are taken back.
   for (int count = 6; count >= 2; --count) {
     std::string stacked;
     for (int k = 0; k < count; ++k)
       stacked += ".html";
-    ReplaceAllIn(page, stacked, ".html");
+    ReplaceAllIn(page, stacked, ".html", CaseMode::IgnoreAsciiCase);
   }
-  ReplaceAllIn(page, "/?", "/@");
+  ReplaceAllIn(page, "/?", "/@", CaseMode::Exact);
   return page;
 }
 

@@ -33,7 +33,7 @@ bool DownloadEngine::WBDLNavigate(std::string_view url, std::string_view saveFol
 
   const ConvertedText converted = HTMLToShiftJIS(text);
   run.FormattedFetchedHtml = FormatHTMLSource(converted.text);
-  if (const std::size_t body = FindText(run.FormattedFetchedHtml, "<body");
+  if (const std::size_t body = FindText(run.FormattedFetchedHtml, "<body", CaseMode::Exact);
       body != std::string::npos)
     run.FetchedHeadHtml = run.FormattedFetchedHtml.substr(0, body);
   tab.RichEditExPGTab02RTab02HTMLSrc = run.FormattedFetchedHtml;

@@ -33,28 +33,28 @@ constexpr std::array<std::pair<std::string_view, CharsetCode>, 9> kDeclaredChars
 
 // The text before its first "<BODY", else before its first "<body", else all of it.
 std::string BeforeBody(std::string_view text) {
-  std::size_t body = FindText(text, "<BODY");
-  if (body == std::string_view::npos) body = FindText(text, "<body");
+  std::size_t body = FindText(text, "<BODY", CaseMode::Exact);
+  if (body == std::string_view::npos) body = FindText(text, "<body", CaseMode::Exact);
   return std::string(text.substr(0, body == std::string_view::npos ? text.size() : body));
 }
 
 // The text from its first "<BODY" on, else from its first "<body" on, else all of it.
 std::string FromBody(std::string_view text) {
-  std::size_t body = FindText(text, "<BODY");
-  if (body == std::string_view::npos) body = FindText(text, "<body");
+  std::size_t body = FindText(text, "<BODY", CaseMode::Exact);
+  if (body == std::string_view::npos) body = FindText(text, "<body", CaseMode::Exact);
   return std::string(text.substr(body == std::string_view::npos ? 0 : body));
 }
 
 // The encoding of the last row of kDeclaredCharsets found before the body.
 CharsetCode LastDeclaredCharset(std::string_view text) {
   std::string head = LowerCaseText(text);
-  if (const std::size_t body = FindText(head, "<body"); body != std::string::npos)
+  if (const std::size_t body = FindText(head, "<body", CaseMode::Exact); body != std::string::npos)
     head.resize(body);
   // A charset attribute of a script start tag says nothing about the page.
   head = DeleteAllBetween(head, "<script", ">");
   CharsetCode code = CharsetCode::Automatic;
   for (const auto& [declaration, declared] : kDeclaredCharsets) {
-    if (ContainsText(head, declaration)) code = declared;
+    if (ContainsText(head, declaration, CaseMode::Exact)) code = declared;
   }
   return code;
 }
@@ -83,7 +83,7 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
     run.InnerHtml = source;
     source = BreakHTMLLines(source);
   } else {
-    source = ReplaceAll(fetcher_.ReadUrlText(url), "\"/*", "\" /*");
+    source = ReplaceAll(fetcher_.ReadUrlText(url), "\"/*", "\" /*", CaseMode::Exact);
     run.FetchedHtml = source;
     run.FetchedHeadHtml = HTMLToShiftJIS(BeforeBody(source)).text;
   }
@@ -107,7 +107,7 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
     if (run.BaseHrefDir == url) run.BaseHrefDir = "/";
   }
 
-  page = ReplaceAll(FormatHTMLSource(page), "?<", "<");
+  page = ReplaceAll(FormatHTMLSource(page), "?<", "<", CaseMode::Exact);
 
   const PageFileSet files = MakePageFileSet(
       url, saveFolder, static_cast<UrlDecodeMode>(tab.RadioGroupDLUrlWebDecode), TopDummyFolder());

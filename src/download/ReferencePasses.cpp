@@ -26,7 +26,7 @@ void PutOnClipboard(Clipboard* clipboard, std::string_view text) {
 // The first occurrence of `pattern` in its exact case replaced; the text unchanged without one.
 std::string ReplaceFirst(std::string_view text, std::string_view pattern,
                          std::string_view replacement) {
-  const std::size_t at = FindText(text, pattern);
+  const std::size_t at = FindText(text, pattern, CaseMode::Exact);
   if (pattern.empty() || at == kNotFound) return std::string(text);
   std::string result;
   result.reserve(text.size() - pattern.size() + replacement.size());
@@ -96,10 +96,10 @@ std::string SavedPageComment(std::string_view runPageUrl) {
 std::string RemoveUrlRoot(std::string_view pageUrl, std::string_view text,
                           std::string_view dummyFolder) {
   std::string result(text);
-  ReplaceAllIn(result, UrlRoot(pageUrl), "");
+  ReplaceAllIn(result, UrlRoot(pageUrl), "", CaseMode::IgnoreAsciiCase);
   const std::string prefix = RootRelativePrefix(pageUrl, dummyFolder);
-  ReplaceAllIn(result, "\"/", "\"" + prefix);
-  ReplaceAllIn(result, "'/", "'" + prefix);
+  ReplaceAllIn(result, "\"/", "\"" + prefix, CaseMode::Exact);
+  ReplaceAllIn(result, "'/", "'" + prefix, CaseMode::Exact);
   return result;
 }
 
@@ -108,9 +108,9 @@ std::string RemoveDomainFromHTMLFile(std::string_view /*pageUrl*/, std::string_v
   std::string result(text);
   for (const std::string& host : hosts) {
     if (host.empty()) continue;
-    ReplaceAllIn(result, std::string(kHttp) + host, "");
-    ReplaceAllIn(result, "https://" + host, "");
-    ReplaceAllIn(result, "/" + host, "");
+    ReplaceAllIn(result, std::string(kHttp) + host, "", CaseMode::IgnoreAsciiCase);
+    ReplaceAllIn(result, "https://" + host, "", CaseMode::IgnoreAsciiCase);
+    ReplaceAllIn(result, "/" + host, "", CaseMode::IgnoreAsciiCase);
     PutOnClipboard(clipboard, result);
   }
   return result;
@@ -127,12 +127,12 @@ std::string ChangeFrameUrlname(std::string_view /*pageUrl*/, std::string_view te
       if (const std::size_t slash = address.find('/'); slash != kNotFound)
         address.remove_prefix(slash);
     }
-    std::string local = ReplaceAll(address, "&amp;", "&");
-    ReplaceAllIn(local, "?", "@");
-    ReplaceAllIn(local, "%3A%2F%2F", ";~~");
-    ReplaceAllIn(local, "%2F", "~");
-    if (!ContainsText(address, ".htm")) local += ".html";
-    ReplaceAllIn(result, address, local);
+    std::string local = ReplaceAll(address, "&amp;", "&", CaseMode::IgnoreAsciiCase);
+    ReplaceAllIn(local, "?", "@", CaseMode::Exact);
+    ReplaceAllIn(local, "%3A%2F%2F", ";~~", CaseMode::IgnoreAsciiCase);
+    ReplaceAllIn(local, "%2F", "~", CaseMode::IgnoreAsciiCase);
+    if (!ContainsText(address, ".htm", CaseMode::Exact)) local += ".html";
+    ReplaceAllIn(result, address, local, CaseMode::IgnoreAsciiCase);
     PutOnClipboard(clipboard, result);
   }
   PutOnClipboard(clipboard, result);
@@ -147,16 +147,17 @@ std::string ChangeHTMLSrcUrlname(std::string_view /*pageUrl*/, std::string_view 
     if (reference.empty()) continue;
     // References whose local names differ from them: the name mappings, and the names made
     // visible (a leading "." of a folder, control bytes), which the saved files carry too.
-    if (!ContainsText(reference, "?") && !ContainsText(reference, "|") &&
-        !ContainsText(reference, "*") && !HasHiddenOrControlNames(reference))
+    if (!ContainsText(reference, "?", CaseMode::Exact) &&
+        !ContainsText(reference, "|", CaseMode::Exact) &&
+        !ContainsText(reference, "*", CaseMode::Exact) && !HasHiddenOrControlNames(reference))
       continue;
     const std::string name = UrlFileName(reference, NoUrlText::TakeLastSegment);
     if (reference.starts_with('/')) reference.remove_prefix(1);
     const std::string safeReference = WithVisibleNames(MakeSafeFilePath(reference));
-    ReplaceAllIn(result, absolute, safeReference);
-    ReplaceAllIn(result, reference, safeReference);
-    ReplaceAllIn(result, name, MakeSafeFilePath(name));
-    ReplaceAllIn(result, reference, safeReference);
+    ReplaceAllIn(result, absolute, safeReference, CaseMode::IgnoreAsciiCase);
+    ReplaceAllIn(result, reference, safeReference, CaseMode::IgnoreAsciiCase);
+    ReplaceAllIn(result, name, MakeSafeFilePath(name), CaseMode::IgnoreAsciiCase);
+    ReplaceAllIn(result, reference, safeReference, CaseMode::IgnoreAsciiCase);
   }
   return result;
 }
@@ -173,7 +174,7 @@ std::string ChangeHTMLSrcCSSname(std::string_view /*pageUrl*/, std::string_view 
     std::string replacement(baseHrefDirPath);
     replacement += '/';
     replacement += relative;
-    ReplaceAllIn(result, sheet, replacement);
+    ReplaceAllIn(result, sheet, replacement, CaseMode::IgnoreAsciiCase);
   }
   return result;
 }
@@ -182,7 +183,7 @@ std::string RemoveHTMLSrcUrlname(std::string_view /*pageUrl*/, std::string_view 
                                  std::span<const std::string> hosts) {
   std::string result(text);
   for (const std::string& host : hosts)
-    ReplaceAllIn(result, std::string(kHttp) + host + "/", "");
+    ReplaceAllIn(result, std::string(kHttp) + host + "/", "", CaseMode::IgnoreAsciiCase);
   return result;
 }
 
@@ -208,18 +209,18 @@ std::string ClleanupSaveHTMLFile(std::string_view text, std::string_view runPage
 std::string CheckRefresh(std::string_view html) {
   const std::string head = LowerCaseText(TextBetween(html, "<head>", "</head>"));
   std::string target;
-  if (ContainsText(head, "http-equiv=\"refresh\""))
+  if (ContainsText(head, "http-equiv=\"refresh\"", CaseMode::Exact))
     target = TextBetween(head, "url=", "\"");
-  else if (ContainsText(head, "location.replace("))
+  else if (ContainsText(head, "location.replace(", CaseMode::Exact))
     target = TextBetween(head, "location.replace(", ")");
-  ReplaceAllIn(target, "\"", "");
-  ReplaceAllIn(target, "'", "");
+  ReplaceAllIn(target, "\"", "", CaseMode::Exact);
+  ReplaceAllIn(target, "'", "", CaseMode::Exact);
   return target;
 }
 
 std::string CommentOutBaseTag(std::string_view text) {
   constexpr std::string_view kBase = "<base ";
-  if (!ContainsText(text, kBase)) return std::string(text);
+  if (!ContainsText(text, kBase, CaseMode::Exact)) return std::string(text);
   const std::string inside = TextBetween(text, kBase, ">");
   std::string tag(kBase);
   tag += inside;
@@ -254,7 +255,7 @@ RootRelativeResult RewriteRootRelative(std::string_view text, std::string_view p
   static constexpr std::array<std::string_view, 5> kOpeners = {"\"", "'", "(\"", "('", "("};
   RootRelativeResult result{std::string(text), false};
   for (const std::string_view opener : kOpeners) {
-    if (ContainsText(text, std::string(opener) + "/")) {
+    if (ContainsText(text, std::string(opener) + "/", CaseMode::Exact)) {
       result.rewritten = true;
       break;
     }
@@ -263,7 +264,7 @@ RootRelativeResult RewriteRootRelative(std::string_view text, std::string_view p
     for (const std::string_view opener : kOpeners) {
       std::string replacement(opener);
       replacement += prefix;
-      ReplaceAllIn(result.text, std::string(opener) + "/", replacement);
+      ReplaceAllIn(result.text, std::string(opener) + "/", replacement, CaseMode::IgnoreAsciiCase);
     }
   }
   result.text = RewriteSiteRootLinks(result.text, result.rewritten ? prefix : std::string_view(),
@@ -276,8 +277,9 @@ std::string RewriteSiteRootLinks(std::string_view text, std::string_view prefix,
   const std::string_view name = topPageName.empty() ? kDefaultTopPage : topPageName;
   std::string target(prefix);
   target += name;
-  std::string result = ReplaceAll(text, " href=\"/\"", " href=\"" + target + "\"");
-  ReplaceAllIn(result, " href='/'", " href='" + target + "'");
+  std::string result =
+      ReplaceAll(text, " href=\"/\"", " href=\"" + target + "\"", CaseMode::IgnoreAsciiCase);
+  ReplaceAllIn(result, " href='/'", " href='" + target + "'", CaseMode::IgnoreAsciiCase);
   return result;
 }
 
@@ -291,13 +293,13 @@ std::string MakeFramesetBasePageText(std::string_view pageUrl, std::string_view 
   std::string text = FormatHTMLSource(html);
   text = ChangeFrameUrlname(pageUrl, text, frames, clipboard);
   text = CommentOutBaseTag(text);
-  ReplaceAllIn(text, ".css/\"", ".css\"");
-  ReplaceAllIn(text, ".js/\"", ".js\"");
+  ReplaceAllIn(text, ".css/\"", ".css\"", CaseMode::IgnoreAsciiCase);
+  ReplaceAllIn(text, ".js/\"", ".js\"", CaseMode::IgnoreAsciiCase);
   text = ChangeHTMLSrcUrlname(pageUrl, text, styleRows);
   text = ChangeHTMLSrcUrlname(pageUrl, text, imageRows);
   text = RemoveHTMLSrcUrlname(pageUrl, text, hosts);
-  ReplaceAllIn(text, " href=\"", " href=\"" + prefix);
-  ReplaceAllIn(text, " src=\"/", " src=\"" + prefix);
+  ReplaceAllIn(text, " href=\"", " href=\"" + prefix, CaseMode::IgnoreAsciiCase);
+  ReplaceAllIn(text, " src=\"/", " src=\"" + prefix, CaseMode::IgnoreAsciiCase);
   return ClleanupSaveHTMLFile(text, runPageUrl);
 }
 

@@ -12,32 +12,36 @@
 
 namespace pellucor {
 std::string WithoutFirstJsComma(std::string text) {
-  if (const std::size_t js = FindText(text, ".js,"); js != std::string::npos) text.erase(js + 3, 1);
+  if (const std::size_t js = FindText(text, ".js,", CaseMode::Exact); js != std::string::npos)
+    text.erase(js + 3, 1);
   return text;
 }
 
 std::optional<SievedReference> SievePageCandidate(std::string_view candidate,
                                                   std::string_view baseHref) {
   std::string c(TrimControlChars(candidate));
-  if (c.empty() || ContainsText(c, "\\") || c.ends_with('/')) return std::nullopt;
+  if (c.empty() || ContainsText(c, "\\", CaseMode::Exact) || c.ends_with('/')) return std::nullopt;
   const ResourceClass kind = ClassifyResourceUrl(c);
   if (kind == ResourceClass::Text) {
-    if (ContainsText(c, "\"")) c = TextBetween(c, "\"", "\"");
+    if (ContainsText(c, "\"", CaseMode::Exact)) c = TextBetween(c, "\"", "\"");
     if (c.empty() || LowerCaseText(c) == "javascript" || c.size() < 4 || c.ends_with('/') ||
         c.starts_with('&'))
       return std::nullopt;
-    if (ContainsText(c, kAnalyticsDomain)) c = std::string(kPageAnalyticsScript);
+    if (ContainsText(c, kAnalyticsDomain, CaseMode::Exact)) c = std::string(kPageAnalyticsScript);
     if (ContainsAnyText(c, {".jsp", ".XMLDOM"}, CaseMode::IgnoreAsciiCase) ||
-        (ContainsText(c, "google", CaseMode::IgnoreAsciiCase) && ContainsText(c, "%")))
+        (ContainsText(c, "google", CaseMode::IgnoreAsciiCase) &&
+         ContainsText(c, "%", CaseMode::Exact)))
       return std::nullopt;
-    if (!ContainsAnyText(c, {"http://", "https://"}) && ContainsAnyText(c, {")", "(", "{", "+"}))
+    if (!ContainsAnyText(c, {"http://", "https://"}, CaseMode::Exact) &&
+        ContainsAnyText(c, {")", "(", "{", "+"}, CaseMode::Exact))
       return std::nullopt;
     c = WithoutFirstJsComma(std::move(c));
-    std::string base = ContainsText(c, ".css") ? std::string(baseHref) : std::string();
+    std::string base =
+        ContainsText(c, ".css", CaseMode::Exact) ? std::string(baseHref) : std::string();
     return SievedReference{SievedKind::StyleOrScript, std::move(c), std::move(base), {}};
   }
   if (kind == ResourceClass::Image) {
-    if (ContainsAnyText(c, {"+", "'", "\""})) return std::nullopt;
+    if (ContainsAnyText(c, {"+", "'", "\""}, CaseMode::Exact)) return std::nullopt;
     return SievedReference{SievedKind::Image, std::move(c), {}, {}};
   }
   return std::nullopt;
@@ -48,25 +52,29 @@ std::optional<SievedReference> SieveBodyCandidate(std::string_view candidate) {
   // The tests look at the candidate as collected; the kept reference is cleaned after them.
   const std::string lc = LowerCaseText(c);
   if (c.empty() || c.ends_with('/') || c.ends_with('=')) return std::nullopt;
-  if (!ContainsText(lc, ".") && !ContainsText(lc, "=")) return std::nullopt;
-  if (ContainsText(lc, "/") && !ContainsText(lc, "?") &&
-      !ContainsAnyText(lc, {".gif", ".jpg", ".jpeg", ".png", ".swf"}))
+  if (!ContainsText(lc, ".", CaseMode::Exact) && !ContainsText(lc, "=", CaseMode::Exact))
     return std::nullopt;
-  if (ContainsText(lc, "[")) return std::nullopt;
+  if (ContainsText(lc, "/", CaseMode::Exact) && !ContainsText(lc, "?", CaseMode::Exact) &&
+      !ContainsAnyText(lc, {".gif", ".jpg", ".jpeg", ".png", ".swf"}, CaseMode::Exact))
+    return std::nullopt;
+  if (ContainsText(lc, "[", CaseMode::Exact)) return std::nullopt;
   std::erase_if(c, [](char byte) { return byte == '"' || byte == '\''; });
-  if (lc == "=" || ContainsText(lc, ">")) return std::nullopt;
-  if (const std::size_t open = FindText(c, "<"); open != std::string::npos) c.resize(open);
-  if (ContainsText(lc, ".js") && !ContainsText(lc, "+") && !ContainsText(lc, " "))
+  if (lc == "=" || ContainsText(lc, ">", CaseMode::Exact)) return std::nullopt;
+  if (const std::size_t open = FindText(c, "<", CaseMode::Exact); open != std::string::npos)
+    c.resize(open);
+  if (ContainsText(lc, ".js", CaseMode::Exact) && !ContainsText(lc, "+", CaseMode::Exact) &&
+      !ContainsText(lc, " ", CaseMode::Exact))
     return SievedReference{SievedKind::StyleOrScript, std::move(c), {}, {}};
-  if (ContainsAnyText(lc, {"=http", ".htm", "\\", "}", ")", "utf-8"}) ||
-      ContainsText(lc, SjisFromUtf8Literal("検索")))
+  if (ContainsAnyText(lc, {"=http", ".htm", "\\", "}", ")", "utf-8"}, CaseMode::Exact) ||
+      ContainsText(lc, SjisFromUtf8Literal("検索"), CaseMode::Exact))
     return std::nullopt;
   std::string host;
   if (c.starts_with("//")) {
     c = "http:" + c;
     host = "//" + TextBetween(c, "//", "/") + "/";
   }
-  const SievedKind kind = ContainsText(c, "+") ? SievedKind::HostOnly : SievedKind::Image;
+  const SievedKind kind =
+      ContainsText(c, "+", CaseMode::Exact) ? SievedKind::HostOnly : SievedKind::Image;
   if (kind == SievedKind::HostOnly && host.empty()) return std::nullopt;
   return SievedReference{kind, std::move(c), {}, std::move(host)};
 }
@@ -74,35 +82,42 @@ std::optional<SievedReference> SieveBodyCandidate(std::string_view candidate) {
 std::optional<SievedReference> SieveSheetReference(std::string_view candidate) {
   std::string w(TrimControlChars(candidate));
   if (w.empty() || w == "&nbsp;" || w.size() < 4) return std::nullopt;
-  if (ContainsText(w, "src=")) w = TextBetween(w, "src=", " ");
+  if (ContainsText(w, "src=", CaseMode::Exact)) w = TextBetween(w, "src=", " ");
   if (w.size() < 4 || w.ends_with('/') || w.starts_with('&') || w.starts_with(".js") ||
       w.starts_with(".css"))
     return std::nullopt;
-  if (ContainsText(w, kAnalyticsDomain)) w = std::string(kSheetAnalyticsScript);
-  if (ContainsAnyText(w, {"cssFloat", "XMLDOM", ".jsp", "cssPos"})) return std::nullopt;
+  if (ContainsText(w, kAnalyticsDomain, CaseMode::Exact)) w = std::string(kSheetAnalyticsScript);
+  if (ContainsAnyText(w, {"cssFloat", "XMLDOM", ".jsp", "cssPos"}, CaseMode::Exact))
+    return std::nullopt;
   w = std::string(CutBefore(CutBefore(w, ">"), "<"));
   if (w.size() < 4) return std::nullopt;
   const std::string upper = UpperCaseText(w);
-  if (ContainsText(upper, ".XMLHTTP") || ContainsText(upper, ".XMLDOM")) return std::nullopt;
-  if (ContainsText(w, "url(") && ContainsText(w, ")")) w = TextBetween(w, "url(", ")");
-  if (ContainsText(w, "(") || ContainsText(w, ")")) return std::nullopt;
-  if (ContainsText(w, "'")) {
+  if (ContainsText(upper, ".XMLHTTP", CaseMode::Exact) ||
+      ContainsText(upper, ".XMLDOM", CaseMode::Exact))
+    return std::nullopt;
+  if (ContainsText(w, "url(", CaseMode::Exact) && ContainsText(w, ")", CaseMode::Exact))
+    w = TextBetween(w, "url(", ")");
+  if (ContainsText(w, "(", CaseMode::Exact) || ContainsText(w, ")", CaseMode::Exact))
+    return std::nullopt;
+  if (ContainsText(w, "'", CaseMode::Exact)) {
     std::erase(w, '\'');
   } else {
     std::erase(w, '"');
   }
-  if (const std::size_t href = FindText(w, "href,"); href != std::string::npos)
+  if (const std::size_t href = FindText(w, "href,", CaseMode::Exact); href != std::string::npos)
     w = w.substr(href + 5);
   if (w.empty()) return std::nullopt;
   w = WithoutFirstJsComma(std::move(w));
   const std::string lw = LowerCaseText(w);
-  if (ContainsText(lw, "+") || ContainsText(lw, "{")) return std::nullopt;
-  if (ContainsAnyText(lw, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"}))
+  if (ContainsText(lw, "+", CaseMode::Exact) || ContainsText(lw, "{", CaseMode::Exact))
+    return std::nullopt;
+  if (ContainsAnyText(lw, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"}, CaseMode::Exact))
     return SievedReference{SievedKind::StyleOrScript, std::move(w), {}, {}};
-  if (!ContainsAnyText(lw, {".gif", ".jpg", ".jpeg", ".png", ".swf"})) return std::nullopt;
-  if (ContainsAnyText(lw, {"=http", ".htm", "\\", ";", "}", ")", "utf-8"}) ||
-      ContainsText(lw, SjisFromUtf8Literal("検索")) ||
-      (ContainsText(lw, "google") && ContainsText(lw, "%")))
+  if (!ContainsAnyText(lw, {".gif", ".jpg", ".jpeg", ".png", ".swf"}, CaseMode::Exact))
+    return std::nullopt;
+  if (ContainsAnyText(lw, {"=http", ".htm", "\\", ";", "}", ")", "utf-8"}, CaseMode::Exact) ||
+      ContainsText(lw, SjisFromUtf8Literal("検索"), CaseMode::Exact) ||
+      (ContainsText(lw, "google", CaseMode::Exact) && ContainsText(lw, "%", CaseMode::Exact)))
     return std::nullopt;
   return SievedReference{SievedKind::Image, std::move(w), {}, {}};
 }

@@ -104,9 +104,10 @@ std::string Header(std::string_view saveFolder) {
 }
 
 bool IsMergedKind(std::string_view extension, MergeScope scope) {
-  const bool script = ContainsText(extension, ".js");
+  const bool script = ContainsText(extension, ".js", CaseMode::Exact);
   if (script && scope == MergeScope::StyleSheetsOnly) return false;
-  return script || ContainsText(extension, ".css") || ContainsText(extension, ".xml");
+  return script || ContainsText(extension, ".css", CaseMode::Exact) ||
+         ContainsText(extension, ".xml", CaseMode::Exact);
 }
 
 std::string Bracketed(std::string_view text) {
@@ -134,12 +135,14 @@ std::string DownloadReportLine(std::string_view markedLine, std::string_view sav
                                int width) {
   const std::string path = RemoveDownloadMark(markedLine);
   std::string below = path;
-  if (const std::size_t at = FindText(path, saveFolder); !saveFolder.empty() && at != kNotFound)
+  if (const std::size_t at = FindText(path, saveFolder, CaseMode::Exact);
+      !saveFolder.empty() && at != kNotFound)
     below.erase(at, saveFolder.size());
-  ReplaceAllIn(below, "\\", "/");
+  ReplaceAllIn(below, "\\", "/", CaseMode::Exact);
   std::string line(FileNameOf(path));
   line += '\t';
-  line += ContainsText(markedLine, Texts().failedMark) ? Texts().failedColumn : Texts().doneColumn;
+  line += ContainsText(markedLine, Texts().failedMark, CaseMode::Exact) ? Texts().failedColumn
+                                                                        : Texts().doneColumn;
   line += '/';
   line += below;
   return PadBeforeTab(line, width);

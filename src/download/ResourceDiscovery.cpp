@@ -70,7 +70,7 @@ void PageResourceStages::GetHrefLInkList(DownloadEngine& engine, std::string_vie
     Collect(text, start, "/", hosts);
   engine.tab.ListBoxPGTab02LTab09LHref.clear();
   for (const std::string& host : hosts) {
-    if (!host.empty() && !ContainsAnyText(host, {"\"", "'", " ", "+", ")", "("}))
+    if (!host.empty() && !ContainsAnyText(host, {"\"", "'", " ", "+", ")", "("}, CaseMode::Exact))
       engine.tab.ListBoxPGTab02LTab09LHref.push_back(host);
   }
 }
@@ -83,8 +83,8 @@ void PageResourceStages::GetHTMLCSSList(DownloadEngine& engine, std::string_view
   std::vector<std::string>& base = engine.tab.ListBoxPGTab02LTab04ImportHTMLCSSForBase;
   for (const std::string& item : engine.run.HeadLinkList) {
     const std::string link(TrimControlChars(item));
-    if (ContainsText(link, ".htm") || link.empty() || link == "/") continue;
-    if (ContainsAnyText(link, {".css", ".ico", ".xml", ".rss", ".rdf"}) &&
+    if (ContainsText(link, ".htm", CaseMode::Exact) || link.empty() || link == "/") continue;
+    if (ContainsAnyText(link, {".css", ".ico", ".xml", ".rss", ".rdf"}, CaseMode::Exact) &&
         std::find(base.begin(), base.end(), link) == base.end()) {
       base.push_back(link);
       engine.run.CandidateList.Add(link);
@@ -97,15 +97,16 @@ void PageResourceStages::GetHTMLSWFList(DownloadEngine& engine, std::string_view
   Collect(text, "\"", "\"", engine.run.SwfList);
   for (const std::string& item : engine.run.SwfList) {
     const std::string value(TrimControlChars(item));
-    if (ContainsText(value, ".swf")) engine.tab.ListBoxPGTab02LTab04ImportHTMLSWF.push_back(value);
+    if (ContainsText(value, ".swf", CaseMode::Exact))
+      engine.tab.ListBoxPGTab02LTab04ImportHTMLSWF.push_back(value);
   }
 }
 
 void PageResourceStages::DLSetListbox(std::string row, std::vector<std::string>& pane,
                                       SortedTextList& rows, std::vector<std::string>& secondPane) {
-  if (ContainsText(row, "url(") && ContainsText(row, ")")) {
-    row = ReplaceAll(row, "url(", "");
-    row = ReplaceAll(row, ")", "");
+  if (ContainsText(row, "url(", CaseMode::Exact) && ContainsText(row, ")", CaseMode::Exact)) {
+    row = ReplaceAll(row, "url(", "", CaseMode::IgnoreAsciiCase);
+    row = ReplaceAll(row, ")", "", CaseMode::Exact);
   }
   if (BeginsWithAny(row, {";", "=", " ", "%"})) return;
   if (rows.Add(row)) {
@@ -116,10 +117,11 @@ void PageResourceStages::DLSetListbox(std::string row, std::vector<std::string>&
 
 void PageResourceStages::DLCSSSetListbox(DownloadEngine& engine, std::string row,
                                          std::string_view localPath, std::string_view text) {
-  if (ContainsText(row, "XMLDOM") || ContainsText(row, ".json", CaseMode::IgnoreAsciiCase) ||
+  if (ContainsText(row, "XMLDOM", CaseMode::Exact) ||
+      ContainsText(row, ".json", CaseMode::IgnoreAsciiCase) ||
       BeginsWithAny(row, {";", "=", " ", "%"}))
     return;
-  row = ReplaceAll(row, "\\/", "/");
+  row = ReplaceAll(row, "\\/", "/", CaseMode::Exact);
   const bool firstRow = engine.run.ScriptRowList.empty();
   if (!engine.run.ScriptRowList.Add(row)) return;
   engine.tab.ListBoxPGTab02LTab02PageWebCSS.push_back(row);
@@ -161,7 +163,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
            {"','", "',,,,,'"},
            {"@import\"", "@import \""},
            {"@import'", "@import '"}})
-    ReplaceAllIn(head, from, to);
+    ReplaceAllIn(head, from, to, CaseMode::IgnoreAsciiCase);
   tab.ListBoxPGTab02LTab02PageWebCSS.clear();
   tab.ListBoxPGTab02LTab03PageImage.clear();
   tab.ListBoxPGTab02LTab08UnkownImage.clear();
@@ -176,7 +178,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     Collect(head, start, end, run.CandidateList);
 
   // Scripts and every quoted string of the page.
-  std::string page = ReplaceAll(text, "_UACCT", "_uacct");
+  std::string page = ReplaceAll(text, "_UACCT", "_uacct", CaseMode::IgnoreAsciiCase);
   page = DeleteAllBetween(page, "_uacct", "</script>");
   page = RemoveAttributeOpeners(RemoveAttributeOpeners(page));
   page = DeleteAllBetween(page, "<iframe ", ">");
@@ -210,14 +212,15 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
   }
 
   // Inline frames, for the frame stage.
-  std::string frames = ReplaceAll(text, "\",\"", "\",,,,,\"");
-  ReplaceAllIn(frames, "','", "',,,,,'");
+  std::string frames = ReplaceAll(text, "\",\"", "\",,,,,\"", CaseMode::Exact);
+  ReplaceAllIn(frames, "','", "',,,,,'", CaseMode::Exact);
   Collect(frames, "<iframe ", ">", run.InlineFrameList);
   DLMakeIframe(engine);
   run.CandidateList.Clear();
 
   // The body start tag.
-  const std::string bodyTag = ReplaceAll(TextBetween(text, "<bod", ">"), ",", ",\r\n");
+  const std::string bodyTag =
+      ReplaceAll(TextBetween(text, "<bod", ">"), ",", ",\r\n", CaseMode::Exact);
   for (const auto& [start, end] :
        std::initializer_list<std::pair<std::string_view, std::string_view>>{
            {"\"", "\""}, {"'", "'"}, {"background=\"", "\""}, {"url(", ")"}})
@@ -228,8 +231,8 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
       TextBetween(text, "<body", "</html"),
       {{"<a ", ">"}, {"<input ", ">"}, {"<textarea ", ">"}, {"<rdf", "rdf>"}, {"onclick=", "\""}});
   body = RemoveAttributeOpeners(body);
-  ReplaceAllIn(body, "\",\"", "\",\r\n\"");
-  ReplaceAllIn(body, "'\",'", "'\",\r\n'");
+  ReplaceAllIn(body, "\",\"", "\",\r\n\"", CaseMode::Exact);
+  ReplaceAllIn(body, "'\",'", "'\",\r\n'", CaseMode::Exact);
   for (const auto& [start, end] :
        std::initializer_list<std::pair<std::string_view, std::string_view>>{{"background=\"", "\""},
                                                                             {"background='", "'"},
@@ -237,10 +240,10 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
                                                                             {"src='", "'"},
                                                                             {"url(", ")"}})
     Collect(body, start, end, run.CandidateList);
-  ReplaceAllIn(body, "OBJECT(\"", "object(\"");
+  ReplaceAllIn(body, "OBJECT(\"", "object(\"", CaseMode::IgnoreAsciiCase);
   Collect(body, "object(\"", "\"", run.CandidateList);
   Collect(body, "object='", "'", run.CandidateList);
-  ReplaceAllIn(body, "embedswf(\"", "embedswf(\"");
+  ReplaceAllIn(body, "embedswf(\"", "embedswf(\"", CaseMode::IgnoreAsciiCase);
   Collect(body, "embedswf(\"", "\"", run.CandidateList);
   Collect(body, "embedswf('", "'", run.CandidateList);
   for (const auto& [start, end] :

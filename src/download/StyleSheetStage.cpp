@@ -45,14 +45,15 @@ std::string RawCopyPath(std::string_view localPath, std::string_view prefix) {
 // Root-relative references of a style sheet made relative to its local copy.
 void PrefixRootRelative(std::string& text, std::string_view prefix) {
   for (const std::string_view opener : {"\"", "'", "(\"", "('", "("})
-    ReplaceAllIn(text, std::string(opener) + "/", std::string(opener) + std::string(prefix));
+    ReplaceAllIn(text, std::string(opener) + "/", std::string(opener) + std::string(prefix),
+                 CaseMode::IgnoreAsciiCase);
 }
 
 void DeleteHttpHosts(std::string& text) {
   std::vector<std::string> hosts;
   CollectHttpHosts(text, hosts);
   for (const std::string& host : hosts) {
-    if (!host.empty()) ReplaceAllIn(text, "http://" + host, "");
+    if (!host.empty()) ReplaceAllIn(text, "http://" + host, "", CaseMode::IgnoreAsciiCase);
   }
 }
 
@@ -64,10 +65,11 @@ std::vector<std::string> UrlsOf(const std::vector<std::string>& rows, Quoted quo
   std::vector<std::string> urls;
   for (const std::string& row : rows) {
     const ReferenceRow fields = SplitReferenceRow(row);
-    if (quoted == Quoted::Skip &&
-        (ContainsText(fields.reference, "\"") || ContainsText(fields.reference, "'")))
+    if (quoted == Quoted::Skip && (ContainsText(fields.reference, "\"", CaseMode::Exact) ||
+                                   ContainsText(fields.reference, "'", CaseMode::Exact)))
       continue;
-    if (!ContainsText(MakeSafeFilePath(fields.localPath), "inpage.js?")) urls.push_back(fields.url);
+    if (!ContainsText(MakeSafeFilePath(fields.localPath), "inpage.js?", CaseMode::Exact))
+      urls.push_back(fields.url);
   }
   return urls;
 }
@@ -112,7 +114,8 @@ void PageResourceStages::DLDownloadCSSJS(DownloadEngine& engine, std::string_vie
     const ReferenceRow fields = SplitReferenceRow(rows[index]);
     std::string local = MakeSafeFilePath(fields.localPath);
     if (local.ends_with('/')) local.pop_back();
-    if (!ContainsText(fields.reference, "\"") && !ContainsText(fields.reference, "'"))
+    if (!ContainsText(fields.reference, "\"", CaseMode::Exact) &&
+        !ContainsText(fields.reference, "'", CaseMode::Exact))
       DLDownloadedResultCSSJS(engine, fields.url, local, tab.ListBoxPGTab02LTab04DLCSSFileImportCSS,
                               saveFolder);
     engine.host().pump.ProcessPendingEvents();
@@ -142,7 +145,7 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
   DownloadRunState& run = engine.run;
   StageFiles files(engine);
   const std::string local = MakeSafeFilePath(localPath);
-  if (ContainsText(local, "inpage.js?") || !IsWebUrl(url)) return -1;
+  if (ContainsText(local, "inpage.js?", CaseMode::Exact) || !IsWebUrl(url)) return -1;
   const auto mark = [&](std::string_view sign) {
     const std::string line = SjisFromUtf8Literal(sign) + local;
     tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.push_back(line);
@@ -157,15 +160,16 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
   }
   const std::string lowerFetched = LowerCaseText(fetched);
   const std::string lowerLocal = LowerCaseText(local);
-  if (ContainsText(lowerFetched, "404 not found")) {
+  if (ContainsText(lowerFetched, "404 not found", CaseMode::Exact)) {
     mark("■");
     return -1;
   }
-  if (ContainsText(lowerFetched, SjisFromUtf8Literal("見つかり"))) {
+  if (ContainsText(lowerFetched, SjisFromUtf8Literal("見つかり"), CaseMode::Exact)) {
     mark("◆");
     return -1;
   }
-  if (ContainsText(lowerLocal, ".css") && ContainsText(lowerFetched, "<body")) {
+  if (ContainsText(lowerLocal, ".css", CaseMode::Exact) &&
+      ContainsText(lowerFetched, "<body", CaseMode::Exact)) {
     mark("▼");
     return -1;
   }
@@ -176,11 +180,11 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
 
   std::string text = SetQuotedCharsetShiftJIS(
       ConvertHtmlToSjis(fetched, static_cast<CharsetCode>(tab.RadioGroupDLCSSJSCharSet)).text);
-  ReplaceAllIn(text, "\"/*", "\" /*");
+  ReplaceAllIn(text, "\"/*", "\" /*", CaseMode::Exact);
   std::string saved = text;  // what a style sheet is saved as
   const std::string raw = RawCopyPath(local, "ZYOrg_");
-  const bool styleSheet = ContainsText(local, ".css");
-  const bool script = ContainsText(local, ".js");
+  const bool styleSheet = ContainsText(local, ".css", CaseMode::Exact);
+  const bool script = ContainsText(local, ".js", CaseMode::Exact);
   if (!styleSheet && !script) {
     // A file that was there before the run is kept, and the pane says so.
     if (FileExists(local) && !engine.WrittenThisRun(local))
@@ -196,18 +200,19 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
 
   // The reference scan works on the text without comments.
   for (int round = 0; round < 2; ++round) {
-    if (round == 1) ReplaceAllIn(text, "\"/*", "\" /*");
-    ReplaceAllIn(text, "/**/", " ");
+    if (round == 1) ReplaceAllIn(text, "\"/*", "\" /*", CaseMode::Exact);
+    ReplaceAllIn(text, "/**/", " ", CaseMode::Exact);
     text = DeleteAllBetween(text, "/*", "*/");
   }
-  ReplaceAllIn(text, "@import\"", "@import \"");
-  ReplaceAllIn(text, "@import'", "@import '");
+  ReplaceAllIn(text, "@import\"", "@import \"", CaseMode::IgnoreAsciiCase);
+  ReplaceAllIn(text, "@import'", "@import '", CaseMode::IgnoreAsciiCase);
   if (!ContainsAnyText(
-          local, {".css", ".kss", ".js", "?", "@", ".rdf", ".xml", ".txt", ".htc", ".swf", ".php"}))
+          local, {".css", ".kss", ".js", "?", "@", ".rdf", ".xml", ".txt", ".htc", ".swf", ".php"},
+          CaseMode::Exact))
     return -1;
 
-  std::string split = ReplaceAll(text, "\",\"", "\",\r\n\"");
-  ReplaceAllIn(split, "','", "',\r\n'");
+  std::string split = ReplaceAll(text, "\",\"", "\",\r\n\"", CaseMode::Exact);
+  ReplaceAllIn(split, "','", "',\r\n'", CaseMode::Exact);
   run.SheetRefList.Clear();
   for (const auto& [start, end] :
        std::initializer_list<std::pair<std::string_view, std::string_view>>{{"(\"", "\")"},
@@ -225,15 +230,16 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
   const std::string prefix = RootRelativePrefix(url, "");
   DeleteHttpHosts(saved);
   if (styleSheet) PrefixRootRelative(saved, prefix);
-  if (ContainsText(saved, "http://")) {
+  if (ContainsText(saved, "http://", CaseMode::Exact)) {
     std::string shorter = prefix;
     if (shorter.starts_with("../")) shorter.erase(0, 3);
     const std::string root = UrlRoot(url);
     for (const std::string_view opener : {"\"", "'", "(\"", "('", "("})
-      ReplaceAllIn(saved, std::string(opener) + root, std::string(opener) + shorter);
+      ReplaceAllIn(saved, std::string(opener) + root, std::string(opener) + shorter,
+                   CaseMode::IgnoreAsciiCase);
   }
-  ReplaceAllIn(saved, ".css/\"", ".css\"");
-  ReplaceAllIn(saved, ".js/\"", ".js\"");
+  ReplaceAllIn(saved, ".css/\"", ".css\"", CaseMode::IgnoreAsciiCase);
+  ReplaceAllIn(saved, ".js/\"", ".js\"", CaseMode::IgnoreAsciiCase);
 
   files.Folder(local);
   if (FileExists(local)) {
@@ -312,7 +318,8 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
                                                            url, local, FileExtension::KeepName);
         mark(stored ? "◇" : "●");
       } else if (const std::string lower = LowerCaseText(text);
-                 ContainsText(lower, "<html") && ContainsText(lower, "404 not found")) {
+                 ContainsText(lower, "<html", CaseMode::Exact) &&
+                 ContainsText(lower, "404 not found", CaseMode::Exact)) {
         mark("◆");
       } else {
         files.Save(text, RawCopyPath(local, "ZXOrg_"));
@@ -325,7 +332,7 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
         if (!exists) sheet = ResolveCSSJS(engine, url, local, sheet, saveFolder);
         DeleteHttpHosts(sheet);
         const std::string prefix = RootRelativePrefix(url, "");
-        if (ContainsAnyText(sheet, {"\"/", "'/", "(\"/", "('/", "(/"}))
+        if (ContainsAnyText(sheet, {"\"/", "'/", "(\"/", "('/", "(/"}, CaseMode::Exact))
           PrefixRootRelative(sheet, prefix);
         if (!sheet.empty() && !exists) {
           const bool written = files.Save(sheet, local);
@@ -361,8 +368,8 @@ std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string
   StageFiles files(engine);
   std::string converted =
       SetQuotedCharsetShiftJIS(ConvertHtmlToSjis(text, CharsetCode::Automatic).text);
-  std::string split = ReplaceAll(converted, "\",\"", "\",,,,,,\"");
-  ReplaceAllIn(split, "','", "',,,,,,'");
+  std::string split = ReplaceAll(converted, "\",\"", "\",,,,,,\"", CaseMode::Exact);
+  ReplaceAllIn(split, "','", "',,,,,,'", CaseMode::Exact);
   std::vector<std::string> references;
   for (const auto& [source, start, end] :
        std::initializer_list<std::tuple<const std::string*, std::string_view, std::string_view>>{
@@ -382,20 +389,21 @@ std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string
   for (const std::string& item : references) {
     std::string r(TrimControlChars(item));
     if (r.size() <= 3 || r.starts_with('&') || r.starts_with(".js") || r.starts_with(".css") ||
-        ContainsAnyText(r, {".jsp", "\\", "google", "XMLDOM", "<", ">"}) ||
+        ContainsAnyText(r, {".jsp", "\\", "google", "XMLDOM", "<", ">"}, CaseMode::Exact) ||
         r.find(' ', 1) != std::string::npos)
       continue;
-    r = ReplaceAll(r, "\\/", "/");
-    if (ContainsText(r, "'")) {
+    r = ReplaceAll(r, "\\/", "/", CaseMode::Exact);
+    if (ContainsText(r, "'", CaseMode::Exact)) {
       r = TextBetween(r, "'", "'");
-    } else if (ContainsText(r, "\"")) {
+    } else if (ContainsText(r, "\"", CaseMode::Exact)) {
       r = TextBetween(r, "\"", "\"");
     }
-    if (ContainsText(r, "src=")) r = TextBetween(r, "src=", " ");
+    if (ContainsText(r, "src=", CaseMode::Exact)) r = TextBetween(r, "src=", " ");
     r = WithoutFirstJsComma(std::string(CutBefore(CutBefore(r, ">"), "<")));
     const std::string lower = LowerCaseText(r);
-    if (ContainsAnyText(lower, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"})) {
-      const std::string absolute = ReplaceAll(CombineUrl(url, r), "\\/", "/");
+    if (ContainsAnyText(lower, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"},
+                        CaseMode::Exact)) {
+      const std::string absolute = ReplaceAll(CombineUrl(url, r), "\\/", "/", CaseMode::Exact);
       const std::string target = MakeSafeFilePath(localOf(absolute));
       files.Folder(target);
       const std::string content = engine.fetcher().ReadUrlText(absolute);
@@ -406,9 +414,10 @@ std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string
       } else if (!FileExists(target)) {
         DLCSSSetListbox(engine, JoinReferenceRow(r, absolute, target), target, content);
       }
-    } else if (ContainsAnyText(lower, {".gif", ".jpg", ".jpeg", ".png", ".swf"})) {
-      if (ContainsAnyText(lower, {"=http", ".htm", "\\", ";", "}", ")", "google"}) ||
-          ContainsText(lower, SjisFromUtf8Literal("検索")))
+    } else if (ContainsAnyText(lower, {".gif", ".jpg", ".jpeg", ".png", ".swf"}, CaseMode::Exact)) {
+      if (ContainsAnyText(lower, {"=http", ".htm", "\\", ";", "}", ")", "google"},
+                          CaseMode::Exact) ||
+          ContainsText(lower, SjisFromUtf8Literal("検索"), CaseMode::Exact))
         continue;
       const std::string absolute = CombineUrl(url, r);
       const std::string target = localOf(absolute);

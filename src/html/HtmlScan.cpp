@@ -29,10 +29,10 @@ std::vector<std::string> CollectBetween(std::string_view text, std::string_view 
   std::vector<std::string> items;
   if (start.empty() || end.empty()) return items;
   for (;;) {
-    if (FindText(text, start) == std::string_view::npos) break;
+    if (FindText(text, start, CaseMode::Exact) == std::string_view::npos) break;
     std::string item = TextBetween(text, start, end);
     std::erase_if(item, [](char byte) { return byte == '\r' || byte == '\n'; });
-    const std::size_t endAt = FindText(text, end);
+    const std::size_t endAt = FindText(text, end, CaseMode::Exact);
     if (endAt == std::string_view::npos) break;
     text.remove_prefix(endAt + end.size());
     items.push_back(std::move(item));
@@ -42,24 +42,26 @@ std::vector<std::string> CollectBetween(std::string_view text, std::string_view 
 
 std::string GetBaseHref(std::string_view text) {
   std::string page(text);
-  if (const std::size_t upper = FindText(page, "<BASE "); upper != std::string::npos)
+  if (const std::size_t upper = FindText(page, "<BASE ", CaseMode::Exact);
+      upper != std::string::npos)
     page.replace(upper, 6, "<base ");
-  if (!ContainsText(page, "<base ")) return {};
+  if (!ContainsText(page, "<base ", CaseMode::Exact)) return {};
   std::string tag = TextBetween(page, "<base ", ">");
   if (tag.empty()) return {};
-  std::string copy = ReplaceAll(tag, "   ", " ");
-  copy = ReplaceAll(copy, "  ", " ");
-  if (const std::size_t href = FindText(copy, "HREF="); href != std::string::npos)
+  std::string copy = ReplaceAll(tag, "   ", " ", CaseMode::Exact);
+  copy = ReplaceAll(copy, "  ", " ", CaseMode::Exact);
+  if (const std::size_t href = FindText(copy, "HREF=", CaseMode::Exact); href != std::string::npos)
     copy.replace(href, 5, "href=");
-  if (ContainsText(copy, "\"")) return TextBetween(copy, "\"", "\"");
+  if (ContainsText(copy, "\"", CaseMode::Exact)) return TextBetween(copy, "\"", "\"");
   return tag;
 }
 
 std::string DecodePercentUtf8(std::string_view text) {
-  if (!ContainsText(text, "%")) return {};
+  if (!ContainsText(text, "%", CaseMode::Exact)) return {};
   std::string decoded = PercentUtf8Once(text);
-  if (ContainsText(decoded, "%")) decoded = PercentUtf8Once(ReplaceAll(decoded, "%25", "%"));
-  if (ContainsText(decoded, "%")) return {};
+  if (ContainsText(decoded, "%", CaseMode::Exact))
+    decoded = PercentUtf8Once(ReplaceAll(decoded, "%25", "%", CaseMode::Exact));
+  if (ContainsText(decoded, "%", CaseMode::Exact)) return {};
   return decoded;
 }
 

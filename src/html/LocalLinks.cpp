@@ -51,24 +51,26 @@ std::string MakeLocalLinks(std::string_view name, std::string_view text) {
   const std::string top = name.empty() ? std::string("index.html") : std::string(name);
   std::string page(text);
   // Absolute URLs are protected while separators and colons are rewritten.
-  ReplaceAllIn(page, "http://", "http||");
-  ReplaceAllIn(page, "https://", "https||");
-  ReplaceAllIn(page, ":/", ";/");
-  if (const std::size_t colon = FindText(page, "@~@"); colon != std::string::npos)
+  ReplaceAllIn(page, "http://", "http||", CaseMode::IgnoreAsciiCase);
+  ReplaceAllIn(page, "https://", "https||", CaseMode::IgnoreAsciiCase);
+  ReplaceAllIn(page, ":/", ";/", CaseMode::Exact);
+  if (const std::size_t colon = FindText(page, "@~@", CaseMode::Exact); colon != std::string::npos)
     page.replace(colon, 3, ":");
   for (int levels = kDeepestDirectoryLink; levels >= 0; --levels) {
     const std::string climbs = Climbs(levels);
-    ReplaceAllIn(page, " href=\"" + climbs + "\"", " href=\"" + climbs + top + "\"");
+    ReplaceAllIn(page, " href=\"" + climbs + "\"", " href=\"" + climbs + top + "\"",
+                 CaseMode::IgnoreAsciiCase);
   }
-  ReplaceAllIn(page, "/\">", "/" + top + "\">");
+  ReplaceAllIn(page, "/\">", "/" + top + "\">", CaseMode::Exact);
   for (int levels = kDeepestDirectoryLink; levels >= 0; --levels) {
     const std::string climbs = Climbs(levels);
-    ReplaceAllIn(page, " href='" + climbs + "'", " href=\"" + climbs + top + "\"");
+    ReplaceAllIn(page, " href='" + climbs + "'", " href=\"" + climbs + top + "\"",
+                 CaseMode::IgnoreAsciiCase);
   }
-  ReplaceAllIn(page, "\\", "/");
-  ReplaceAllIn(page, "https||", "https://");
-  ReplaceAllIn(page, "http||", "http://");
-  ReplaceAllIn(page, "/'>", "/" + top + "'>");
+  ReplaceAllIn(page, "\\", "/", CaseMode::Exact);
+  ReplaceAllIn(page, "https||", "https://", CaseMode::IgnoreAsciiCase);
+  ReplaceAllIn(page, "http||", "http://", CaseMode::IgnoreAsciiCase);
+  ReplaceAllIn(page, "/'>", "/" + top + "'>", CaseMode::Exact);
 
   // Links after the body tag to pages with queries take the names such pages are saved under.
   const std::size_t body = PosFrom("<body", page, 0);

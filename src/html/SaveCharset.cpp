@@ -82,7 +82,7 @@ std::string WithRows(std::string_view text, std::span<const ReplaceRow> rows) {
 ConvertedText HTMLToShiftJIS(std::string_view text) {
   CharsetCode declared = CharsetCode::Automatic;
   for (const auto& [declaration, code] : kDeclaredEncodings) {
-    if (ContainsText(text, declaration)) {
+    if (ContainsText(text, declaration, CaseMode::Exact)) {
       declared = code;
       break;
     }

@@ -20,17 +20,17 @@ std::optional<std::string> CapturedLink(std::string_view statusText) {
 }
 
 bool MentionsJava(std::string_view url) {
-  return ContainsText(LowerCaseText(url), "java");
+  return ContainsText(LowerCaseText(url), "java", CaseMode::Exact);
 }
 
 // A Google Japan redirect link whose target is a plain http address carries that address
 // behind "/url?q=".
 bool IsGoogleRedirectToHttp(std::string_view link) {
-  return ContainsText(link, std::string(kGoogleJapanRedirectQ) + "http:");
+  return ContainsText(link, std::string(kGoogleJapanRedirectQ) + "http:", CaseMode::Exact);
 }
 
 std::string AfterRedirectQuery(std::string_view link) {
-  const std::size_t at = FindText(link, kRedirectQuery);
+  const std::size_t at = FindText(link, kRedirectQuery, CaseMode::Exact);
   return std::string(link.substr(at + kRedirectQuery.size()));
 }
 
@@ -56,7 +56,8 @@ bool NetSearch::NSBaseDocOnClick() {
   // A link that decodes to nothing has no page to show or hand over.
   if (LastLinkBase.empty()) return false;
   // A further page of Yahoo's results stays in the result list.
-  if (ContainsText(LastLinkBase, kYahooJapanSearchHost) && ContainsText(LastLinkBase, "start=")) {
+  if (ContainsText(LastLinkBase, kYahooJapanSearchHost, CaseMode::Exact) &&
+      ContainsText(LastLinkBase, "start=", CaseMode::Exact)) {
     host_.baseBrowser.Navigate(LastLinkBase);
   } else {
     host_.targetBrowser.Navigate(LastLinkBase);

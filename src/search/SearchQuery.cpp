@@ -42,7 +42,7 @@ std::string_view NewSearchTail(SearchEngine engine, int mode) {
 std::string PagingTail(SearchEngine engine, int start) {
   const std::string number = std::to_string(start);
   if (engine == SearchEngine::Yahoo) return std::string(kYahooPagingTail) + number;
-  return ReplaceAll(kGooglePagingTail, "start=100", "start=" + number);
+  return ReplaceAll(kGooglePagingTail, "start=100", "start=" + number, CaseMode::IgnoreAsciiCase);
 }
 
 }  // namespace pellucor

@@ -47,7 +47,7 @@ void Colorize(TextView& view, const Pause& pause, CaretAfterColoring caretAfter)
   ColoringPass(view, caretAfter);
   // "{\" in the text means the view took the RTF as plain text and shows its source. A source
   // that holds the pair itself looks the same and is coloured twice; there is no third pass.
-  if (!ContainsText(view.Text(), "{\\")) return;
+  if (!ContainsText(view.Text(), "{\\", CaseMode::Exact)) return;
   pause(500ms);
   view.SetText(remembered);
   ColoringPass(view, caretAfter);

@@ -35,7 +35,9 @@ enum class Declared { ShiftJis, EucJp, Utf8, Iso2022Jp, Nothing };
 // declares: a page declaring two is read as the earlier one.
 Declared PriorityDeclaredCharset(std::string_view text) {
   const std::string head = LowerCaseText(HeadPart(text));
-  const auto has = [&head](std::string_view pattern) { return ContainsText(head, pattern); };
+  const auto has = [&head](std::string_view pattern) {
+    return ContainsText(head, pattern, CaseMode::Exact);
+  };
   if (has("shift_jis\"") || has("shift-jis\"") || has("xsjis\"") || has("x-sjis"))
     return Declared::ShiftJis;
   if (has("euc-jp\"")) return Declared::EucJp;

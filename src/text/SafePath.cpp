@@ -20,7 +20,7 @@ std::string ReplaceAnyCase(std::string_view text, std::string_view pattern,
 
 // Every ":" becomes ";" except the one of the first "http://", which stays a URL inside the name.
 std::string ReplaceColons(std::string_view text) {
-  const std::size_t http = FindText(text, "http://");
+  const std::size_t http = FindText(text, "http://", CaseMode::Exact);
   std::string out(text);
   for (std::size_t i = 0; i < out.size(); ++i) {
     if (out[i] == ':' && (http == std::string_view::npos || i != http + 4)) out[i] = ';';
@@ -32,16 +32,16 @@ std::string ReplaceColons(std::string_view text) {
 
 std::string MakeSafeFilePath(std::string_view text) {
   std::string path(text);
-  if (const std::size_t at = FindText(path, "=http"); at != std::string::npos)
+  if (const std::size_t at = FindText(path, "=http", CaseMode::Exact); at != std::string::npos)
     std::replace(path.begin() + static_cast<std::ptrdiff_t>(at), path.end(), '/', '~');
   path = ReplaceExact(path, "?", "@");
   path = ReplaceExact(path, "|", "~");
   path = ReplaceExact(path, "*", ";");
-  if (ContainsText(path, "&")) path = ReplaceAnyCase(path, "&amp;", "&");
+  if (ContainsText(path, "&", CaseMode::Exact)) path = ReplaceAnyCase(path, "&amp;", "&");
   path = ReplaceExact(path, "<", "");
   path = ReplaceExact(path, ">", "");
   // No path has a drive letter here, so every colon is one that Windows would refuse.
-  if (ContainsText(path, ":")) path = ReplaceColons(path);
+  if (ContainsText(path, ":", CaseMode::Exact)) path = ReplaceColons(path);
   path = ReplaceAnyCase(path, "%3A%2F%2F", ";~~");
   path = ReplaceAnyCase(path, "%2F", "~");
   path = ReplaceExact(path, "\"", "'");

@@ -72,36 +72,41 @@ enum class CaseMode { Exact, IgnoreAsciiCase };
 /// after `from` (which must itself be a character start); npos when absent or when the pattern
 /// is empty. IgnoreAsciiCase folds single-byte ASCII letters only.
 [[nodiscard]] std::size_t FindText(std::string_view text, std::string_view pattern,
-                                   std::size_t from = 0, CaseMode mode = CaseMode::Exact);
+                                   std::size_t from, CaseMode mode);
+
+/// FindText from the start of the text.
+[[nodiscard]] inline std::size_t FindText(std::string_view text, std::string_view pattern,
+                                          CaseMode mode) {
+  return FindText(text, pattern, 0, mode);
+}
 
 /// Every non-overlapping occurrence of `pattern` (matched at character starts, left to right)
 /// replaced by `replacement`; what a replacement inserts is not searched again. An empty pattern
 /// leaves the text unchanged. Linear in the length of the text.
 [[nodiscard]] std::string ReplaceAll(std::string_view text, std::string_view pattern,
-                                     std::string_view replacement,
-                                     CaseMode mode = CaseMode::IgnoreAsciiCase);
+                                     std::string_view replacement, CaseMode mode);
 
 /// ReplaceAll on the text itself; returns whether anything was replaced. A text without a match
 /// is neither copied nor changed.
 bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view replacement,
-                  CaseMode mode = CaseMode::IgnoreAsciiCase);
+                  CaseMode mode);
 
 /// True when `text` contains `pattern` at a character start.
 [[nodiscard]] inline bool ContainsText(std::string_view text, std::string_view pattern,
-                                       CaseMode mode = CaseMode::Exact) {
+                                       CaseMode mode) {
   return FindText(text, pattern, 0, mode) != std::string_view::npos;
 }
 
 /// The text up to the first occurrence of `marker` (exact case); the whole text without one.
 [[nodiscard]] inline std::string_view CutBefore(std::string_view text, std::string_view marker) {
-  const std::size_t at = FindText(text, marker);
+  const std::size_t at = FindText(text, marker, CaseMode::Exact);
   return at == std::string_view::npos ? text : text.substr(0, at);
 }
 
 /// True when `text` contains any of the patterns at a character start.
 [[nodiscard]] inline bool ContainsAnyText(std::string_view text,
                                           std::initializer_list<std::string_view> patterns,
-                                          CaseMode mode = CaseMode::Exact) {
+                                          CaseMode mode) {
   for (const std::string_view pattern : patterns) {
     if (ContainsText(text, pattern, mode)) return true;
   }

@@ -136,7 +136,8 @@ SaveResult SaveMapped(std::string_view text, std::string_view path,
   if (TrimAllSpaces(path).empty() || path.ends_with('/') || ClassifyPathChars(path) == -1)
     return {SaveOutcome::Refused, "the name cannot be used"};
   for (const std::string_view refused : {"http:", "https:", "+", "file:\\\\\\", "file:///"}) {
-    if (ContainsText(path, refused)) return {SaveOutcome::Refused, "the name cannot be used"};
+    if (ContainsText(path, refused, CaseMode::Exact))
+      return {SaveOutcome::Refused, "the name cannot be used"};
   }
   std::string target = ReplaceExact(path, "?", "@");
   target = ReplaceExact(target, "|", "~");
@@ -160,7 +161,7 @@ SaveResult SaveMapped(std::string_view text, std::string_view path,
     return {SaveOutcome::Refused, "the folder cannot be created"};
   }
   if (effects.setClipboardText) effects.setClipboardText(target);
-  if (const std::size_t at = FindText(target, "=http"); at != std::string::npos)
+  if (const std::size_t at = FindText(target, "=http", CaseMode::Exact); at != std::string::npos)
     std::replace(target.begin() + static_cast<std::ptrdiff_t>(at), target.end(), '/', '~');
   const std::optional<std::string> name = SjisToUtf8Exact(target);
   if (!name) return {SaveOutcome::Refused, "the name cannot be used"};

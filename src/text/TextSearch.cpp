@@ -17,21 +17,21 @@ std::size_t ToPosition(std::size_t offset) {
 }  // namespace
 
 std::size_t PosFrom(std::string_view pattern, std::string_view text, std::size_t position) {
-  if (position == 0) return ToPosition(FindText(text, pattern));
+  if (position == 0) return ToPosition(FindText(text, pattern, CaseMode::Exact));
   if (position > text.size()) return 0;
   const bool lead = IsLeadByte(static_cast<unsigned char>(text[position - 1]));
-  return ToPosition(FindText(text, pattern, position + (lead ? 1 : 0)));
+  return ToPosition(FindText(text, pattern, position + (lead ? 1 : 0), CaseMode::Exact));
 }
 
 std::size_t BytePosFrom(std::string_view pattern, std::string_view text, std::size_t position) {
   if (pattern.empty()) return 0;
-  if (position < 2) return ToPosition(FindText(text, pattern));
+  if (position < 2) return ToPosition(FindText(text, pattern, CaseMode::Exact));
   if (position > text.size()) return 0;
   return ToPosition(text.find(pattern, position - 1));
 }
 
 std::string TextBetween(std::string_view text, std::string_view start, std::string_view end) {
-  const std::size_t startOffset = FindText(text, start);
+  const std::size_t startOffset = FindText(text, start, CaseMode::Exact);
   if (startOffset == kNotFound) return {};
   const std::size_t afterStart = startOffset + start.size();
   const std::size_t endPosition = PosFrom(end, text, afterStart);
@@ -61,7 +61,7 @@ std::string DeleteAllBetween(std::string_view text, std::string_view start, std:
       // start marker at the very beginning of the text uses the character-aware search.
       std::size_t endOffset;
       if (kept == 0 && start.size() < 2) {
-        endOffset = FindText(buffer, end, read);
+        endOffset = FindText(buffer, end, read, CaseMode::Exact);
       } else {
         endOffset = std::string_view(buffer).find(end, read + start.size() - 1);
       }
@@ -95,13 +95,13 @@ std::string DeleteAllBetween(std::string_view text, std::string_view start, std:
 
 std::string ReplaceAllText(std::string_view text, std::string_view pattern,
                            std::string_view replacement) {
-  if (!ContainsText(text, pattern)) return std::string(text);
+  if (!ContainsText(text, pattern, CaseMode::Exact)) return std::string(text);
   return ReplaceAll(text, pattern, replacement, CaseMode::IgnoreAsciiCase);
 }
 
 std::string ReplaceAllAfter(std::string_view text, std::string_view pattern,
                             std::string_view replacement, std::size_t position) {
-  if (position == 0 || position > text.size() || !ContainsText(text, pattern))
+  if (position == 0 || position > text.size() || !ContainsText(text, pattern, CaseMode::Exact))
     return std::string(text);
   std::string result(text.substr(0, position - 1));
   result += ReplaceAll(text.substr(position - 1), pattern, replacement, CaseMode::IgnoreAsciiCase);

@@ -149,13 +149,14 @@ std::optional<std::string> Resolve(std::string_view baseText, std::string_view r
 std::string CombineUrl(std::string_view base, std::string_view reference) {
   // An address anywhere inside a reference is taken as the target itself: redirect links and
   // script-built references carry the real address after their own.
-  if (const std::size_t http = FindText(reference, "http"); http != kNotFound && http > 0)
+  if (const std::size_t http = FindText(reference, "http", CaseMode::Exact);
+      http != kNotFound && http > 0)
     return std::string(reference.substr(http));
 
   // Addresses copied out of script strings write "/" as "\/"; an "@.css" is dropped from
   // every reference before it is resolved.
-  std::string cleaned = ReplaceAll(reference, "\\/", "/");
-  cleaned = ReplaceAll(cleaned, "@.css", "");
+  std::string cleaned = ReplaceAll(reference, "\\/", "/", CaseMode::Exact);
+  cleaned = ReplaceAll(cleaned, "@.css", "", CaseMode::IgnoreAsciiCase);
 
   std::optional<std::string> combined = Resolve(base, cleaned);
   if (!combined) return {};

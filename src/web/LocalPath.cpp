@@ -16,7 +16,7 @@ constexpr std::size_t kNotFound = std::string_view::npos;
 // MakeSafeFilePath turns every "/" into "~", and what follows is part of one file name.
 std::string WithoutClimbingSegments(std::string_view relative) {
   std::string result;
-  const std::size_t http = FindText(relative, "=http");
+  const std::size_t http = FindText(relative, "=http", CaseMode::Exact);
   const std::size_t cut = http == kNotFound ? relative.size() : relative.rfind('/', http);
   if (cut == kNotFound) {
     result.assign(relative);

@@ -42,7 +42,7 @@ std::string_view CutAtCharacter(std::string_view text, std::size_t limit) {
 std::string WithChosenNameDefaults(std::string_view name) {
   std::string chosen = DropDotSegments(name, EmptySegments::Drop);
   if (chosen.empty()) return "index.html";
-  if (!ContainsText(chosen, ".htm")) chosen += ".html";
+  if (!ContainsText(chosen, ".htm", CaseMode::Exact)) chosen += ".html";
   return chosen;
 }
 
@@ -115,13 +115,13 @@ PageFileSet MakePageFileSet(std::string_view url, std::string_view saveFolder, U
 
 std::string AsFetchedSavePath(std::string_view asFetchedPath) {
   std::string path(asFetchedPath);
-  if (!ContainsText(path, ".htm")) path += ".html";
+  if (!ContainsText(path, ".htm", CaseMode::Exact)) path += ".html";
   return path;
 }
 
 std::string PageSavePath(std::string_view path) {
   std::string result(path);
-  const std::size_t htm = FindText(path, ".htm");
+  const std::size_t htm = FindText(path, ".htm", CaseMode::Exact);
   // An ".htm" with at most three bytes after it is taken for the page's extension (".html" or
   // little more); one further in front belongs to a folder or a query.
   if (htm == kNotFound || htm + 7 < path.size()) result += ".html";
@@ -141,7 +141,7 @@ std::string ChosenNameAsFetchedPath(std::string_view asFetchedPath, std::string_
   std::string folder = FolderOfPath(asFetchedPath);
   // A folder named after a query ("a.php@x=1/") is left for the folder the page lies in.
   const std::size_t below = folder.starts_with(saveFolder) ? saveFolder.size() : 0;
-  if (const std::size_t at = FindText(folder, "@", below); at != kNotFound)
+  if (const std::size_t at = FindText(folder, "@", below, CaseMode::Exact); at != kNotFound)
     folder = FolderOfPath(std::string_view(folder).substr(0, at));
   return folder + "ZXOrg_" + WithChosenNameDefaults(typedName);
 }

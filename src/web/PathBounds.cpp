@@ -93,7 +93,7 @@ std::string DropDotSegments(std::string_view text, EmptySegments empties) {
 std::string SaveFolderProblem(std::string_view folder) {
   if (TrimControlChars(folder).empty()) return "no folder given";
   if (folder.find('\0') != std::string_view::npos) return "the folder's name holds a NUL byte";
-  if (MakeSafeFilePath(folder) != folder || ContainsText(folder, "+") ||
+  if (MakeSafeFilePath(folder) != folder || ContainsText(folder, "+", CaseMode::Exact) ||
       ContainsText(folder, "http:", CaseMode::IgnoreAsciiCase) ||
       ContainsText(folder, "https:", CaseMode::IgnoreAsciiCase))
     return "the folder's name holds characters that the names of saved files cannot keep "

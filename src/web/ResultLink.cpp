@@ -19,10 +19,10 @@ constexpr std::array<std::string_view, 8> kNotFollowed = {
 };
 
 std::string DecodeUrlDelimiters(std::string_view text) {
-  std::string decoded = ReplaceAll(text, "%3A", ":");
-  decoded = ReplaceAll(decoded, "%3F", "?");
-  decoded = ReplaceAll(decoded, "%2F", "/");
-  return ReplaceAll(decoded, "%26", "&");
+  std::string decoded = ReplaceAll(text, "%3A", ":", CaseMode::IgnoreAsciiCase);
+  decoded = ReplaceAll(decoded, "%3F", "?", CaseMode::IgnoreAsciiCase);
+  decoded = ReplaceAll(decoded, "%2F", "/", CaseMode::IgnoreAsciiCase);
+  return ReplaceAll(decoded, "%26", "&", CaseMode::Exact);
 }
 
 std::string AfterMarker(std::string_view link, std::size_t at, std::size_t markerLength) {
@@ -31,14 +31,15 @@ std::string AfterMarker(std::string_view link, std::size_t at, std::size_t marke
 
 // The links that carry the target in plain text or behind a Google Japan redirect.
 std::string DecodePlainTarget(std::string_view link) {
-  if (const std::size_t at = FindText(link, "**http:"); at != kNotFound)
+  if (const std::size_t at = FindText(link, "**http:", CaseMode::Exact); at != kNotFound)
     return AfterMarker(link, at, 7);
-  if (const std::size_t at = FindText(link, "**http%3a"); at != kNotFound)
+  if (const std::size_t at = FindText(link, "**http%3a", CaseMode::Exact); at != kNotFound)
     return AfterMarker(link, at, 9);
   if (link.starts_with(kGoogleJapanRedirectQ)) return TextBetween(link, "?q=", "&sa=");
   if (link.starts_with(kGoogleJapanRedirectSa)) {
-    const std::string target = ReplaceAll(TextBetween(link, "&url=", "&ei="), "%3A", ":");
-    return ReplaceAll(target, "%2F", "/");
+    const std::string target =
+        ReplaceAll(TextBetween(link, "&url=", "&ei="), "%3A", ":", CaseMode::IgnoreAsciiCase);
+    return ReplaceAll(target, "%2F", "/", CaseMode::IgnoreAsciiCase);
   }
   return std::string(link);
 }
@@ -47,11 +48,11 @@ std::string DecodePlainTarget(std::string_view link) {
 
 std::string DecodeResultLink(std::string_view link) {
   for (const std::string_view marker : kEncodedTargetMarkers) {
-    if (const std::size_t at = FindText(link, marker); at != kNotFound)
+    if (const std::size_t at = FindText(link, marker, CaseMode::Exact); at != kNotFound)
       return DecodeUrlDelimiters(link.substr(at + 2));
   }
 
-  if (const std::size_t at = FindText(link, "=http%3A"); at != kNotFound) {
+  if (const std::size_t at = FindText(link, "=http%3A", CaseMode::Exact); at != kNotFound) {
     // From the byte before the "=" on, so the field's "=" is the first one of the text.
     const std::string decoded = DecodeUrlDelimiters(link.substr(at == 0 ? 0 : at - 1));
     std::string target = TextBetween(decoded, "=", "ei=");
@@ -60,14 +61,15 @@ std::string DecodeResultLink(std::string_view link) {
   }
 
   std::string target = DecodePlainTarget(link);
-  if (ContainsText(target, kWikipediaDomain)) target = ReplaceAll(target, "%25", "%");
+  if (ContainsText(target, kWikipediaDomain, CaseMode::Exact))
+    target = ReplaceAll(target, "%25", "%", CaseMode::Exact);
   return target;
 }
 
 bool IsFollowableLink(std::string_view link) {
   const std::string lower = LowerCaseText(link);
   for (const std::string_view pattern : kNotFollowed) {
-    if (ContainsText(lower, pattern)) return false;
+    if (ContainsText(lower, pattern, CaseMode::Exact)) return false;
   }
   return true;
 }

@@ -106,7 +106,7 @@ std::span<const std::string_view> StrippedUrlPrefixes() {
 std::string StripSchemeAndWww(std::string_view url) {
   std::string text(url);
   for (const std::string_view prefix : kStrippedUrlPrefixes) {
-    if (const std::size_t at = FindText(text, prefix); at != kNotFound)
+    if (const std::size_t at = FindText(text, prefix, CaseMode::Exact); at != kNotFound)
       text.erase(at, prefix.size());
   }
   return text;
@@ -191,7 +191,7 @@ std::string RootRelativePrefix(std::string_view pageUrl, std::string_view dummyF
 
 std::string ReplaceUrlRoot(std::string_view url, std::string_view replacement) {
   const std::string root = UrlRoot(url);
-  const std::size_t at = FindText(url, root);
+  const std::size_t at = FindText(url, root, CaseMode::Exact);
   if (at == kNotFound) return std::string(url);
   std::string result(url.substr(0, at));
   result += replacement;
@@ -201,10 +201,10 @@ std::string ReplaceUrlRoot(std::string_view url, std::string_view replacement) {
 
 bool CollectHttpHosts(std::string_view text, std::vector<std::string>& hosts) {
   constexpr std::string_view kHttp = "http://";
-  std::size_t at = FindText(text, kHttp);
+  std::size_t at = FindText(text, kHttp, CaseMode::Exact);
   if (at == kNotFound) return false;
   hosts.clear();
-  for (; at != kNotFound; at = FindText(text, kHttp, at + kHttp.size())) {
+  for (; at != kNotFound; at = FindText(text, kHttp, at + kHttp.size(), CaseMode::Exact)) {
     const std::size_t hostStart = at + kHttp.size();
     const std::size_t hostEnd = text.find('/', hostStart);
     std::string host;

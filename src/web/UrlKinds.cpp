@@ -43,17 +43,20 @@ bool IsPageUrl(std::string_view url) {
     const std::string_view lastSegment = std::string_view(rest).substr(LastSegmentStart(rest));
     if (lastSegment.find('.') == std::string_view::npos) return false;
   }
-  return ContainsAnyText(rest, {".htm", ".php", "http://", "https://"});
+  return ContainsAnyText(rest, {".htm", ".php", "http://", "https://"}, CaseMode::Exact);
 }
 
 ResourceClass ClassifyResourceUrl(std::string_view reference) {
   const std::string lower = LowerCaseText(reference);
-  if (ContainsText(lower, " ")) return ResourceClass::NotFetched;
-  if (ContainsAnyText(lower, {".htm", "mailto:", "type="})) return ResourceClass::NotFetched;
-  if (ContainsAnyText(lower, {".gif", ".jpg", ".jpeg", ".png", ".ico"}))
+  if (ContainsText(lower, " ", CaseMode::Exact)) return ResourceClass::NotFetched;
+  if (ContainsAnyText(lower, {".htm", "mailto:", "type="}, CaseMode::Exact))
+    return ResourceClass::NotFetched;
+  if (ContainsAnyText(lower, {".gif", ".jpg", ".jpeg", ".png", ".ico"}, CaseMode::Exact))
     return ResourceClass::Image;
-  if (ContainsAnyText(lower, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".rss", ".htc", ".php",
-                              "?", "=", "&"}))
+  if (ContainsAnyText(
+          lower,
+          {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".rss", ".htc", ".php", "?", "=", "&"},
+          CaseMode::Exact))
     return ResourceClass::Text;
   return ResourceClass::NotFetched;
 }
@@ -67,7 +70,7 @@ bool IsLinkStatusText(std::string_view statusText) {
       SjisFromUtf8Literal("選択"),
   };
   for (const std::string& word : kProgressWords) {
-    if (ContainsText(statusText, word)) return false;
+    if (ContainsText(statusText, word, CaseMode::Exact)) return false;
   }
   return true;
 }

@@ -20,7 +20,7 @@ std::string StrictUtf8ToSjis(std::string_view utf8) {
 }
 
 std::string CrLfToLf(std::string text) {
-  ReplaceAllIn(text, "\r\n", "\n");
+  ReplaceAllIn(text, "\r\n", "\n", CaseMode::Exact);
   return text;
 }
 
@@ -28,11 +28,11 @@ std::string CrLfToLf(std::string text) {
 // asterisk, the space and the ampersand written plainly.
 std::string EscapedEuc(std::string_view text) {
   std::string euc = SjisToEucSimple(CrLfToLf(std::string(text)));
-  ReplaceAllIn(euc, "(", "%28");
+  ReplaceAllIn(euc, "(", "%28", CaseMode::Exact);
   std::string escaped = PercentEncode(euc);
-  ReplaceAllIn(escaped, "%2a", "*");
-  ReplaceAllIn(escaped, "%20", "+");
-  ReplaceAllIn(escaped, "%26", "&");
+  ReplaceAllIn(escaped, "%2a", "*", CaseMode::IgnoreAsciiCase);
+  ReplaceAllIn(escaped, "%20", "+", CaseMode::Exact);
+  ReplaceAllIn(escaped, "%26", "&", CaseMode::Exact);
   return escaped;
 }
 
@@ -44,7 +44,7 @@ std::string WebCodeDecode(std::string_view text, int item) {
     case 0:
       return StrictUtf8ToSjis(PercentDecode(text));
     case 1:
-      return StrictUtf8ToSjis(PercentDecode(ReplaceAll(text, "%25", "%")));
+      return StrictUtf8ToSjis(PercentDecode(ReplaceAll(text, "%25", "%", CaseMode::Exact)));
     case 2:
       return LfToCrLf(EucToSjis(PercentDecode(text)));
     case 3:

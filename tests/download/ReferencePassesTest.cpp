@@ -73,7 +73,8 @@ TEST(RemoveUrlRoot, Cases) {
 TEST(RemoveUrlRoot, SameSiteStyleSheetEndsRelativeAfterTheRootWithoutSlashIsGone) {
   // The engine first deletes the root without its "/", leaving a root-relative reference.
   const std::string page = "http://host/d/p.html";
-  const std::string text = ReplaceAll("<link href=\"http://host/css/a.css\">", "http://host", "");
+  const std::string text = ReplaceAll("<link href=\"http://host/css/a.css\">", "http://host", "",
+                                      CaseMode::IgnoreAsciiCase);
   EXPECT_EQ(RemoveUrlRoot(page, text, ""), "<link href=\"../css/a.css\">");
 }
 

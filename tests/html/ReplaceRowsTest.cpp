@@ -41,7 +41,7 @@ TEST(ApplyRows, RunsOfLineBreakRowsGiveWhatRowByRowGives) {
     ApplyRows(fused, rows);
     std::string rowByRow = text;
     for (const ReplaceRow& row : rows)
-      ReplaceAllIn(rowByRow, row.pattern, row.replacement);
+      ReplaceAllIn(rowByRow, row.pattern, row.replacement, CaseMode::IgnoreAsciiCase);
     ASSERT_EQ(fused, rowByRow) << text;
   }
 }
@@ -61,7 +61,7 @@ TEST(LowerCasingRows, OneWalkGivesWhatRowByRowGives) {
     table.Apply(oneWalk);
     std::string rowByRow = text;
     for (const std::string_view pattern : patterns)
-      ReplaceAllIn(rowByRow, pattern, LowerCaseText(pattern));
+      ReplaceAllIn(rowByRow, pattern, LowerCaseText(pattern), CaseMode::IgnoreAsciiCase);
     ASSERT_EQ(oneWalk, rowByRow) << text;
   }
 }
