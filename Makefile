@@ -9,7 +9,7 @@ THREAD_BUILD := build/thread
 THREADED_TESTS := ^(FindFileThreads|FindFile|FindCommand|Prefetch)\.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps test hostile-release demo bench fuzz format lint clean
+.PHONY: all deps test demo bench fuzz format lint clean
 
 all: test
 
@@ -29,12 +29,6 @@ test: deps
 	cmake --build $(THREAD_BUILD) -j $(JOBS) --target files_tests cli_tests download_tests
 	cd $(THREAD_BUILD) && ctest --output-on-failure -j $(JOBS) -R '$(THREADED_TESTS)'
 	scripts/lint.sh $(SANITIZE_BUILD)
-	$(MAKE) --no-print-directory hostile-release
-
-# The runs against hostile servers whose 50 MiB page is too slow unoptimised and sanitized.
-hostile-release: $(RELEASE_BUILD)/build.ninja
-	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target download_tests
-	$(RELEASE_BUILD)/tests/download/download_tests --gtest_filter='HostileRun.*'
 
 $(RELEASE_BUILD)/build.ninja:
 	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELLUCOR_BUILD_BENCH=ON
@@ -53,6 +47,7 @@ bench: deps $(RELEASE_BUILD)/build.ninja
 	bench/compare_iconv.sh $(RELEASE_BUILD)
 	bench/compare_tidy.sh $(RELEASE_BUILD)
 	bench/run_sites.sh $(RELEASE_BUILD)
+	bench/long_page.sh $(RELEASE_BUILD)
 	bench/compare_highlight.sh $(RELEASE_BUILD)
 	bench/compare_find.sh $(RELEASE_BUILD)
 

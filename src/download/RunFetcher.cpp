@@ -20,6 +20,8 @@ RunFetcher::~RunFetcher() {
 
 void RunFetcher::Clear() {
   store_.clear();
+  current_ = HttpResponse{};
+  currentUrl_.clear();
   bytesInMemory_ = 0;
   requests_ = 0;
   bytesKept_ = 0;
@@ -106,7 +108,10 @@ const HttpResponse& RunFetcher::Fetch(std::string_view url) {
     found = store_.find(url);
   }
   if (found->second.spillFile.empty()) return found->second.response;
+  // A large response read again and again (the page itself) is loaded from its file once.
+  if (currentUrl_ == url) return current_;
   current_ = Loaded(found->second);
+  currentUrl_ = std::string(url);
   if (!current_.ok()) {
     // Remembered, so the run's panes name the file as not fetched.
     found->second.response.failure = current_.failure;

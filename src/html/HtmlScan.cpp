@@ -74,8 +74,9 @@ std::string AddHtmlExtension(std::string_view name) {
 std::string RemoveAttributeOpeners(std::string_view text) {
   std::string result(text);
   for (const std::string_view opener : kAttributeOpeners)
-    result = DeleteAllBetween(result, opener, "\"");
-  return DeleteAllBetween(result, "<form", ">");
+    DeleteAllBetweenIn(result, opener, "\"");
+  DeleteAllBetweenIn(result, "<form", ">");
+  return result;
 }
 
 }  // namespace pellucor

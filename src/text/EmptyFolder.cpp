@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "text/CodePage932.h"
+#include "text/FileDescriptor.h"
 
 namespace pellucor {
 namespace {
@@ -55,17 +56,6 @@ EmptyFolderResult Failed(std::string what, int error) {
   return {false, std::move(what) + ": " + std::strerror(error)};
 }
 
-// Closes a descriptor when the walk leaves its folder.
-struct Descriptor {
-  int value = -1;
-  explicit Descriptor(int descriptor) : value(descriptor) {}
-  ~Descriptor() {
-    if (value >= 0) ::close(value);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-};
-
 // The names in the folder open as `folder`, without "." and "..".
 std::optional<std::vector<std::string>> NamesIn(int folder) {
   const int copy = ::dup(folder);
@@ -99,19 +89,19 @@ EmptyFolderResult EmptyOpenFolder(int folder, const std::string& path) {
       return Failed("cannot look at " + path + "/" + name, errno);
     isFolder[i] = S_ISDIR(status.st_mode);
     if (isFolder[i]) {
-      const Descriptor sub(
+      const FileDescriptor sub(
           ::openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-      if (sub.value < 0) return Failed("cannot open " + path + "/" + name, errno);
-      EmptyFolderResult inner = EmptyOpenFolder(sub.value, path + "/" + name);
+      if (sub.get() < 0) return Failed("cannot open " + path + "/" + name, errno);
+      EmptyFolderResult inner = EmptyOpenFolder(sub.get(), path + "/" + name);
       if (!inner) return inner;
     } else if (S_ISREG(status.st_mode) && (status.st_mode & S_IWUSR) == 0) {
       // The read-only state of a file: give the owner write permission back before deleting,
       // on the file itself (opened without following a link), never on what a link names.
-      const Descriptor file(
+      const FileDescriptor file(
           ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
       struct stat opened {};
-      if (file.value >= 0 && ::fstat(file.value, &opened) == 0 && S_ISREG(opened.st_mode))
-        (void)::fchmod(file.value, opened.st_mode | S_IWUSR);
+      if (file.get() >= 0 && ::fstat(file.get(), &opened) == 0 && S_ISREG(opened.st_mode))
+        (void)::fchmod(file.get(), opened.st_mode | S_IWUSR);
     }
   }
   for (std::size_t i = 0; i < names->size(); ++i) {
@@ -143,9 +133,9 @@ EmptyFolderResult EmptyFolder(std::string_view folder) {
   if (IsProtected(canonical))
     return {false, "a system folder, the home folder or one above it is never emptied: " +
                        canonical.string()};
-  const Descriptor root(::open(canonical.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-  if (root.value < 0) return Failed("cannot open " + canonical.string(), errno);
-  return EmptyOpenFolder(root.value, canonical.string());
+  const FileDescriptor root(::open(canonical.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+  if (root.get() < 0) return Failed("cannot open " + canonical.string(), errno);
+  return EmptyOpenFolder(root.get(), canonical.string());
 }
 
 }  // namespace pellucor

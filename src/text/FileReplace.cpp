@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "text/FileDescriptor.h"
+
 namespace pellucor {
 namespace {
 
@@ -33,18 +35,6 @@ int CreateTemporaryBeside(int folder, const std::string& name, std::string& temp
   errno = EEXIST;
   return -1;
 }
-
-// Closes a descriptor when it goes out of scope.
-struct Descriptor {
-  int value = -1;
-  explicit Descriptor(int descriptor) : value(descriptor) {}
-  ~Descriptor() {
-    if (value >= 0) ::close(value);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int Release() { return std::exchange(value, -1); }
-};
 
 // What stands at `name` in the open folder, as a refusal; empty when nothing or a regular file
 // does.
@@ -108,8 +98,8 @@ std::optional<std::vector<std::string>> ComponentsOf(std::string_view relative) 
 // The open descriptor of the last one, or -1 with `reason` set.
 int OpenFoldersBelow(const std::string& folder, const std::vector<std::string>& components,
                      std::string& reason) {
-  Descriptor current(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (current.value < 0) {
+  FileDescriptor current(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (current.get() < 0) {
     reason = std::string("the save folder cannot be opened: ") + std::strerror(errno);
     return -1;
   }
@@ -117,26 +107,25 @@ int OpenFoldersBelow(const std::string& folder, const std::vector<std::string>& 
   for (const std::string& component : components) {
     walked += "/" + component;
     int next =
-        ::openat(current.value, component.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        ::openat(current.get(), component.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (next < 0 && errno == ENOENT) {
-      if (::mkdirat(current.value, component.c_str(), 0777) != 0 && errno != EEXIST) {
+      if (::mkdirat(current.get(), component.c_str(), 0777) != 0 && errno != EEXIST) {
         reason = "the folder " + walked + " cannot be created: " + std::strerror(errno);
         return -1;
       }
-      next = ::openat(current.value, component.c_str(),
+      next = ::openat(current.get(), component.c_str(),
                       O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     }
     if (next < 0) {
       struct stat existing {};
       const bool link =
-          ::fstatat(current.value, component.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0 &&
+          ::fstatat(current.get(), component.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0 &&
           S_ISLNK(existing.st_mode);
       reason = link ? "a symbolic link stands where the folder " + walked + " belongs"
                     : "the folder " + walked + " cannot be used: " + std::strerror(errno);
       return -1;
     }
-    ::close(current.value);
-    current.value = next;
+    current.Reset(next);
   }
   return current.Release();
 }
@@ -165,9 +154,9 @@ FileReplaceResult ReplaceFileContents(const std::string& systemPath, std::string
   const std::string parent = slash == std::string::npos ? std::string(".")
                              : slash == 0               ? std::string("/")
                                                         : systemPath.substr(0, slash);
-  const Descriptor folder(::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (folder.value < 0) return Failed("the folder cannot be opened", errno);
-  return ReplaceAt(folder.value,
+  const FileDescriptor folder(::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.get() < 0) return Failed("the folder cannot be opened", errno);
+  return ReplaceAt(folder.get(),
                    slash == std::string::npos ? systemPath : systemPath.substr(slash + 1), bytes,
                    flush);
 }
@@ -181,9 +170,9 @@ FileReplaceResult ReplaceFileInside(const std::string& folder, const std::string
   const std::string name = std::move(components->back());
   components->pop_back();
   std::string reason;
-  const Descriptor parent(OpenFoldersBelow(folder, *components, reason));
-  if (parent.value < 0) return {false, std::move(reason)};
-  return ReplaceAt(parent.value, name, bytes, flush);
+  const FileDescriptor parent(OpenFoldersBelow(folder, *components, reason));
+  if (parent.get() < 0) return {false, std::move(reason)};
+  return ReplaceAt(parent.get(), name, bytes, flush);
 }
 
 FileReplaceResult CreateFoldersInside(const std::string& folder, const std::string& systemFolder) {
@@ -192,8 +181,8 @@ FileReplaceResult CreateFoldersInside(const std::string& folder, const std::stri
   const std::optional<std::vector<std::string>> components = ComponentsOf(*below);
   if (!components) return {false, "outside the save folder"};
   std::string reason;
-  const Descriptor last(OpenFoldersBelow(folder, *components, reason));
-  if (last.value < 0) return {false, std::move(reason)};
+  const FileDescriptor last(OpenFoldersBelow(folder, *components, reason));
+  if (last.get() < 0) return {false, std::move(reason)};
   return {true, {}};
 }
 

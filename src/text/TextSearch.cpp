@@ -39,18 +39,27 @@ std::string TextBetween(std::string_view text, std::string_view start, std::stri
   return std::string(text.substr(afterStart, endPosition - 1 - afterStart));
 }
 
-std::string DeleteAllBetween(std::string_view text, std::string_view start, std::string_view end) {
-  if (start.empty() || end.empty()) return std::string(text);
+bool DeleteAllBetweenIn(std::string& buffer, std::string_view start, std::string_view end) {
+  if (start.empty() || end.empty()) return false;
+  // Most passes look for a marker the page does not hold: a byte search (memchr and memcmp)
+  // settles that at once, where the walk below would move the page byte by byte.
+  if (std::string_view(buffer).find(start) == std::string_view::npos) return false;
   // Deleting a span and searching again from the start of the text would be quadratic. The text
-  // is kept as a gap buffer instead: buffer[0, kept) is the settled front, buffer[read, size)
-  // the rest. After a deletion only the last few characters of the front can begin a new start
-  // marker, so those are moved back across the gap and scanned again; where characters begin in
-  // the front is remembered because a join can shift the character boundaries of what follows.
-  std::string buffer(text);
-  std::vector<unsigned char> charStart(buffer.size(), 0);
+  // is kept as a gap buffer instead, in place: buffer[0, kept) is the settled front,
+  // buffer[read, size) the rest. After a deletion only the last few characters of the front can
+  // begin a new start marker, so those are moved back across the gap and scanned again. Where
+  // characters begin in the front is remembered because a join can shift the character
+  // boundaries of what follows; only the last start.size() - 1 places are ever looked at, so a
+  // ring of twice that many (with room to spare) holds them without a table the page's size.
+  const std::size_t ringSize = 2 * start.size() + 8;
+  std::vector<unsigned char> charStart(ringSize, 0);
+  const auto startsChar = [&](std::size_t position) -> unsigned char& {
+    return charStart[position % ringSize];
+  };
   std::size_t kept = 0;
   std::size_t read = 0;
   const std::size_t size = buffer.size();
+  bool deleted = false;
   while (read < size) {
     // The first byte is compared inline: most positions fail there, and a call per byte was
     // the bulk of the time on long pages.
@@ -66,10 +75,11 @@ std::string DeleteAllBetween(std::string_view text, std::string_view start, std:
         endOffset = std::string_view(buffer).find(end, read + start.size() - 1);
       }
       if (endOffset != kNotFound) {
+        deleted = true;
         read = endOffset + end.size();
         // Back off to the first character start from which a start marker could reach the gap.
         std::size_t back = kept > start.size() - 1 ? kept - (start.size() - 1) : 0;
-        while (back < kept && !charStart[back])
+        while (back < kept && !startsChar(back))
           ++back;
         const std::size_t moved = kept - back;
         std::memmove(buffer.data() + read - moved, buffer.data() + back, moved);
@@ -81,16 +91,23 @@ std::string DeleteAllBetween(std::string_view text, std::string_view start, std:
       break;
     }
     const std::size_t length = CharLengthAt(buffer, read);
-    charStart[kept] = 1;
+    startsChar(kept) = 1;
     buffer[kept++] = buffer[read++];
     if (length == 2) {
-      charStart[kept] = 0;
+      startsChar(kept) = 0;
       buffer[kept++] = buffer[read++];
     }
   }
+  if (!deleted) return false;
   std::memmove(buffer.data() + kept, buffer.data() + read, size - read);
   buffer.resize(kept + (size - read));
-  return buffer;
+  return true;
+}
+
+std::string DeleteAllBetween(std::string_view text, std::string_view start, std::string_view end) {
+  std::string result(text);
+  DeleteAllBetweenIn(result, start, end);
+  return result;
 }
 
 std::string ReplaceAllText(std::string_view text, std::string_view pattern,

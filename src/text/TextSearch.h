@@ -33,6 +33,10 @@ namespace pellucor {
 [[nodiscard]] std::string DeleteAllBetween(std::string_view text, std::string_view start,
                                            std::string_view end);
 
+/// DeleteAllBetween on the text itself, without a copy of it; returns whether anything was
+/// deleted.
+bool DeleteAllBetweenIn(std::string& text, std::string_view start, std::string_view end);
+
 /// Every occurrence of `pattern`, in any ASCII case, replaced by `replacement` - but only when
 /// the pattern occurs somewhere in its exact case; otherwise the text is returned unchanged.
 [[nodiscard]] std::string ReplaceAllText(std::string_view text, std::string_view pattern,

@@ -12,10 +12,10 @@ namespace pellucor {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::kGif;
 using testing::ReadBytes;
 using testing::Sjis;
 
-const std::string kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
 
 class ResourceRun : public testing::SiteRun {
  protected:

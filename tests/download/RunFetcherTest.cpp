@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "support/LoopbackServer.h"
@@ -58,12 +59,18 @@ TEST_F(SpilledRun, AFolderThatCannotTakeTheBodyKeepsItInMemory) {
 }
 
 TEST_F(SpilledRun, ASpillFileCutMeanwhileFailsTheResponse) {
+  server_.Serve("/other.txt", kBody, "text/plain");
   settings_.spillParent = spill_.path();
   RunFetcher fetcher(http_, settings_);
   ASSERT_TRUE(fetcher.ReadUrlText(server_.Url("/big.txt")) == kBody);
+  // Another large response read in between, so the first is read from its file again.
+  ASSERT_TRUE(fetcher.ReadUrlText(server_.Url("/other.txt")) == kBody);
   const std::vector<fs::path> files = SpillFiles();
-  ASSERT_EQ(files.size(), 1u);
-  fs::resize_file(files.front(), 100);
+  ASSERT_EQ(files.size(), 2u);
+  const auto first = std::find_if(files.begin(), files.end(),
+                                  [](const fs::path& file) { return file.filename() == "0"; });
+  ASSERT_NE(first, files.end());
+  fs::resize_file(*first, 100);
   EXPECT_EQ(fetcher.ReadUrlText(server_.Url("/big.txt")), "");
   EXPECT_FALSE(fetcher.FailureOf(server_.Url("/big.txt")).empty());
 }

@@ -20,6 +20,9 @@
 
 namespace pellucor::testing {
 
+/// The smallest GIF: what a server answers for an image in the runs of the tests.
+inline const std::string kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
+
 /// Whole download runs with the resource stages, fake ports and a loopback server: the save
 /// folder is `folderBelowTemp` inside a fresh temporary folder.
 class SiteRun : public ::testing::Test {
