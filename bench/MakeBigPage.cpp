@@ -33,13 +33,15 @@ std::string LinesPage(std::size_t size) {
     page += "<div class=\"entry\" id=\"e" + number + "\">\n";
     page += "\t<h2 class=\"title\"><a href=\"item.php?id=" + image +
             "&amp;cat=news\">東京の天気予報 第" + number + "回</a></h2>\n";
-    page += "\t<p class=\"text\">本日は晴れのち曇り、ところにより雨が降るでしょう。"
-            "カタカナ・ひらがな・漢字の文章です。<br>\n";
+    page +=
+        "\t<p class=\"text\">本日は晴れのち曇り、ところにより雨が降るでしょう。"
+        "カタカナ・ひらがな・漢字の文章です。<br>\n";
     page += "\t<img src=\"img/i" + image +
             ".gif\" width=\"16\" height=\"16\" alt=\"アイコン\" border=\"0\">\n";
     page += "\t<span style=\"color:#333333\">価格：1,980円（税込）</span>\n";
-    page += "\t<a href=\"/about/index.html\">サイトについて</a> | "
-            "<a href=\"http://www.example.com/\">外部のサイト</a></p>\n";
+    page +=
+        "\t<a href=\"/about/index.html\">サイトについて</a> | "
+        "<a href=\"http://www.example.com/\">外部のサイト</a></p>\n";
     page += "</div>\n\n";
   }
   page += "</div>\n</body>\n</html>\n";
@@ -47,8 +49,9 @@ std::string LinesPage(std::size_t size) {
 }
 
 std::string OneLinePage(std::size_t size) {
-  std::string page = "<html><head><link rel=\"stylesheet\" href=\"css/good.css\"></head><body>"
-                     "<img src=\"img/good.gif\">";
+  std::string page =
+      "<html><head><link rel=\"stylesheet\" href=\"css/good.css\"></head><body>"
+      "<img src=\"img/good.gif\">";
   page.reserve(size + 4096);
   while (page.size() < size)
     page += "<span class=\"x\">text &amp; more</span><img src=\"img/good.gif\"> ";

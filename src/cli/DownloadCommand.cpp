@@ -267,7 +267,7 @@ int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, st
   if (!folder) return kBadInput;
 
   TerminalDialogs dialogs(*answer, *folder, out);
-  MemoryClipboard clipboard;
+  NoClipboard clipboard;
   ProgressPump pump;
   NoLauncher launcher;
   NoBrowser downloadBrowser;
@@ -278,6 +278,8 @@ int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, st
                         stages);
   if (!ApplyOptions(*line, engine.tab, error) || !ApplyLimits(*line, engine, error))
     return kUsageError;
+  // Nothing here shows the page's texts.
+  engine.pageTextViews = false;
   engine.tab.ComboBoxWBUrl = *sjisUrl;
   engine.tab.BtnEditWBPageSaveFolder = *folder;
   std::string shownProgress;

@@ -15,7 +15,6 @@ struct DownloadRunState {
   bool FramesetSaved = false;
   bool UrlTypedByUser = false;
   std::string FetchedHeadHtml;  // empty: not navigated yet
-  std::string FormattedFetchedHtml;
   std::string BrowserHtml;
   // The page's names and texts of the current run.
   std::string PagePath;

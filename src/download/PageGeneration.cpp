@@ -46,9 +46,9 @@ std::string FromBody(std::string_view text) {
 }
 
 CharsetCode DeclaredCharset(std::string_view text) {
-  std::string head = LowerCaseText(text);
-  if (const std::size_t body = FindText(head, "<body"); body != std::string::npos)
-    head.resize(body);
+  // Only the part before the body tag is read, so only that is lowered.
+  const std::size_t body = FindText(text, "<body", 0, CaseMode::IgnoreAsciiCase);
+  std::string head = LowerCaseText(text.substr(0, body));
   // A charset attribute of a script start tag says nothing about the page.
   head = DeleteAllBetween(head, "<script", ">");
   CharsetCode code = CharsetCode::Automatic;
@@ -82,20 +82,24 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
     run.InnerHtml = source;
     source = BreakHTMLLines(source);
   } else {
-    source = ReplaceAll(fetcher_.ReadUrlText(url), "\"/*", "\" /*");
-    run.FetchedHtml = source;
+    source = fetcher_.ReadUrlText(url);
+    ReplaceAllIn(source, "\"/*", "\" /*");
     run.FetchedHeadHtml = HTMLToShiftJIS(BeforeBody(source)).text;
   }
 
   CharsetCode code = DeclaredCharset(source);
   if (tab.RadioGroupDLMainHTMLCharSet != 0)
     code = static_cast<CharsetCode>(tab.RadioGroupDLMainHTMLCharSet);
-  const ConvertedText converted = ConvertHtmlToSjis(source, code);
+  ConvertedText converted = ConvertHtmlToSjis(source, code);
+  // The page as fetched is kept for saving as it is; the source is not read again.
+  if (!tab.CheckBoxDLDownloadinnerHTML) run.FetchedHtml = std::move(source);
+  std::string().swap(source);
   if (!converted.ok()) {
     host_.dialogs.ShowMessage(converted.error, MessageKind::Error);
     return -1;
   }
   std::string page = SetQuotedCharsetShiftJIS(converted.text);
+  std::string().swap(converted.text);
 
   if (const std::string base = TextBetween(page, "<base ", ">"); !base.empty()) {
     run.BaseHrefValue = TextBetween(base, "=\"", "\"");
@@ -105,7 +109,8 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
     if (run.BaseHrefDir == url) run.BaseHrefDir = "/";
   }
 
-  page = ReplaceAll(FormatHTMLSource(page), "?<", "<");
+  FormatHTMLSourceIn(page);
+  ReplaceAllIn(page, "?<", "<");
 
   const PageFileSet files = MakePageFileSet(
       url, saveFolder, static_cast<UrlDecodeMode>(tab.RadioGroupDLUrlWebDecode), TopDummyFolder());

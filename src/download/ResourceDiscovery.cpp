@@ -36,7 +36,7 @@ bool BeginsWithAny(std::string_view text, std::initializer_list<std::string_view
 std::string DeleteEach(std::string text,
                        std::initializer_list<std::pair<std::string_view, std::string_view>> spans) {
   for (const auto& [start, end] : spans)
-    text = DeleteAllBetween(text, start, end);
+    DeleteAllBetweenIn(text, start, end);
   return text;
 }
 
@@ -173,19 +173,22 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     Collect(head, start, end, run.CandidateList);
 
   // Scripts and every quoted string of the page.
+  // Each step deletes from this copy where it stands; the copy is let go after the last.
   std::string page = ReplaceAll(text, "_UACCT", "_uacct");
-  page = DeleteAllBetween(page, "_uacct", "</script>");
-  page = RemoveAttributeOpeners(RemoveAttributeOpeners(page));
-  page = DeleteAllBetween(page, "<iframe ", ">");
+  DeleteAllBetweenIn(page, "_uacct", "</script>");
+  RemoveAttributeOpenersIn(page);
+  RemoveAttributeOpenersIn(page);
+  DeleteAllBetweenIn(page, "<iframe ", ">");
   Collect(page, "src=\"", "\"", run.CandidateList);
   Collect(page, "src='", "'", run.CandidateList);
-  page = DeleteEach(page, {{"src=\"", "\""}, {"src='", "'"}});
+  page = DeleteEach(std::move(page), {{"src=\"", "\""}, {"src='", "'"}});
   Collect(page, "src=", " ", run.CandidateList);
-  page = DeleteEach(page, {{"src=", " "}, {"<", ">"}});
+  page = DeleteEach(std::move(page), {{"src=", " "}, {"<", ">"}});
   Collect(page, "\"", "\"", run.CandidateList);
-  page = DeleteAllBetween(page, "\"", "\"");
+  DeleteAllBetweenIn(page, "\"", "\"");
   Collect(page, "'", "'", run.CandidateList);
   Collect(page, "('", "')", run.CandidateList);
+  std::string().swap(page);
 
   // First sieve.
   for (const std::string& item : run.CandidateList) {
@@ -239,7 +242,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
   std::string body = DeleteEach(
       TextBetween(text, "<body", "</html"),
       {{"<a ", ">"}, {"<input ", ">"}, {"<textarea ", ">"}, {"<rdf", "rdf>"}, {"onclick=", "\""}});
-  body = RemoveAttributeOpeners(body);
+  RemoveAttributeOpenersIn(body);
   ReplaceAllIn(body, "\",\"", "\",\r\n\"");
   ReplaceAllIn(body, "'\",'", "'\",\r\n'");
   for (const auto& [start, end] :

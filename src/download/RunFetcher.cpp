@@ -87,7 +87,10 @@ std::string RunFetcher::FailureOf(std::string_view url) const {
 }
 
 std::string RunFetcher::ReadUrlText(std::string_view url) {
-  return ResponseText(Fetch(url));
+  std::string text = ResponseText(Fetch(url));
+  // A response loaded back from its temporary file is not held on to once it has been read.
+  current_ = HttpResponse{};
+  return text;
 }
 
 bool RunFetcher::DownloadUrlToFile(std::string_view url, std::string_view path) {

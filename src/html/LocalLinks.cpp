@@ -1,6 +1,8 @@
 #include "html/LocalLinks.h"
 
+#include <algorithm>
 #include <array>
+#include <unordered_set>
 #include <vector>
 
 #include "html/HtmlScan.h"
@@ -45,11 +47,29 @@ std::string Climbs(int levels) {
   return climbs;
 }
 
+// Whether the text's end, ASCII letters without case, is the end of ".html" (all of it for a text
+// of five bytes or more).
+bool EndsAsHtmlExtension(std::string_view text) {
+  constexpr std::string_view kExtension = ".html";
+  const std::size_t length = std::min(text.size(), kExtension.size());
+  for (std::size_t k = 1; k <= length; ++k) {
+    if (FoldAscii(static_cast<unsigned char>(text[text.size() - k])) !=
+        FoldAscii(static_cast<unsigned char>(kExtension[kExtension.size() - k])))
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string MakeLocalLinks(std::string_view name, std::string_view text) {
-  const std::string top = name.empty() ? std::string("index.html") : std::string(name);
   std::string page(text);
+  MakeLocalLinksIn(name, page);
+  return page;
+}
+
+void MakeLocalLinksIn(std::string_view name, std::string& page) {
+  const std::string top = name.empty() ? std::string("index.html") : std::string(name);
   // Absolute URLs are protected while separators and colons are rewritten.
   ReplaceAllIn(page, "http://", "http||");
   ReplaceAllIn(page, "https://", "https||");
@@ -72,16 +92,33 @@ std::string MakeLocalLinks(std::string_view name, std::string_view text) {
 
   // Links after the body tag to pages with queries take the names such pages are saved under.
   const std::size_t body = PosFrom("<body", page, 0);
-  std::vector<std::string> queries;
+  // A query is met once for every quote before the next marker, so mostly the same few over
+  // and over; each is kept once with the number of times it came in a row.
+  std::vector<std::pair<std::string, std::size_t>> queries;
   for (const std::string_view marker : kQueryMarkers) {
-    for (std::string& query : CollectBetween(page, marker, "\""))
-      queries.push_back(std::move(query));
+    ForEachBetween(page, marker, "\"", [&queries](const std::string& query) {
+      if (!queries.empty() && queries.back().first == query) {
+        ++queries.back().second;
+      } else {
+        queries.emplace_back(query, 1);
+      }
+    });
   }
-  for (const std::string& query : queries)
-    page = ReplaceAllAfter(page, query + "\"", query + ".html\"", body);
+  // A query's pass puts ".html" before each quote that ends a match of it after the body tag,
+  // and that is all any of these passes writes. So once a query's pass has run, running it
+  // again changes nothing, unless some pass made a new match of it - which an ".html" before a
+  // quote can do only for a query that ends as ".html" does. Every other query is looked for
+  // once.
+  std::unordered_set<std::string_view> settled;
+  for (const auto& [query, times] : queries) {
+    if (settled.contains(query)) continue;
+    const bool settles = !query.empty() && !EndsAsHtmlExtension(query);
+    for (std::size_t time = 0; time < (settles ? 1 : times); ++time)
+      ReplaceAllAfterIn(page, query + "\"", query + ".html\"", body);
+    if (settles) settled.insert(query);
+  }
   for (const ReplaceRow& row : kBodyLinkRows)
-    page = ReplaceAllAfter(page, row.pattern, row.replacement, body);
-  return page;
+    ReplaceAllAfterIn(page, row.pattern, row.replacement, body);
 }
 
 }  // namespace pellucor

@@ -13,4 +13,7 @@ namespace pellucor {
 /// the rewriting.
 [[nodiscard]] std::string MakeLocalLinks(std::string_view name, std::string_view text);
 
+/// MakeLocalLinks on the text itself.
+void MakeLocalLinksIn(std::string_view name, std::string& text);
+
 }  // namespace pellucor

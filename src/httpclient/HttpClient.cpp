@@ -301,11 +301,14 @@ HttpResponse HttpClient::Perform(std::string_view url, Transfer& transfer) {
       }
       break;
     }
-    curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+    // The limits are judged right after what had arrived was read, as the batches do: judged
+    // after the wait, the bytes that came while this thread was not running (on a busy machine)
+    // were not counted yet, and a server that had sent them was taken for a silent one.
     if (const Ending limit = transfer.Check(options_.limits); limit != Ending::Done) {
       ending = limit;
       break;
     }
+    curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
     if (options_.idle && options_.idle() == TransferControl::Abort) {
       ending = Ending::Aborted;
       break;

@@ -150,10 +150,34 @@ std::size_t FindText(std::string_view text, std::string_view pattern, std::size_
 
 bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view replacement,
                   CaseMode mode) {
+  return ReplaceAllFrom(text, 0, pattern, replacement, mode);
+}
+
+bool ReplaceAllFrom(std::string& text, std::size_t from, std::string_view pattern,
+                    std::string_view replacement, CaseMode mode) {
   if (pattern.empty()) return false;
   const Matcher matcher(pattern, mode);
-  std::size_t match = FindWith(matcher, text, pattern, 0, mode);
+  // The search treats `from` as a character start, so the part from there on is matched as a
+  // text of its own.
+  std::size_t match = FindWith(matcher, text, pattern, from, mode);
   if (match == std::string_view::npos) return false;
+  if (replacement.size() <= pattern.size()) {
+    // What is written never passes what has been read, and the search reads only from the end
+    // of the last match on, so the text can be rewritten where it stands.
+    std::size_t written = match;
+    std::size_t readFrom = match;
+    while (match != std::string_view::npos) {
+      std::memmove(text.data() + written, text.data() + readFrom, match - readFrom);
+      written += match - readFrom;
+      std::memcpy(text.data() + written, replacement.data(), replacement.size());
+      written += replacement.size();
+      readFrom = match + pattern.size();
+      match = FindWith(matcher, text, pattern, readFrom, mode);
+    }
+    std::memmove(text.data() + written, text.data() + readFrom, text.size() - readFrom);
+    text.resize(written + (text.size() - readFrom));
+    return true;
+  }
   std::string result;
   result.reserve(text.size() + (replacement.size() > pattern.size() ? text.size() / 8 : 0));
   std::size_t copiedUpTo = 0;

@@ -40,13 +40,19 @@ std::string TextBetween(std::string_view text, std::string_view start, std::stri
 }
 
 std::string DeleteAllBetween(std::string_view text, std::string_view start, std::string_view end) {
-  if (start.empty() || end.empty()) return std::string(text);
+  std::string result(text);
+  DeleteAllBetweenIn(result, start, end);
+  return result;
+}
+
+void DeleteAllBetweenIn(std::string& buffer, std::string_view start, std::string_view end) {
+  // A text without the start marker anywhere has nothing to delete, whatever its characters.
+  if (start.empty() || end.empty() || buffer.find(start) == std::string::npos) return;
   // Deleting a span and searching again from the start of the text would be quadratic. The text
   // is kept as a gap buffer instead: buffer[0, kept) is the settled front, buffer[read, size)
   // the rest. After a deletion only the last few characters of the front can begin a new start
   // marker, so those are moved back across the gap and scanned again; where characters begin in
   // the front is remembered because a join can shift the character boundaries of what follows.
-  std::string buffer(text);
   std::vector<unsigned char> charStart(buffer.size(), 0);
   std::size_t kept = 0;
   std::size_t read = 0;
@@ -90,7 +96,6 @@ std::string DeleteAllBetween(std::string_view text, std::string_view start, std:
   }
   std::memmove(buffer.data() + kept, buffer.data() + read, size - read);
   buffer.resize(kept + (size - read));
-  return buffer;
 }
 
 std::string ReplaceAllText(std::string_view text, std::string_view pattern,
@@ -101,11 +106,15 @@ std::string ReplaceAllText(std::string_view text, std::string_view pattern,
 
 std::string ReplaceAllAfter(std::string_view text, std::string_view pattern,
                             std::string_view replacement, std::size_t position) {
-  if (position == 0 || position > text.size() || !ContainsText(text, pattern))
-    return std::string(text);
-  std::string result(text.substr(0, position - 1));
-  result += ReplaceAll(text.substr(position - 1), pattern, replacement, CaseMode::IgnoreAsciiCase);
+  std::string result(text);
+  ReplaceAllAfterIn(result, pattern, replacement, position);
   return result;
+}
+
+bool ReplaceAllAfterIn(std::string& text, std::string_view pattern, std::string_view replacement,
+                       std::size_t position) {
+  if (position == 0 || position > text.size() || !ContainsText(text, pattern)) return false;
+  return ReplaceAllFrom(text, position - 1, pattern, replacement, CaseMode::IgnoreAsciiCase);
 }
 
 }  // namespace pellucor

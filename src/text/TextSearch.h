@@ -33,6 +33,9 @@ namespace pellucor {
 [[nodiscard]] std::string DeleteAllBetween(std::string_view text, std::string_view start,
                                            std::string_view end);
 
+/// DeleteAllBetween on the text itself; a text without the start marker is not touched.
+void DeleteAllBetweenIn(std::string& text, std::string_view start, std::string_view end);
+
 /// Every occurrence of `pattern`, in any ASCII case, replaced by `replacement` - but only when
 /// the pattern occurs somewhere in its exact case; otherwise the text is returned unchanged.
 [[nodiscard]] std::string ReplaceAllText(std::string_view text, std::string_view pattern,
@@ -42,5 +45,10 @@ namespace pellucor {
 /// the end leaves the text unchanged.
 [[nodiscard]] std::string ReplaceAllAfter(std::string_view text, std::string_view pattern,
                                           std::string_view replacement, std::size_t position);
+
+/// ReplaceAllAfter on the text itself; returns whether anything was replaced. A text without a
+/// match is neither copied nor changed.
+bool ReplaceAllAfterIn(std::string& text, std::string_view pattern, std::string_view replacement,
+                       std::size_t position);
 
 }  // namespace pellucor
