@@ -24,20 +24,25 @@ bool DownloadEngine::WBDLNavigate(std::string_view url, std::string_view saveFol
     host_.downloadBrowser.Navigate(url);
   }
 
-  std::string text = UnifyLineEnds(fetcher_.ReadUrlText(url));
-  if (pageTextViews) {
-    tab.RichEditExPGTab02LTab12OrgHTML = text;
-    tab.RichEditExPGTab02RTab03HTMLOrg = text;
-    tab.RichEditExPGTab02RTab04PDownload = text;
+  // The page's text gives the source views and, formatted, the head that a run from the
+  // browser's document builds on. A run of the page as fetched (mode 0 without the inner HTML
+  // option) has read the page already and makes the head anew from it: without views, there is
+  // nothing to do here for it.
+  if (pageTextViews || mode != 0 || tab.CheckBoxDLDownloadinnerHTML) {
+    std::string text = UnifyLineEnds(fetcher_.ReadUrlText(url));
+    if (pageTextViews) {
+      tab.RichEditExPGTab02LTab12OrgHTML = text;
+      tab.RichEditExPGTab02RTab03HTMLOrg = text;
+      tab.RichEditExPGTab02RTab04PDownload = text;
+    }
+    ConvertedText converted = HTMLToShiftJIS(text);
+    std::string().swap(text);
+    std::string formatted = std::move(converted.text);
+    FormatHTMLSourceIn(formatted);
+    if (const std::size_t body = FindText(formatted, "<body"); body != std::string::npos)
+      run.FetchedHeadHtml = formatted.substr(0, body);
+    if (pageTextViews) tab.RichEditExPGTab02RTab02HTMLSrc = std::move(formatted);
   }
-
-  ConvertedText converted = HTMLToShiftJIS(text);
-  std::string().swap(text);
-  std::string formatted = std::move(converted.text);
-  FormatHTMLSourceIn(formatted);
-  if (const std::size_t body = FindText(formatted, "<body"); body != std::string::npos)
-    run.FetchedHeadHtml = formatted.substr(0, body);
-  if (pageTextViews) tab.RichEditExPGTab02RTab02HTMLSrc = std::move(formatted);
 
   tab.LabelUrlRoot = UrlRoot(url);
   tab.LabelUrlPageFile = UrlDirPath(url);

@@ -22,8 +22,7 @@ namespace {
 
 void Collect(std::string_view text, std::string_view start, std::string_view end,
              SortedTextList& list) {
-  for (const std::string& item : CollectBetween(text, start, end))
-    list.Add(item);
+  ForEachBetween(text, start, end, [&list](const std::string& item) { list.Add(item); });
 }
 
 bool BeginsWithAny(std::string_view text, std::initializer_list<std::string_view> prefixes) {
