@@ -302,7 +302,7 @@ int RunDownload(const std::vector<std::string>& arguments, std::ostream& out, st
   if (!shownProgress.empty()) error << "\r\x1B[K" << std::flush;
   PrintSummary(engine.tab, out);
 
-  if (engine.run.FetchedHtml.empty() && !engine.tab.BtnEditWBLocalFilename.empty())
+  if (engine.run.FetchedHtmlSize == 0 && !engine.tab.BtnEditWBLocalFilename.empty())
     error << "warning: the page's text was empty (the server sent nothing or could not be "
              "reached)\n";
   if (engine.lastRunResult != 0) {

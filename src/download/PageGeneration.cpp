@@ -92,14 +92,17 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
     code = static_cast<CharsetCode>(tab.RadioGroupDLMainHTMLCharSet);
   ConvertedText converted = ConvertHtmlToSjis(source, code);
   // The page as fetched is kept for saving as it is; the source is not read again.
-  if (!tab.CheckBoxDLDownloadinnerHTML) run.FetchedHtml = std::move(source);
+  if (!tab.CheckBoxDLDownloadinnerHTML) {
+    run.FetchedHtmlSize = source.size();
+    run.FetchedHtml = std::move(source);
+  }
   std::string().swap(source);
   if (!converted.ok()) {
     host_.dialogs.ShowMessage(converted.error, MessageKind::Error);
     return -1;
   }
-  std::string page = SetQuotedCharsetShiftJIS(converted.text);
-  std::string().swap(converted.text);
+  std::string page = std::move(converted.text);
+  SetQuotedCharsetShiftJISIn(page);
 
   if (const std::string base = TextBetween(page, "<base ", ">"); !base.empty()) {
     run.BaseHrefValue = TextBetween(base, "=\"", "\"");

@@ -223,10 +223,14 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     }
   }
 
-  // Inline frames, for the frame stage.
-  std::string frames = ReplaceAll(text, "\",\"", "\",,,,,\"");
-  ReplaceAllIn(frames, "','", "',,,,,'");
-  Collect(frames, "<iframe ", ">", run.InlineFrameList);
+  // Inline frames, for the frame stage. The text they are read from is also what a script's
+  // placeholder file holds; it is made again for that when needed rather than kept all along.
+  const auto framesText = [text] {
+    std::string frames = ReplaceAll(text, "\",\"", "\",,,,,\"");
+    ReplaceAllIn(frames, "','", "',,,,,'");
+    return frames;
+  };
+  Collect(framesText(), "<iframe ", ">", run.InlineFrameList);
   DLMakeIframe(engine);
   run.CandidateList.Clear();
 
@@ -261,6 +265,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
        std::initializer_list<std::pair<std::string_view, std::string_view>>{
            {"url(\"", "\""}, {"url('", "'"}, {"\"", "\""}, {"'", "'"}})
     Collect(body, start, end, run.CandidateList);
+  std::string().swap(body);
 
   for (const std::string& image : tab.ListBoxIEImage)
     run.CandidateList.Add(image);
@@ -268,6 +273,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     run.CandidateList.Add(TrimControlChars(movie));
 
   // Second sieve.
+  std::optional<std::string> frames;
   for (const std::string& item : run.CandidateList) {
     std::string c(TrimControlChars(item));
     const std::string lc = LowerCaseText(c);
@@ -283,7 +289,8 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     if (ContainsText(lc, ".js") && !ContainsText(lc, "+") && !ContainsText(lc, " ")) {
       const std::string absolute = CombineUrl(url, c);
       const std::string local = MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder));
-      DLCSSSetListbox(engine, Row(c, absolute, local), local, frames);
+      if (!frames) frames = framesText();
+      DLCSSSetListbox(engine, Row(c, absolute, local), local, *frames);
       continue;
     }
     if (ContainsAnyText(lc, {"=http", ".htm", "\\", "}", ")", "utf-8"}) ||

@@ -145,6 +145,12 @@ struct HttpClient::Transfer {
       transfer.tooLarge = true;
       return 0;  // ends the transfer with a write error
     }
+    if (transfer.memory != nullptr && transfer.received == 0 && transfer.response.contentLength &&
+        *transfer.response.contentLength <= transfer.limit) {
+      // The announced length is made room for at once: a body grown by doubling as it came
+      // would be copied over and over, and hold half as much again for a while.
+      transfer.memory->reserve(static_cast<std::size_t>(*transfer.response.contentLength));
+    }
     transfer.received += bytes;
     if (transfer.memory != nullptr) transfer.memory->append(data, bytes);
     if (transfer.file != nullptr && std::fwrite(data, 1, bytes, transfer.file) != bytes) {
@@ -317,7 +323,8 @@ HttpResponse HttpClient::Perform(std::string_view url, Transfer& transfer) {
   curl_multi_remove_handle(multi, easy);
   curl_slist_free_all(headers);
   Finish(easy, transfer, result, ending);
-  return transfer.response;
+  // Moved out rather than copied: the body may be the size of a whole page.
+  return std::move(transfer.response);
 }
 
 void HttpClient::GetEach(std::span<const std::string> urls, const BatchLimits& limits,

@@ -53,7 +53,7 @@ void DeleteAllBetweenIn(std::string& buffer, std::string_view start, std::string
   // the rest. After a deletion only the last few characters of the front can begin a new start
   // marker, so those are moved back across the gap and scanned again; where characters begin in
   // the front is remembered because a join can shift the character boundaries of what follows.
-  std::vector<unsigned char> charStart(buffer.size(), 0);
+  std::vector<bool> charStart(buffer.size(), false);
   std::size_t kept = 0;
   std::size_t read = 0;
   const std::size_t size = buffer.size();
