@@ -2,8 +2,8 @@
 // least SIZE_MIB MiB, and the few files it references, for the page-size runs of
 // run_big_page.sh. KIND is
 //   lines    a page as sites write them, in UTF-8: line after line of nested tags with
-//            attributes, Japanese text, images, links with queries, root-relative and
-//            absolute links, a style sheet and a script;
+//            attributes, Japanese text, images, a link with a query of its own in every
+//            entry, root-relative and absolute links, a style sheet and a script;
 //   oneline  the page of the hostile-server test: every tag on one line, a span and an image
 //            over and over.
 #include <filesystem>
@@ -31,7 +31,7 @@ std::string LinesPage(std::size_t size) {
     const std::string number = std::to_string(n);
     const std::string image = std::to_string(n % 16);
     page += "<div class=\"entry\" id=\"e" + number + "\">\n";
-    page += "\t<h2 class=\"title\"><a href=\"item.php?id=" + image +
+    page += "\t<h2 class=\"title\"><a href=\"item.php?id=" + number +
             "&amp;cat=news\">東京の天気予報 第" + number + "回</a></h2>\n";
     page +=
         "\t<p class=\"text\">本日は晴れのち曇り、ところにより雨が降るでしょう。"

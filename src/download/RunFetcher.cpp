@@ -93,8 +93,9 @@ std::string RunFetcher::FailureOf(std::string_view url) const {
 
 std::string RunFetcher::ReadUrlText(std::string_view url) {
   std::string text = ResponseText(Fetch(url));
-  // A response loaded back from its temporary file is not held on to once it has been read.
-  current_ = HttpResponse{};
+  // A response loaded back from its temporary file is not held on to once it has been read
+  // (swapped out: assigning an empty text would keep the room it had).
+  std::string().swap(current_.body);
   return text;
 }
 
