@@ -327,7 +327,7 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
   if (!folder) return kBadInput;
 
   TerminalDialogs dialogs(request.answer, *folder, out);
-  MemoryClipboard clipboard;
+  NoClipboard clipboard;
   ProgressPump pump;
   NoLauncher launcher;
   NoBrowser downloadBrowser;
@@ -340,6 +340,8 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
   if (request.limits.filesPerRun) engine.fetchSettings.filesPerRun = *request.limits.filesPerRun;
   if (request.limits.bytesPerRun) engine.fetchSettings.bytesPerRun = *request.limits.bytesPerRun;
   if (request.limits.styleSheetLevels) engine.styleSheetLevels = *request.limits.styleSheetLevels;
+  // Nothing here shows the page's texts.
+  engine.pageTextViews = false;
   engine.tab.ComboBoxWBUrl = *sjisUrl;
   engine.tab.BtnEditWBPageSaveFolder = *folder;
   std::string shownProgress;
@@ -362,7 +364,7 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
   if (!shownProgress.empty()) error << "\r\x1B[K" << std::flush;
   PrintSummary(engine.tab, out);
 
-  if (engine.run.FetchedHtml.empty() && !engine.tab.BtnEditWBLocalFilename.empty())
+  if (engine.run.FetchedHtmlSize == 0 && !engine.tab.BtnEditWBLocalFilename.empty())
     error << "warning: the page's text was empty (the server sent nothing or could not be "
              "reached)\n";
   if (engine.lastRunResult != 0) {

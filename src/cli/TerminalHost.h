@@ -63,6 +63,15 @@ class MemoryClipboard : public Clipboard {
   std::string text_;
 };
 
+/// A clipboard that lets its text go. A download run only ever puts texts there (whole pages,
+/// for the desktop user to paste) and never reads them back, and a terminal has nothing to
+/// paste into: keeping the last one would hold another copy of the page.
+class NoClipboard : public Clipboard {
+ public:
+  void SetText(std::string_view) override {}
+  std::string Text() const override { return {}; }
+};
+
 /// Pending events are the progress lines: `onPump` is called at each pump point.
 class ProgressPump : public EventPump {
  public:

@@ -29,10 +29,16 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
 
   DLClearListBox(1);
   tab.LeftTabShown = "PGTab02LTab02PageCSSJS";
-  // Discovery reads its own formatted copy, with escaped quotes of scripts masked.
-  const std::string discovery =
-      ReplaceAll(FormatHTMLSource(run.ConvertedHtml), "\\\"", "@%@", CaseMode::Exact);
-  if (stages_.DLMakePageCSSJS(*this, url, saveFolder, discovery) == -1) return -1;
+  // The page as fetched has been saved and is not read again: holding it through the stages
+  // and the passes would keep one more copy of the page alive.
+  std::string().swap(run.FetchedHtml);
+  {
+    // Discovery reads its own formatted copy, with escaped quotes of scripts masked; it is let
+    // go before the page is rewritten.
+    std::string discovery = FormatHTMLSource(run.ConvertedHtml);
+    ReplaceAllIn(discovery, "\\\"", "@%@", CaseMode::Exact);
+    if (stages_.DLMakePageCSSJS(*this, url, saveFolder, discovery) == -1) return -1;
+  }
   tab.ListBoxPGTab02LTab07AllImportCSSFileDownloaedCSSJS.clear();
   tab.ListBoxPGTab02LTab04DLCSSFileImportCSS.clear();
   stages_.DLDownloadCSSJS(*this, saveFolder);
@@ -55,7 +61,9 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
   const std::size_t head = FindText(run.ConvertedHtml, "<head", CaseMode::Exact);
   run.PreHeadText =
       head == std::string::npos || head == 0 ? std::string() : run.ConvertedHtml.substr(0, head);
-  std::string text = run.ConvertedHtml;
+  // The converted page is not read again: it becomes the text that the passes rewrite.
+  std::string text = std::move(run.ConvertedHtml);
+  run.ConvertedHtml.clear();
 
   const bool baseTag = !run.BaseHrefDir.empty();
   if (baseTag) {
@@ -84,37 +92,36 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
   ReplaceAllIn(text, root, "", CaseMode::IgnoreAsciiCase);
   const bool rootRelativeRewritten = tab.RadioGroupDLHTMLDQSlash == 1;
   const std::string dummy = rootRelativeRewritten ? TopDummyFolder() : std::string();
-  if (rootRelativeRewritten) text = RemoveUrlRoot(url, text, dummy);
+  if (rootRelativeRewritten) RemoveUrlRootIn(url, text, dummy);
   const bool otherHostsRemoved = tab.RadioGroupRemoveOtherDmain == 1;
   if (otherHostsRemoved)
-    text = RemoveDomainFromHTMLFile(url, text, tab.ListBoxPGTab02LTab09LHref, &host_.clipboard);
+    RemoveDomainFromHTMLFileIn(url, text, tab.ListBoxPGTab02LTab09LHref, &host_.clipboard);
   ReplaceAllIn(text, ".css/\"", ".css\"", CaseMode::IgnoreAsciiCase);
   ReplaceAllIn(text, ".js/\"", ".js\"", CaseMode::IgnoreAsciiCase);
-  text = ChangeFrameUrlname(url, text, tab.ListBoxWBInFrameFileList, &host_.clipboard);
-  text = ChangeHTMLSrcUrlname(url, text, tab.ListBoxPGTab02LTab02PageWebCSS);
-  text = ChangeHTMLSrcUrlname(url, text, tab.ListBoxPGTab02LTab03PageImage);
-  if (otherHostsRemoved) text = RemoveHTMLSrcUrlname(url, text, tab.ListBoxPGTab02LTab09LHref);
+  ChangeFrameUrlnameIn(url, text, tab.ListBoxWBInFrameFileList, &host_.clipboard);
+  ChangeHTMLSrcUrlnameIn(url, text, tab.ListBoxPGTab02LTab02PageWebCSS);
+  ChangeHTMLSrcUrlnameIn(url, text, tab.ListBoxPGTab02LTab03PageImage);
+  if (otherHostsRemoved) RemoveHTMLSrcUrlnameIn(url, text, tab.ListBoxPGTab02LTab09LHref);
 
   // Root-relative references and links to the site root; the latter alone, without a prefix,
   // when a kept base tag decides where root-relative references lead.
   if (!baseTag || tab.RadioGroupRemoveBaseHref == 2) {
     if (!baseTag) host_.clipboard.SetText(text);
-    text =
-        RewriteRootRelative(text, RootRelativePrefix(url, dummy), tab.EditTopPageHTMLFilename).text;
+    RewriteRootRelativeIn(text, RootRelativePrefix(url, dummy), tab.EditTopPageHTMLFilename);
   } else {
-    text = RewriteSiteRootLinks(text, "", tab.EditTopPageHTMLFilename);
+    RewriteSiteRootLinksIn(text, "", tab.EditTopPageHTMLFilename);
   }
 
   if (!run.PreHeadText.empty()) {
     if (const std::size_t at = FindText(text, "<head", CaseMode::Exact);
         at != std::string::npos && at > 0)
-      text = run.PreHeadText + text.substr(at);
+      text.replace(0, at, run.PreHeadText);
   }
   text = ClleanupSaveHTMLFile(text, run.RunPageUrl);
   text = stages_.DLReplaceIframehtml(*this, url, text, saveFolder);
   if (tab.EditTopPageHTMLFilename.empty()) tab.EditTopPageHTMLFilename = "index.html";
   run.TopPageName = tab.EditTopPageHTMLFilename;
-  text = MakeLocalLinks(run.TopPageName, text);
+  MakeLocalLinksIn(run.TopPageName, text);
 
   if (!tab.CheckBoxDLsaveThisname) {
     tab.LabelDownloadedFile =
@@ -130,11 +137,12 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
   if (tab.CheckBoxDLDownloadinnerHTML)
     SaveRunFile(LimitPane::StyleSheets, text, InnerRewrittenPath(run.PagePath));
 
-  tab.RichEditExPGTab02LTab09LocalFileHTML = text;
   if (!ContainsText(run.PagePath, ".htm", CaseMode::Exact))
     SaveRunFile(LimitPane::StyleSheets, text, run.PagePath + ".html");
   if (!run.InnerHtml.empty() && !run.InnerPath.empty())
     SaveRunFile(LimitPane::StyleSheets, run.InnerHtml, run.InnerPath);
+  // The view of the saved page takes the text, which is not needed any more.
+  tab.RichEditExPGTab02LTab09LocalFileHTML = pageTextViews ? std::move(text) : std::string();
   return 0;
 }
 

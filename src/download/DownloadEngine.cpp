@@ -208,8 +208,16 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
       DLButtonEnable();
       return -1;
     }
-    tab.RichEditWebPageDownloadHTMLFirst = fetched;
-    const std::string target = CheckRefresh(LowerCaseText(fetched));
+    if (pageTextViews) tab.RichEditWebPageDownloadHTMLFirst = fetched;
+    // The redirect check reads the head alone, so only the page up to its end is lowered.
+    std::size_t headEnd = 0;
+    if (const std::size_t open = FindText(fetched, "<head>", 0, CaseMode::IgnoreAsciiCase);
+        open != std::string::npos) {
+      const std::size_t close = FindText(fetched, "</head>", open + 6, CaseMode::IgnoreAsciiCase);
+      if (close != std::string::npos) headEnd = close + 7;
+    }
+    const std::string target =
+        CheckRefresh(LowerCaseText(std::string_view(fetched).substr(0, headEnd)));
     if (!target.empty()) {
       host_.dialogs.ShowInformationBox(Message(messages::kRedirectedLabel), fetched, "");
       tab.RightTabShown = "PGTab02RTab05First";
@@ -220,8 +228,9 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
       }
     }
   }
-  const std::string lowered = LowerCaseText(fetched);
-  if (ContainsText(lowered, "<base", CaseMode::Exact) && tab.RadioGroupRemoveBaseHref == 0 &&
+  // Tags are matched without regard to case rather than in a lowered copy of the page.
+  if (ContainsText(fetched, "<base", CaseMode::IgnoreAsciiCase) &&
+      tab.RadioGroupRemoveBaseHref == 0 &&
       host_.dialogs.AskYesNo(Message(messages::kBaseTagQuestion)) != Answer::Yes) {
     DLButtonEnable();
     return -1;
@@ -272,10 +281,12 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
 
   fetcher_.SetSaveFolder(folder);
   host_.resultBrowser.Navigate("about:blank");
-  if (ContainsText(lowered, "<frameset ", CaseMode::Exact)) {
+  if (ContainsText(fetched, "<frameset ", CaseMode::IgnoreAsciiCase)) {
     FramesetBranch(url, fetched);
     return -1;
   }
+  // The stages read the page from the run's fetches; this copy is let go before them.
+  std::string().swap(fetched);
 
   DLButtonDisable();
   if (!WBDLNavigate(url, folder, 0)) return -1;

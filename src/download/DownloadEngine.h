@@ -50,6 +50,10 @@ class DownloadEngine {
   /// Levels of style sheets imported by style sheets that a run fetches at most; the rest is
   /// left with a line in the style sheet pane.
   int styleSheetLevels = 50;
+  /// Whether the host shows the page's texts in the tab's source views (the page as read, as
+  /// formatted, as saved). A host without such views (the command line) leaves them empty: each
+  /// would hold another whole copy of the page.
+  bool pageTextViews = true;
 
   // Commands.
   void btnDownloadAllClick();

@@ -15,7 +15,6 @@ struct DownloadRunState {
   bool FramesetSaved = false;
   bool UrlTypedByUser = false;
   std::string FetchedHeadHtml;  // empty: not navigated yet
-  std::string FormattedFetchedHtml;
   std::string BrowserHtml;
   // The page's names and texts of the current run.
   std::string PagePath;
@@ -23,7 +22,8 @@ struct DownloadRunState {
   std::string AsFetchedPath;
   std::string InnerPath;
   std::string ConvertedHtml;
-  std::string FetchedHtml;
+  std::string FetchedHtml;          // the page as fetched, until it is saved
+  std::size_t FetchedHtmlSize = 0;  // its length, which is kept
   std::string InnerHtml;
   std::string BaseHrefValue;
   std::string BaseHrefDir;

@@ -35,8 +35,7 @@ void PageResourceStages::DLMakeFrameSetFile(DownloadEngine& engine, std::string_
   for (const auto& [start, end] :
        std::initializer_list<std::pair<std::string_view, std::string_view>>{
            {"src=\"", "\""}, {"src='", "'"}, {"SRC=\"", "\""}, {"SRC='", "'"}})
-    for (const std::string& item : CollectBetween(html, start, end))
-      frames.Add(item);
+    ForEachBetween(html, start, end, [&frames](const std::string& item) { frames.Add(item); });
   engine.run.FrameList = frames.items();
   if (frames.empty()) return;
   for (const std::string& frame : frames)

@@ -15,7 +15,6 @@ namespace pellucor {
 
 bool DownloadEngine::WBDLNavigate(std::string_view url, std::string_view saveFolder, int mode) {
   if (!IsWebUrl(url)) return false;
-  run.FormattedFetchedHtml.clear();
   run.InnerHtml.clear();
   run.InnerPath.clear();
   if (mode == 0) {
@@ -26,17 +25,26 @@ bool DownloadEngine::WBDLNavigate(std::string_view url, std::string_view saveFol
     host_.downloadBrowser.Navigate(url);
   }
 
-  const std::string text = UnifyLineEnds(fetcher_.ReadUrlText(url));
-  tab.RichEditExPGTab02LTab12OrgHTML = text;
-  tab.RichEditExPGTab02RTab03HTMLOrg = text;
-  tab.RichEditExPGTab02RTab04PDownload = text;
-
-  const ConvertedText converted = HTMLToShiftJIS(text);
-  run.FormattedFetchedHtml = FormatHTMLSource(converted.text);
-  if (const std::size_t body = FindText(run.FormattedFetchedHtml, "<body", CaseMode::Exact);
-      body != std::string::npos)
-    run.FetchedHeadHtml = run.FormattedFetchedHtml.substr(0, body);
-  tab.RichEditExPGTab02RTab02HTMLSrc = run.FormattedFetchedHtml;
+  // The page's text gives the source views and, formatted, the head that a run from the
+  // browser's document builds on. A run of the page as fetched (mode 0 without the inner HTML
+  // option) has read the page already and makes the head anew from it: without views, there is
+  // nothing to do here for it.
+  if (pageTextViews || mode != 0 || tab.CheckBoxDLDownloadinnerHTML) {
+    std::string text = UnifyLineEnds(fetcher_.ReadUrlText(url));
+    if (pageTextViews) {
+      tab.RichEditExPGTab02LTab12OrgHTML = text;
+      tab.RichEditExPGTab02RTab03HTMLOrg = text;
+      tab.RichEditExPGTab02RTab04PDownload = text;
+    }
+    ConvertedText converted = HTMLToShiftJIS(text);
+    std::string().swap(text);
+    std::string formatted = std::move(converted.text);
+    FormatHTMLSourceIn(formatted);
+    if (const std::size_t body = FindText(formatted, "<body", CaseMode::Exact);
+        body != std::string::npos)
+      run.FetchedHeadHtml = formatted.substr(0, body);
+    if (pageTextViews) tab.RichEditExPGTab02RTab02HTMLSrc = std::move(formatted);
+  }
 
   tab.LabelUrlRoot = UrlRoot(url);
   tab.LabelUrlPageFile = UrlDirPath(url);

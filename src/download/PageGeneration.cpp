@@ -47,9 +47,9 @@ std::string FromBody(std::string_view text) {
 
 // The encoding of the last row of kDeclaredCharsets found before the body.
 CharsetCode LastDeclaredCharset(std::string_view text) {
-  std::string head = LowerCaseText(text);
-  if (const std::size_t body = FindText(head, "<body", CaseMode::Exact); body != std::string::npos)
-    head.resize(body);
+  // Only the part before the body tag is read, so only that is lowered.
+  const std::size_t body = FindText(text, "<body", 0, CaseMode::IgnoreAsciiCase);
+  std::string head = LowerCaseText(text.substr(0, body));
   // A charset attribute of a script start tag says nothing about the page.
   head = DeleteAllBetween(head, "<script", ">");
   CharsetCode code = CharsetCode::Automatic;
@@ -83,20 +83,27 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
     run.InnerHtml = source;
     source = BreakHTMLLines(source);
   } else {
-    source = ReplaceAll(fetcher_.ReadUrlText(url), "\"/*", "\" /*", CaseMode::Exact);
-    run.FetchedHtml = source;
+    source = fetcher_.ReadUrlText(url);
+    ReplaceAllIn(source, "\"/*", "\" /*", CaseMode::Exact);
     run.FetchedHeadHtml = HTMLToShiftJIS(BeforeBody(source)).text;
   }
 
   CharsetCode code = LastDeclaredCharset(source);
   if (tab.RadioGroupDLMainHTMLCharSet != 0)
     code = static_cast<CharsetCode>(tab.RadioGroupDLMainHTMLCharSet);
-  const ConvertedText converted = ConvertHtmlToSjis(source, code);
+  ConvertedText converted = ConvertHtmlToSjis(source, code);
+  // The page as fetched is kept for saving as it is; the source is not read again.
+  if (!tab.CheckBoxDLDownloadinnerHTML) {
+    run.FetchedHtmlSize = source.size();
+    run.FetchedHtml = std::move(source);
+  }
+  std::string().swap(source);
   if (!converted.ok()) {
     host_.dialogs.ShowMessage(converted.error, MessageKind::Error);
     return -1;
   }
-  std::string page = SetQuotedCharsetShiftJIS(converted.text);
+  std::string page = std::move(converted.text);
+  SetQuotedCharsetShiftJISIn(page);
 
   if (const std::string base = TextBetween(page, "<base ", ">"); !base.empty()) {
     run.BaseHrefValue = TextBetween(base, "=\"", "\"");
@@ -107,7 +114,8 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
     if (run.BaseHrefDir == url) run.BaseHrefDir = "/";
   }
 
-  page = ReplaceAll(FormatHTMLSource(page), "?<", "<", CaseMode::Exact);
+  FormatHTMLSourceIn(page);
+  ReplaceAllIn(page, "?<", "<", CaseMode::Exact);
 
   const PageFileSet files = MakePageFileSet(
       url, saveFolder, static_cast<UrlDecodeMode>(tab.RadioGroupDLUrlWebDecode), TopDummyFolder());

@@ -96,16 +96,26 @@ std::string SavedPageComment(std::string_view runPageUrl) {
 std::string RemoveUrlRoot(std::string_view pageUrl, std::string_view text,
                           std::string_view dummyFolder) {
   std::string result(text);
+  RemoveUrlRootIn(pageUrl, result, dummyFolder);
+  return result;
+}
+
+void RemoveUrlRootIn(std::string_view pageUrl, std::string& result, std::string_view dummyFolder) {
   ReplaceAllIn(result, UrlRoot(pageUrl), "", CaseMode::IgnoreAsciiCase);
   const std::string prefix = RootRelativePrefix(pageUrl, dummyFolder);
   ReplaceAllIn(result, "\"/", "\"" + prefix, CaseMode::Exact);
   ReplaceAllIn(result, "'/", "'" + prefix, CaseMode::Exact);
+}
+
+std::string RemoveDomainFromHTMLFile(std::string_view pageUrl, std::string_view text,
+                                     std::span<const std::string> hosts, Clipboard* clipboard) {
+  std::string result(text);
+  RemoveDomainFromHTMLFileIn(pageUrl, result, hosts, clipboard);
   return result;
 }
 
-std::string RemoveDomainFromHTMLFile(std::string_view /*pageUrl*/, std::string_view text,
-                                     std::span<const std::string> hosts, Clipboard* clipboard) {
-  std::string result(text);
+void RemoveDomainFromHTMLFileIn(std::string_view /*pageUrl*/, std::string& result,
+                                std::span<const std::string> hosts, Clipboard* clipboard) {
   for (const std::string& host : hosts) {
     if (host.empty()) continue;
     ReplaceAllIn(result, std::string(kHttp) + host, "", CaseMode::IgnoreAsciiCase);
@@ -113,13 +123,18 @@ std::string RemoveDomainFromHTMLFile(std::string_view /*pageUrl*/, std::string_v
     ReplaceAllIn(result, "/" + host, "", CaseMode::IgnoreAsciiCase);
     PutOnClipboard(clipboard, result);
   }
+}
+
+std::string ChangeFrameUrlname(std::string_view pageUrl, std::string_view text,
+                               std::span<const std::string> frames, Clipboard* clipboard) {
+  std::string result(text);
+  ChangeFrameUrlnameIn(pageUrl, result, frames, clipboard);
   return result;
 }
 
-std::string ChangeFrameUrlname(std::string_view /*pageUrl*/, std::string_view text,
-                               std::span<const std::string> frames, Clipboard* clipboard) {
-  if (frames.empty()) return std::string(text);
-  std::string result(text);
+void ChangeFrameUrlnameIn(std::string_view /*pageUrl*/, std::string& result,
+                          std::span<const std::string> frames, Clipboard* clipboard) {
+  if (frames.empty()) return;
   for (const std::string& entry : frames) {
     std::string_view address = entry;
     if (address.starts_with(kHttp)) {
@@ -136,12 +151,17 @@ std::string ChangeFrameUrlname(std::string_view /*pageUrl*/, std::string_view te
     PutOnClipboard(clipboard, result);
   }
   PutOnClipboard(clipboard, result);
+}
+
+std::string ChangeHTMLSrcUrlname(std::string_view pageUrl, std::string_view text,
+                                 std::span<const std::string> rows) {
+  std::string result(text);
+  ChangeHTMLSrcUrlnameIn(pageUrl, result, rows);
   return result;
 }
 
-std::string ChangeHTMLSrcUrlname(std::string_view /*pageUrl*/, std::string_view text,
-                                 std::span<const std::string> rows) {
-  std::string result(text);
+void ChangeHTMLSrcUrlnameIn(std::string_view /*pageUrl*/, std::string& result,
+                            std::span<const std::string> rows) {
   for (const std::string& row : rows) {
     auto [reference, absolute] = SplitRow(row);
     if (reference.empty()) continue;
@@ -159,7 +179,6 @@ std::string ChangeHTMLSrcUrlname(std::string_view /*pageUrl*/, std::string_view 
     ReplaceAllIn(result, name, MakeSafeFilePath(name), CaseMode::IgnoreAsciiCase);
     ReplaceAllIn(result, reference, safeReference, CaseMode::IgnoreAsciiCase);
   }
-  return result;
 }
 
 std::string ChangeHTMLSrcCSSname(std::string_view /*pageUrl*/, std::string_view text,
@@ -179,12 +198,17 @@ std::string ChangeHTMLSrcCSSname(std::string_view /*pageUrl*/, std::string_view 
   return result;
 }
 
-std::string RemoveHTMLSrcUrlname(std::string_view /*pageUrl*/, std::string_view text,
+std::string RemoveHTMLSrcUrlname(std::string_view pageUrl, std::string_view text,
                                  std::span<const std::string> hosts) {
   std::string result(text);
+  RemoveHTMLSrcUrlnameIn(pageUrl, result, hosts);
+  return result;
+}
+
+void RemoveHTMLSrcUrlnameIn(std::string_view /*pageUrl*/, std::string& result,
+                            std::span<const std::string> hosts) {
   for (const std::string& host : hosts)
     ReplaceAllIn(result, std::string(kHttp) + host + "/", "", CaseMode::IgnoreAsciiCase);
-  return result;
 }
 
 std::string ClleanupSaveHTMLFile(std::string_view text, std::string_view runPageUrl) {
@@ -252,35 +276,46 @@ std::string BaseTagToLocalPath(std::string_view text, std::string_view baseHrefD
 
 RootRelativeResult RewriteRootRelative(std::string_view text, std::string_view prefix,
                                        std::string_view topPageName) {
-  static constexpr std::array<std::string_view, 5> kOpeners = {"\"", "'", "(\"", "('", "("};
   RootRelativeResult result{std::string(text), false};
+  result.rewritten = RewriteRootRelativeIn(result.text, prefix, topPageName);
+  return result;
+}
+
+bool RewriteRootRelativeIn(std::string& text, std::string_view prefix,
+                           std::string_view topPageName) {
+  static constexpr std::array<std::string_view, 5> kOpeners = {"\"", "'", "(\"", "('", "("};
+  bool rewritten = false;
   for (const std::string_view opener : kOpeners) {
     if (ContainsText(text, std::string(opener) + "/", CaseMode::Exact)) {
-      result.rewritten = true;
+      rewritten = true;
       break;
     }
   }
-  if (result.rewritten) {
+  if (rewritten) {
     for (const std::string_view opener : kOpeners) {
       std::string replacement(opener);
       replacement += prefix;
-      ReplaceAllIn(result.text, std::string(opener) + "/", replacement, CaseMode::IgnoreAsciiCase);
+      ReplaceAllIn(text, std::string(opener) + "/", replacement, CaseMode::IgnoreAsciiCase);
     }
   }
-  result.text = RewriteSiteRootLinks(result.text, result.rewritten ? prefix : std::string_view(),
-                                     topPageName);
-  return result;
+  RewriteSiteRootLinksIn(text, rewritten ? prefix : std::string_view(), topPageName);
+  return rewritten;
 }
 
 std::string RewriteSiteRootLinks(std::string_view text, std::string_view prefix,
                                  std::string_view topPageName) {
+  std::string result(text);
+  RewriteSiteRootLinksIn(result, prefix, topPageName);
+  return result;
+}
+
+void RewriteSiteRootLinksIn(std::string& text, std::string_view prefix,
+                            std::string_view topPageName) {
   const std::string_view name = topPageName.empty() ? kDefaultTopPage : topPageName;
   std::string target(prefix);
   target += name;
-  std::string result =
-      ReplaceAll(text, " href=\"/\"", " href=\"" + target + "\"", CaseMode::IgnoreAsciiCase);
-  ReplaceAllIn(result, " href='/'", " href='" + target + "'", CaseMode::IgnoreAsciiCase);
-  return result;
+  ReplaceAllIn(text, " href=\"/\"", " href=\"" + target + "\"", CaseMode::IgnoreAsciiCase);
+  ReplaceAllIn(text, " href='/'", " href='" + target + "'", CaseMode::IgnoreAsciiCase);
 }
 
 std::string MakeFramesetBasePageText(std::string_view pageUrl, std::string_view html,

@@ -28,6 +28,8 @@ namespace pellucor {
 /// without its "/" first, so that such references are still root-relative when this runs.
 [[nodiscard]] std::string RemoveUrlRoot(std::string_view pageUrl, std::string_view text,
                                         std::string_view dummyFolder);
+/// RemoveUrlRoot on the text itself.
+void RemoveUrlRootIn(std::string_view pageUrl, std::string& text, std::string_view dummyFolder);
 
 /// References to the other sites of `hosts` made into paths of the local tree: for each
 /// non-empty host H in list order, every "http://" + H, "https://" + H and "/" + H is deleted,
@@ -36,6 +38,9 @@ namespace pellucor {
 [[nodiscard]] std::string RemoveDomainFromHTMLFile(std::string_view pageUrl, std::string_view text,
                                                    std::span<const std::string> hosts,
                                                    Clipboard* clipboard);
+/// RemoveDomainFromHTMLFile on the text itself.
+void RemoveDomainFromHTMLFileIn(std::string_view pageUrl, std::string& text,
+                                std::span<const std::string> hosts, Clipboard* clipboard);
 
 /// Points every frame address of `frames` at the local page a later download of it produces.
 /// For each entry E: an E starting with "http://" loses that and is cut to begin at its first
@@ -47,6 +52,9 @@ namespace pellucor {
 [[nodiscard]] std::string ChangeFrameUrlname(std::string_view pageUrl, std::string_view text,
                                              std::span<const std::string> frames,
                                              Clipboard* clipboard);
+/// ChangeFrameUrlname on the text itself.
+void ChangeFrameUrlnameIn(std::string_view pageUrl, std::string& text,
+                          std::span<const std::string> frames, Clipboard* clipboard);
 
 /// Points references with a query, "|" or "*" at their "@"-named local files. Each row is
 /// "reference TAB absolute URL TAB local path" (a row without TAB is all three). Only for a
@@ -56,6 +64,9 @@ namespace pellucor {
 /// nothing. `pageUrl` is not read.
 [[nodiscard]] std::string ChangeHTMLSrcUrlname(std::string_view pageUrl, std::string_view text,
                                                std::span<const std::string> rows);
+/// ChangeHTMLSrcUrlname on the text itself.
+void ChangeHTMLSrcUrlnameIn(std::string_view pageUrl, std::string& text,
+                            std::span<const std::string> rows);
 
 /// For a page with a base tag: each style sheet S of `baseStyleSheets` that does not start with
 /// "/" is replaced everywhere by baseHrefDirPath + "/" + S without a leading "./" ("style.css"
@@ -70,6 +81,9 @@ namespace pellucor {
 /// For each host H of `hosts`, every "http://" + H + "/" deleted. `pageUrl` is not read.
 [[nodiscard]] std::string RemoveHTMLSrcUrlname(std::string_view pageUrl, std::string_view text,
                                                std::span<const std::string> hosts);
+/// RemoveHTMLSrcUrlname on the text itself.
+void RemoveHTMLSrcUrlnameIn(std::string_view pageUrl, std::string& text,
+                            std::span<const std::string> hosts);
 
 /// The page as it is saved: lines that hold nothing but blanks, control characters and
 /// full-width blanks dropped, SavedPageComment(runPageUrl) inserted as a line of its own before
@@ -115,6 +129,9 @@ struct RootRelativeResult {
 /// "/img/x.gif" simply loses its "/", and " href=\"/\"" an empty href.
 [[nodiscard]] RootRelativeResult RewriteRootRelative(std::string_view text, std::string_view prefix,
                                                      std::string_view topPageName);
+/// RewriteRootRelative on the text itself; returns whether it was rewritten.
+bool RewriteRootRelativeIn(std::string& text, std::string_view prefix,
+                           std::string_view topPageName);
 
 /// Links to the site root pointed at the top page: " href=\"/\"" becomes
 /// " href=\"" + prefix + name + "\"" and " href='/'" becomes " href='" + prefix + name + "'",
@@ -123,6 +140,9 @@ struct RootRelativeResult {
 /// not rewritten, the engine calls this alone with an empty prefix.
 [[nodiscard]] std::string RewriteSiteRootLinks(std::string_view text, std::string_view prefix,
                                                std::string_view topPageName);
+/// RewriteSiteRootLinks on the text itself.
+void RewriteSiteRootLinksIn(std::string& text, std::string_view prefix,
+                            std::string_view topPageName);
 
 /// The rewritten text of a frameset base page: FormatHTMLSource(html); ChangeFrameUrlname with
 /// `frames`; CommentOutBaseTag; ".css/\"" to ".css\"" and ".js/\"" to ".js\"";

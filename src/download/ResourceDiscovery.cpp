@@ -23,8 +23,7 @@ namespace {
 
 void Collect(std::string_view text, std::string_view start, std::string_view end,
              SortedTextList& list) {
-  for (const std::string& item : CollectBetween(text, start, end))
-    list.Add(item);
+  ForEachBetween(text, start, end, [&list](const std::string& item) { list.Add(item); });
 }
 
 bool BeginsWithAny(std::string_view text, std::initializer_list<std::string_view> prefixes) {
@@ -37,7 +36,7 @@ bool BeginsWithAny(std::string_view text, std::initializer_list<std::string_view
 std::string DeleteEach(std::string text,
                        std::initializer_list<std::pair<std::string_view, std::string_view>> spans) {
   for (const auto& [start, end] : spans)
-    text = DeleteAllBetween(text, start, end);
+    DeleteAllBetweenIn(text, start, end);
   return text;
 }
 
@@ -178,19 +177,22 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     Collect(head, start, end, run.CandidateList);
 
   // Scripts and every quoted string of the page.
+  // Each step deletes from this copy where it stands; the copy is let go after the last.
   std::string page = ReplaceAll(text, "_UACCT", "_uacct", CaseMode::IgnoreAsciiCase);
-  page = DeleteAllBetween(page, "_uacct", "</script>");
-  page = RemoveAttributeOpeners(RemoveAttributeOpeners(page));
-  page = DeleteAllBetween(page, "<iframe ", ">");
+  DeleteAllBetweenIn(page, "_uacct", "</script>");
+  RemoveAttributeOpenersIn(page);
+  RemoveAttributeOpenersIn(page);
+  DeleteAllBetweenIn(page, "<iframe ", ">");
   Collect(page, "src=\"", "\"", run.CandidateList);
   Collect(page, "src='", "'", run.CandidateList);
-  page = DeleteEach(page, {{"src=\"", "\""}, {"src='", "'"}});
+  page = DeleteEach(std::move(page), {{"src=\"", "\""}, {"src='", "'"}});
   Collect(page, "src=", " ", run.CandidateList);
-  page = DeleteEach(page, {{"src=", " "}, {"<", ">"}});
+  page = DeleteEach(std::move(page), {{"src=", " "}, {"<", ">"}});
   Collect(page, "\"", "\"", run.CandidateList);
-  page = DeleteAllBetween(page, "\"", "\"");
+  DeleteAllBetweenIn(page, "\"", "\"");
   Collect(page, "'", "'", run.CandidateList);
   Collect(page, "('", "')", run.CandidateList);
+  std::string().swap(page);
 
   // First sieve.
   for (const std::string& item : run.CandidateList) {
@@ -211,10 +213,14 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     }
   }
 
-  // Inline frames, for the frame stage.
-  std::string frames = ReplaceAll(text, "\",\"", "\",,,,,\"", CaseMode::Exact);
-  ReplaceAllIn(frames, "','", "',,,,,'", CaseMode::Exact);
-  Collect(frames, "<iframe ", ">", run.InlineFrameList);
+  // Inline frames, for the frame stage. The text they are read from is also what a script's
+  // placeholder file holds; it is made again for that when needed rather than kept all along.
+  const auto framesText = [text] {
+    std::string frames = ReplaceAll(text, "\",\"", "\",,,,,\"", CaseMode::Exact);
+    ReplaceAllIn(frames, "','", "',,,,,'", CaseMode::Exact);
+    return frames;
+  };
+  Collect(framesText(), "<iframe ", ">", run.InlineFrameList);
   DLMakeIframe(engine);
   run.CandidateList.Clear();
 
@@ -230,7 +236,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
   std::string body = DeleteEach(
       TextBetween(text, "<body", "</html"),
       {{"<a ", ">"}, {"<input ", ">"}, {"<textarea ", ">"}, {"<rdf", "rdf>"}, {"onclick=", "\""}});
-  body = RemoveAttributeOpeners(body);
+  RemoveAttributeOpenersIn(body);
   ReplaceAllIn(body, "\",\"", "\",\r\n\"", CaseMode::Exact);
   ReplaceAllIn(body, "'\",'", "'\",\r\n'", CaseMode::Exact);
   for (const auto& [start, end] :
@@ -250,6 +256,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
        std::initializer_list<std::pair<std::string_view, std::string_view>>{
            {"url(\"", "\""}, {"url('", "'"}, {"\"", "\""}, {"'", "'"}})
     Collect(body, start, end, run.CandidateList);
+  std::string().swap(body);
 
   for (const std::string& image : tab.ListBoxIEImage)
     run.CandidateList.Add(image);
@@ -257,6 +264,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     run.CandidateList.Add(TrimControlChars(movie));
 
   // Second sieve.
+  std::optional<std::string> frames;
   for (const std::string& item : run.CandidateList) {
     const std::optional<SievedReference> kept = SieveBodyCandidate(item);
     if (!kept) continue;
@@ -264,7 +272,8 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     if (kept->kind == SievedKind::StyleOrScript) {
       const std::string absolute = CombineUrl(url, c);
       const std::string local = MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder));
-      DLCSSSetListbox(engine, JoinReferenceRow(c, absolute, local), local, frames);
+      if (!frames) frames = framesText();
+      DLCSSSetListbox(engine, JoinReferenceRow(c, absolute, local), local, *frames);
       continue;
     }
     if (!kept->host.empty()) run.HostList.Add(kept->host);

@@ -77,11 +77,15 @@ void RunFetcher::Keep(const std::string& url, HttpResponse&& response) {
 HttpResponse RunFetcher::Loaded(const Stored& stored) const {
   HttpResponse response = stored.response;
   if (stored.spillFile.empty()) return response;
-  std::ifstream in(stored.spillFile, std::ios::binary);
-  response.body.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // Read in one piece: taken byte by byte, a page of tens of megabytes took most of a second.
+  std::ifstream in(stored.spillFile, std::ios::binary | std::ios::ate);
+  const std::streamoff size = in.tellg();
+  in.seekg(0);
+  response.body.resize(size > 0 ? static_cast<std::size_t>(size) : 0);
+  in.read(response.body.data(), static_cast<std::streamsize>(response.body.size()));
   // A spill file removed or cut while the run went on: the body is lost, and the response
   // counts as failed rather than as a shorter file.
-  if (!in || response.body.size() != stored.spilledSize) {
+  if (!in || size < 0 || response.body.size() != stored.spilledSize) {
     response.body.clear();
     response.failure = HttpFailure::FileWrite;
     response.failureText = "the response kept in a temporary file could not be read back";
@@ -132,7 +136,11 @@ std::string RunFetcher::FailureOf(std::string_view url) const {
 }
 
 std::string RunFetcher::ReadUrlText(std::string_view url) {
-  return ResponseText(Fetch(url));
+  std::string text = ResponseText(Fetch(url));
+  // A response loaded back from its temporary file is not held on to once it has been read
+  // (swapped out: assigning an empty text would keep the room it had).
+  std::string().swap(current_.body);
+  return text;
 }
 
 bool RunFetcher::DownloadUrlToFile(std::string_view url, std::string_view path) {

@@ -41,6 +41,7 @@ void DownloadEngine::DLClearPageFile(int mode) {
   if (mode == 0) {
     run.ConvertedHtml.clear();
     run.FetchedHtml.clear();
+    run.FetchedHtmlSize = 0;
   }
 }
 

@@ -200,6 +200,13 @@ std::string CleanUpLines(std::string_view text) {
   return out;
 }
 
+// The rows of the formatter over the cleaned-up lines.
+void FormatCleanLines(std::string& text) {
+  ApplyRows(text, kDeclaredCharsetRows);
+  LowerCasingTable().Apply(text);
+  ApplyRows(text, kLineBreakRows);
+}
+
 }  // namespace
 
 std::string SetDeclaredCharsetShiftJIS(std::string_view text) {
@@ -217,10 +224,17 @@ std::string BreakHTMLLines(std::string_view text) {
 std::string FormatHTMLSource(std::string_view text) {
   if (text.empty()) return {};
   std::string result = CleanUpLines(text);
-  ApplyRows(result, kDeclaredCharsetRows);
-  LowerCasingTable().Apply(result);
-  ApplyRows(result, kLineBreakRows);
+  FormatCleanLines(result);
   return result;
+}
+
+void FormatHTMLSourceIn(std::string& text) {
+  if (text.empty()) return;
+  std::string result = CleanUpLines(text);
+  // The text is let go before the rows run, so that no more than two copies are alive at once.
+  std::string().swap(text);
+  FormatCleanLines(result);
+  text = std::move(result);
 }
 
 }  // namespace pellucor

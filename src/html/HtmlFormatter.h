@@ -14,6 +14,9 @@ namespace pellucor {
 /// or one of blank lines only, gives an empty text.
 [[nodiscard]] std::string FormatHTMLSource(std::string_view text);
 
+/// FormatHTMLSource on the text itself.
+void FormatHTMLSourceIn(std::string& text);
+
 /// Starts block-level tags on lines of their own and joins what belongs together ("<br />"
 /// followed by exactly one line end, empty table cells filled with "&nbsp;").
 [[nodiscard]] std::string BreakHTMLLines(std::string_view text);

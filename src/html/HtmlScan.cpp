@@ -1,5 +1,6 @@
 #include "html/HtmlScan.h"
 
+#include <algorithm>
 #include <array>
 
 #include "text/CodePage932.h"
@@ -27,17 +28,38 @@ std::string PercentUtf8Once(std::string_view text) {
 std::vector<std::string> CollectBetween(std::string_view text, std::string_view start,
                                         std::string_view end) {
   std::vector<std::string> items;
-  if (start.empty() || end.empty()) return items;
-  for (;;) {
-    if (FindText(text, start, CaseMode::Exact) == std::string_view::npos) break;
-    std::string item = TextBetween(text, start, end);
-    std::erase_if(item, [](char byte) { return byte == '\r' || byte == '\n'; });
-    const std::size_t endAt = FindText(text, end, CaseMode::Exact);
-    if (endAt == std::string_view::npos) break;
-    text.remove_prefix(endAt + end.size());
-    items.push_back(std::move(item));
-  }
+  ForEachBetween(text, start, end, [&items](const std::string& item) { items.push_back(item); });
   return items;
+}
+
+void ForEachBetween(std::string_view text, std::string_view start, std::string_view end,
+                    const std::function<void(const std::string&)>& take) {
+  if (start.empty() || end.empty()) return;
+  // Each round takes the item after the first start marker of what is left, then drops what is
+  // left up to its first end marker - which may lie before that start marker, and then the next
+  // round takes the same item again. Searching for the start marker after each drop would go
+  // over the text up to it once per end marker before it, so the start marker found and its
+  // item are kept until a drop passes the marker's first byte. That needs each drop to end on a
+  // character start, as it does after an end marker of single-byte characters.
+  const bool singleByteEnd = std::all_of(
+      end.begin(), end.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+  std::size_t left = 0;  // what is left starts here
+  std::size_t startAt = std::string_view::npos;
+  std::string item;
+  for (;;) {
+    const std::string_view rest = text.substr(left);
+    if (startAt == std::string_view::npos || startAt < left || !singleByteEnd) {
+      const std::size_t found = FindText(rest, start, CaseMode::Exact);
+      if (found == std::string_view::npos) break;
+      startAt = left + found;
+      item = TextBetween(rest, start, end);
+      std::erase_if(item, [](char byte) { return byte == '\r' || byte == '\n'; });
+    }
+    const std::size_t endAt = FindText(rest, end, CaseMode::Exact);
+    if (endAt == std::string_view::npos) break;
+    left += endAt + end.size();
+    take(item);
+  }
 }
 
 std::string GetBaseHref(std::string_view text) {
@@ -73,10 +95,14 @@ std::string AddHtmlExtension(std::string_view name) {
 
 std::string RemoveAttributeOpeners(std::string_view text) {
   std::string result(text);
-  for (const std::string_view opener : kAttributeOpeners)
-    DeleteAllBetweenIn(result, opener, "\"");
-  DeleteAllBetweenIn(result, "<form", ">");
+  RemoveAttributeOpenersIn(result);
   return result;
+}
+
+void RemoveAttributeOpenersIn(std::string& text) {
+  for (const std::string_view opener : kAttributeOpeners)
+    DeleteAllBetweenIn(text, opener, "\"");
+  DeleteAllBetweenIn(text, "<form", ">");
 }
 
 }  // namespace pellucor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,11 @@ namespace pellucor {
 /// without an end marker after it adds nothing. Empty items are kept.
 [[nodiscard]] std::vector<std::string> CollectBetween(std::string_view text, std::string_view start,
                                                       std::string_view end);
+
+/// The items of CollectBetween handed to `take` one by one, in the same order, rather than
+/// collected: an item met again and again costs no copies.
+void ForEachBetween(std::string_view text, std::string_view start, std::string_view end,
+                    const std::function<void(const std::string&)>& take);
 
 /// The base URL of the page: the first double-quoted value of its "<base " tag (whichever
 /// attribute it belongs to), or the tag's whole text when it has no quote; empty without a
@@ -34,5 +40,8 @@ namespace pellucor {
 /// value stays, while "width=" goes up to its quote - and then every "<form" tag whole.
 /// Matching is case-sensitive.
 [[nodiscard]] std::string RemoveAttributeOpeners(std::string_view text);
+
+/// RemoveAttributeOpeners on the text itself.
+void RemoveAttributeOpenersIn(std::string& text);
 
 }  // namespace pellucor

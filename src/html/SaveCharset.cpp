@@ -97,7 +97,14 @@ std::string SetMetaCharsetShiftJIS(std::string_view text) {
 }
 
 std::string SetQuotedCharsetShiftJIS(std::string_view text) {
-  return UnifyLineEnds(WithRows(text, kQuotedCharsetRows));
+  std::string result(text);
+  SetQuotedCharsetShiftJISIn(result);
+  return result;
+}
+
+void SetQuotedCharsetShiftJISIn(std::string& text) {
+  ApplyRows(text, kQuotedCharsetRows);
+  UnifyLineEndsIn(text);
 }
 
 std::string ReplaceCharsetName(std::string_view text, CharsetCode code) {

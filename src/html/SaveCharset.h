@@ -24,6 +24,9 @@ namespace pellucor {
 /// become "\"Shift_JIS\"", and every line end becomes CR LF.
 [[nodiscard]] std::string SetQuotedCharsetShiftJIS(std::string_view text);
 
+/// SetQuotedCharsetShiftJIS on the text itself.
+void SetQuotedCharsetShiftJISIn(std::string& text);
+
 /// Quoted charset names (a name directly followed by its closing quote) rewritten for saving in
 /// `code`: to "Shift_JIS" for 0 and 3, from "Shift_JIS" to "euc-jp", "utf-8" or "iso-2022-jp"
 /// for 1, 2 and 5, and 4. Names only; the bytes stay Shift_JIS (ConvertSaveCharset converts).

@@ -148,6 +148,12 @@ struct HttpClient::Transfer {
       transfer.tooLarge = true;
       return 0;  // ends the transfer with a write error
     }
+    if (transfer.memory != nullptr && transfer.received == 0 && transfer.response.contentLength &&
+        *transfer.response.contentLength <= transfer.limit) {
+      // The announced length is made room for at once: a body grown by doubling as it came
+      // would be copied over and over, and hold half as much again for a while.
+      transfer.memory->reserve(static_cast<std::size_t>(*transfer.response.contentLength));
+    }
     transfer.received += bytes;
     if (transfer.memory != nullptr) transfer.memory->append(data, bytes);
     if (transfer.file != nullptr && std::fwrite(data, 1, bytes, transfer.file) != bytes) {
@@ -310,11 +316,14 @@ HttpResponse HttpClient::Perform(std::string_view url, Transfer& transfer) {
       }
       break;
     }
-    curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+    // The limits are judged right after what had arrived was read, as the batches do: judged
+    // after the wait, the bytes that came while this thread was not running (on a busy machine)
+    // were not counted yet, and a server that had sent them was taken for a silent one.
     if (const Ending limit = transfer.Check(options_.limits); limit != Ending::Done) {
       ending = limit;
       break;
     }
+    curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
     if (options_.idle && options_.idle() == TransferControl::Abort) {
       ending = Ending::Aborted;
       break;
@@ -323,7 +332,8 @@ HttpResponse HttpClient::Perform(std::string_view url, Transfer& transfer) {
   curl_multi_remove_handle(multi, easy);
   curl_slist_free_all(headers);
   Finish(easy, transfer, result, ending);
-  return transfer.response;
+  // Moved out rather than copied: the body may be the size of a whole page.
+  return std::move(transfer.response);
 }
 
 void HttpClient::GetEach(std::span<const std::string> urls, const BatchLimits& limits,

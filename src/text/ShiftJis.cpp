@@ -80,6 +80,31 @@ std::string LowerCaseText(std::string_view text) {
 
 namespace {
 
+// How often a byte turns up in a page, roughly: blanks, quotes and the bytes of tags most, then
+// letters and the rest of the text, then the rest.
+int Commonness(unsigned char byte) {
+  switch (byte) {
+    case ' ':
+      return 9;
+    case '"':
+    case '<':
+    case '>':
+    case '\r':
+    case '\n':
+      return 8;
+    case '=':
+    case '/':
+    case '.':
+      return 7;
+    default:
+      break;
+  }
+  if (byte >= 'a' && byte <= 'z') return 6;
+  if (byte >= 0x80) return 5;
+  if ((byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9')) return 4;
+  return 2;
+}
+
 // The first match at or after `from` (a character start). A match may only begin at a character
 // start; candidates are found by their first byte (with memchr where its case does not matter)
 // and then checked, so the text is not walked character by character.
@@ -88,18 +113,21 @@ std::size_t FindWith(const Matcher& matcher, std::string_view text, std::string_
   if (from >= text.size() || text.size() - from < pattern.size()) return std::string_view::npos;
   const std::size_t last = text.size() - pattern.size();  // the last possible start
   const unsigned char first = static_cast<unsigned char>(pattern[0]);
-  bool foldFirst = mode == CaseMode::IgnoreAsciiCase && IsAsciiLetter(first);
-  // A pattern that ignores case and starts with a letter is looked for by its first byte that
-  // is no letter (the "=" of "charset=euc-jp"), when it has one.
-  std::size_t anchor = 0;
-  if (foldFirst) {
-    while (anchor < pattern.size() && IsAsciiLetter(static_cast<unsigned char>(pattern[anchor])))
-      ++anchor;
-    if (anchor < pattern.size())
-      foldFirst = false;
-    else
-      anchor = 0;
+  // Candidates are found by one byte of the pattern, the one least common in pages (the "=" of
+  // " href=", rather than its blank): a byte that is frequent makes a check of nearly every
+  // position. Without regard to case, a letter cannot be looked for by memchr; a pattern of
+  // letters only is looked for by its first byte, folded.
+  const bool ignoreCase = mode == CaseMode::IgnoreAsciiCase;
+  std::size_t anchor = pattern.size();
+  for (std::size_t k = 0; k < pattern.size(); ++k) {
+    const unsigned char byte = static_cast<unsigned char>(pattern[k]);
+    if (ignoreCase && IsAsciiLetter(byte)) continue;
+    if (anchor == pattern.size() ||
+        Commonness(byte) < Commonness(static_cast<unsigned char>(pattern[anchor])))
+      anchor = k;
   }
+  const bool foldFirst = anchor == pattern.size();
+  if (foldFirst) anchor = 0;
   // A byte below 0x40 is never the second byte of a double-byte character, so a pattern that
   // starts with one needs no check of character starts at all.
   const bool alwaysCharStart = first < 0x40;
@@ -152,10 +180,34 @@ std::size_t FindText(std::string_view text, std::string_view pattern, std::size_
 
 bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view replacement,
                   CaseMode mode) {
+  return ReplaceAllFrom(text, 0, pattern, replacement, mode);
+}
+
+bool ReplaceAllFrom(std::string& text, std::size_t from, std::string_view pattern,
+                    std::string_view replacement, CaseMode mode) {
   if (pattern.empty()) return false;
   const Matcher matcher(pattern, mode);
-  std::size_t match = FindWith(matcher, text, pattern, 0, mode);
+  // The search treats `from` as a character start, so the part from there on is matched as a
+  // text of its own.
+  std::size_t match = FindWith(matcher, text, pattern, from, mode);
   if (match == std::string_view::npos) return false;
+  if (replacement.size() <= pattern.size()) {
+    // What is written never passes what has been read, and the search reads only from the end
+    // of the last match on, so the text can be rewritten where it stands.
+    std::size_t written = match;
+    std::size_t readFrom = match;
+    while (match != std::string_view::npos) {
+      std::memmove(text.data() + written, text.data() + readFrom, match - readFrom);
+      written += match - readFrom;
+      std::memcpy(text.data() + written, replacement.data(), replacement.size());
+      written += replacement.size();
+      readFrom = match + pattern.size();
+      match = FindWith(matcher, text, pattern, readFrom, mode);
+    }
+    std::memmove(text.data() + written, text.data() + readFrom, text.size() - readFrom);
+    text.resize(written + (text.size() - readFrom));
+    return true;
+  }
   std::string result;
   result.reserve(text.size() + (replacement.size() > pattern.size() ? text.size() / 8 : 0));
   std::size_t copiedUpTo = 0;

@@ -91,6 +91,11 @@ enum class CaseMode { Exact, IgnoreAsciiCase };
 bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view replacement,
                   CaseMode mode);
 
+/// ReplaceAllIn on the text from the offset `from` on (a character start), as if that part
+/// stood alone; what comes before it is kept as it is.
+bool ReplaceAllFrom(std::string& text, std::size_t from, std::string_view pattern,
+                    std::string_view replacement, CaseMode mode = CaseMode::IgnoreAsciiCase);
+
 /// True when `text` contains `pattern` at a character start.
 [[nodiscard]] inline bool ContainsText(std::string_view text, std::string_view pattern,
                                        CaseMode mode) {

@@ -118,11 +118,16 @@ std::string ReplaceAllText(std::string_view text, std::string_view pattern,
 
 std::string ReplaceAllAfter(std::string_view text, std::string_view pattern,
                             std::string_view replacement, std::size_t position) {
-  if (position == 0 || position > text.size() || !ContainsText(text, pattern, CaseMode::Exact))
-    return std::string(text);
-  std::string result(text.substr(0, position - 1));
-  result += ReplaceAll(text.substr(position - 1), pattern, replacement, CaseMode::IgnoreAsciiCase);
+  std::string result(text);
+  ReplaceAllAfterIn(result, pattern, replacement, position);
   return result;
+}
+
+bool ReplaceAllAfterIn(std::string& text, std::string_view pattern, std::string_view replacement,
+                       std::size_t position) {
+  if (position == 0 || position > text.size() || !ContainsText(text, pattern, CaseMode::Exact))
+    return false;
+  return ReplaceAllFrom(text, position - 1, pattern, replacement, CaseMode::IgnoreAsciiCase);
 }
 
 }  // namespace pellucor

@@ -47,4 +47,9 @@ bool DeleteAllBetweenIn(std::string& text, std::string_view start, std::string_v
 [[nodiscard]] std::string ReplaceAllAfter(std::string_view text, std::string_view pattern,
                                           std::string_view replacement, std::size_t position);
 
+/// ReplaceAllAfter on the text itself; returns whether anything was replaced. A text without a
+/// match is neither copied nor changed.
+bool ReplaceAllAfterIn(std::string& text, std::string_view pattern, std::string_view replacement,
+                       std::size_t position);
+
 }  // namespace pellucor

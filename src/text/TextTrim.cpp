@@ -103,16 +103,16 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 std::string UnifyLineEnds(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 16);
+  // The text between line ends goes over in one piece.
+  std::size_t from = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      out.append("\r\n");
-    } else if (text[i] == '\n') {
-      out.append("\r\n");
-    } else {
-      out.push_back(text[i]);
-    }
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    out.append(text, from, i - from);
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    out.append("\r\n");
+    from = i + 1;
   }
+  out.append(text, from, std::string_view::npos);
   return out;
 }
 
@@ -124,6 +124,16 @@ std::string LfToCrLf(std::string_view text) {
     result.push_back(byte);
   }
   return result;
-}
+  void UnifyLineEndsIn(std::string & text) {
+    // A text whose line ends are all CR LF already is left where it is.
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+        ++i;
+      } else if (text[i] == '\r' || text[i] == '\n') {
+        text = UnifyLineEnds(text);
+        return;
+      }
+    }
+  }
 
 }  // namespace pellucor

@@ -35,4 +35,7 @@ namespace pellucor {
 /// CR LF and lone CR become LF, then every LF becomes CR LF: every line end written CR LF.
 [[nodiscard]] std::string UnifyLineEnds(std::string_view text);
 
+/// UnifyLineEnds on the text itself; a text already written so is not copied.
+void UnifyLineEndsIn(std::string& text);
+
 }  // namespace pellucor

@@ -49,7 +49,8 @@ std::string GzipBomb(std::size_t size) {
 class HostileRun : public testing::SiteRun {
  protected:
   // A few levels below the temporary folder, so that a path climbing out still lands in it.
-  HostileRun() : SiteRun(Options(), "a/b/c/site/") {
+  explicit HostileRun(const HttpClientOptions& options = Options())
+      : SiteRun(options, "a/b/c/site/") {
     engine_.tab.CheckBoxDontEmptyFolder = true;
     // A file of an earlier run, which a failed fetch of the same address must leave alone.
     fs::create_directories(folder_ + "img");
@@ -312,20 +313,26 @@ TEST_F(HostileRun, FilesAlreadyInTheSaveFolderAreKept) {
   ExpectNothingOutside();
 }
 
-// A page of several MiB on one line, as generated or hostile pages come: the run ends and saves
-// it whole. Pages of 5 to 50 MiB are timed by bench/long_page.sh.
-TEST_F(HostileRun, LongPageOnOneLine) {
-  constexpr std::size_t kSize = 3u << 20;
+// A big page tests size, not time. Its run has the client's ordinary time limits: under the
+// short ones of the slow servers above, a server that is itself slowed down by a busy machine
+// could take longer than their window to send the first bytes of a page this big, and the run
+// failed as too slow. Bigger pages are the business of bench/run_big_page.sh.
+class LargePageRun : public HostileRun {
+ protected:
+  LargePageRun() : HostileRun(HttpClientOptions()) {}
+};
+
+TEST_F(LargePageRun, EightMebibytePageOnOneLine) {
   std::string page = Page("", "");
   std::string filler;
-  filler.reserve(kSize + 128);
-  while (filler.size() < kSize)
+  filler.reserve(8u << 20);
+  while (filler.size() < (8u << 20))
     filler += "<span class=\"x\">text &amp; more</span><img src=\"img/good.gif\"> ";
   page.insert(page.find("</body>"), filler);
   server_.Serve("/index.html", std::move(page));
   ASSERT_EQ(Download(server_.Url("/index.html")), 0);
   EXPECT_TRUE(Holds(Images(), Mark("◎", "img/good.gif")));
-  EXPECT_GT(fs::file_size(folder_ + "index.html"), kSize);
+  EXPECT_GT(fs::file_size(folder_ + "index.html"), 8u << 20);
   ExpectGoodFilesIntact();
   ExpectNothingOutside();
 }
