@@ -109,9 +109,9 @@ class RunFetcher {
   std::size_t bytesInMemory_ = 0;
   std::string spillFolder_;
   std::size_t requests_ = 0;
-  HttpResponse current_;  // the last response handed out from a spill file ...
+  HttpResponse current_;    // the last response handed out from a spill file ...
   std::string currentUrl_;  // ... and its URL
-  HttpResponse refused_;  // what a fetch past the limit gets
+  HttpResponse refused_;    // what a fetch past the limit gets
   std::string firstRefusedUrl_;
   std::string saveFolder_;
   std::uint64_t bytesKept_ = 0;

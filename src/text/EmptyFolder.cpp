@@ -133,7 +133,8 @@ EmptyFolderResult EmptyFolder(std::string_view folder) {
   if (IsProtected(canonical))
     return {false, "a system folder, the home folder or one above it is never emptied: " +
                        canonical.string()};
-  const FileDescriptor root(::open(canonical.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+  const FileDescriptor root(
+      ::open(canonical.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   if (root.get() < 0) return Failed("cannot open " + canonical.string(), errno);
   return EmptyOpenFolder(root.get(), canonical.string());
 }

@@ -16,7 +16,6 @@ using testing::kGif;
 using testing::ReadBytes;
 using testing::Sjis;
 
-
 class ResourceRun : public testing::SiteRun {
  protected:
   ResourceRun() : SiteRun(HttpClientOptions{}, "site/") {}

@@ -16,7 +16,6 @@ using testing::kGif;
 using testing::ReadBytes;
 using testing::Sjis;
 
-
 class WriteFailureRun : public testing::SiteRun {
  protected:
   WriteFailureRun() : SiteRun(HttpClientOptions{}, "site/") {
