@@ -140,6 +140,7 @@ std::string RunFetcher::ReadUrlText(std::string_view url) {
   // A response loaded back from its temporary file is not held on to once it has been read
   // (swapped out: assigning an empty text would keep the room it had).
   std::string().swap(current_.body);
+  currentUrl_.clear();
   return text;
 }
 

@@ -124,16 +124,18 @@ std::string LfToCrLf(std::string_view text) {
     result.push_back(byte);
   }
   return result;
-  void UnifyLineEndsIn(std::string & text) {
-    // A text whose line ends are all CR LF already is left where it is.
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-        ++i;
-      } else if (text[i] == '\r' || text[i] == '\n') {
-        text = UnifyLineEnds(text);
-        return;
-      }
+}
+
+void UnifyLineEndsIn(std::string& text) {
+  // A text whose line ends are all CR LF already is left where it is.
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      ++i;
+    } else if (text[i] == '\r' || text[i] == '\n') {
+      text = UnifyLineEnds(text);
+      return;
     }
   }
+}
 
 }  // namespace pellucor
