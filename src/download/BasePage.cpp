@@ -25,13 +25,12 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
       tab.CheckBoxDLsaveThisname
           ? ChosenNameAsFetchedPath(run.AsFetchedPath, tab.EditDLSaveFilename, RunFolder())
           : AsFetchedSavePath(run.AsFetchedPath);
-  SaveRunFile(LimitPane::StyleSheets, run.FetchedHtml, asFetched);
+  // Read again from the run's store (no new request): the page's text as DLMakeWinPage read it.
+  SaveRunFile(LimitPane::StyleSheets,
+              tab.CheckBoxDLDownloadinnerHTML ? std::string() : PageAsFetched(url), asFetched);
 
   DLClearListBox(1);
   tab.LeftTabShown = "PGTab02LTab02PageCSSJS";
-  // The page as fetched has been saved and is not read again: holding it through the stages
-  // and the passes would keep one more copy of the page alive.
-  std::string().swap(run.FetchedHtml);
   {
     // Discovery reads its own formatted copy, with escaped quotes of scripts masked; it is let
     // go before the page is rewritten.

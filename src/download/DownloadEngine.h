@@ -76,6 +76,9 @@ class DownloadEngine {
   /// Fetches (or rebuilds) the page, converts and names it: 0, or -1 when it cannot.
   int DLMakeWinPage(std::string_view url, std::string_view saveFolder);
   [[nodiscard]] std::string DLInnerMakeHTML();
+  /// The page's text as read from the run's store (fetched once, then read again without a
+  /// request), with "\"/*" spaced as every reading of the page has it.
+  [[nodiscard]] std::string PageAsFetched(std::string_view url);
   /// Writes the rewritten frameset base page to `file`.
   void DLSaveMakeHTML(std::string_view url, std::string_view file, std::string_view html,
                       std::string_view saveFolder);

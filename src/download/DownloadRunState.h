@@ -22,8 +22,7 @@ struct DownloadRunState {
   std::string AsFetchedPath;
   std::string InnerPath;
   std::string ConvertedHtml;
-  std::string FetchedHtml;          // the page as fetched, until it is saved
-  std::size_t FetchedHtmlSize = 0;  // its length, which is kept
+  std::size_t FetchedHtmlSize = 0;  // the length of the page as fetched
   std::string InnerHtml;
   std::string BaseHrefValue;
   std::string BaseHrefDir;

@@ -69,6 +69,12 @@ std::string DownloadEngine::DLInnerMakeHTML() {
   return BreakHTMLLines(HTMLToShiftJIS(run.FetchedHeadHtml + body).text);
 }
 
+std::string DownloadEngine::PageAsFetched(std::string_view url) {
+  std::string source = fetcher_.ReadUrlText(url);
+  ReplaceAllIn(source, "\"/*", "\" /*", CaseMode::Exact);
+  return source;
+}
+
 int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFolder) {
   if (!IsWebUrl(url)) return -1;
   std::string source;
@@ -83,8 +89,7 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
     run.InnerHtml = source;
     source = BreakHTMLLines(source);
   } else {
-    source = fetcher_.ReadUrlText(url);
-    ReplaceAllIn(source, "\"/*", "\" /*", CaseMode::Exact);
+    source = PageAsFetched(url);
     run.FetchedHeadHtml = HTMLToShiftJIS(BeforeBody(source)).text;
   }
 
@@ -92,11 +97,9 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
   if (tab.RadioGroupDLMainHTMLCharSet != 0)
     code = static_cast<CharsetCode>(tab.RadioGroupDLMainHTMLCharSet);
   ConvertedText converted = ConvertHtmlToSjis(source, code);
-  // The page as fetched is kept for saving as it is; the source is not read again.
-  if (!tab.CheckBoxDLDownloadinnerHTML) {
-    run.FetchedHtmlSize = source.size();
-    run.FetchedHtml = std::move(source);
-  }
+  // The page as fetched is not held until it is saved: the run's store has its response, and
+  // one more copy of a long page through the passes would raise the run's peak by its size.
+  if (!tab.CheckBoxDLDownloadinnerHTML) run.FetchedHtmlSize = source.size();
   std::string().swap(source);
   if (!converted.ok()) {
     host_.dialogs.ShowMessage(converted.error, MessageKind::Error);

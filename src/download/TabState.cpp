@@ -40,7 +40,6 @@ void DownloadEngine::DLClearPageFile(int mode) {
   run.AsFetchedPath.clear();
   if (mode == 0) {
     run.ConvertedHtml.clear();
-    run.FetchedHtml.clear();
     run.FetchedHtmlSize = 0;
   }
 }
