@@ -5,7 +5,9 @@
 //            attributes, Japanese text, images, a link with a query of its own in every
 //            entry, root-relative and absolute links, a style sheet and a script;
 //   oneline  the page of the hostile-server test: every tag on one line, a span and an image
-//            over and over.
+//            over and over;
+//   queries  a line for each of tens of thousands of images, each with a query of its own
+//            ("p7.png?7"), whose local names differ from the references.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -59,18 +61,27 @@ std::string OneLinePage(std::size_t size) {
   return page;
 }
 
+std::string QueriesPage(std::size_t size) {
+  std::string page = "<html><head><title>images</title></head><body>\n";
+  page.reserve(size + 4096);
+  for (std::size_t n = 0; page.size() < size; ++n)
+    page += "<img src=\"p" + std::to_string(n) + ".png?" + std::to_string(n) + "\">\n";
+  page += "</body></html>\n";
+  return page;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    std::cerr << "usage: make_big_page FOLDER SIZE_MIB lines|oneline\n";
+    std::cerr << "usage: make_big_page FOLDER SIZE_MIB lines|oneline|queries\n";
     return 64;
   }
   const fs::path root = argv[1];
   const std::size_t size = std::stoul(argv[2]) << 20;
   const std::string kind = argv[3];
-  if (kind != "lines" && kind != "oneline") {
-    std::cerr << "make_big_page: KIND is lines or oneline\n";
+  if (kind != "lines" && kind != "oneline" && kind != "queries") {
+    std::cerr << "make_big_page: KIND is lines, oneline or queries\n";
     return 64;
   }
   for (const char* sub : {"img", "css", "js"})
@@ -83,7 +94,8 @@ int main(int argc, char** argv) {
   std::ofstream(root / "css" / "site.css")
       << "body { background: url(../img/bg.gif); }\n.entry { margin: 1em; }\n";
   std::ofstream(root / "js" / "site.js") << "var site = 1;\n";
-  std::ofstream(root / "index.html", std::ios::binary)
-      << (kind == "lines" ? LinesPage(size) : OneLinePage(size));
+  std::ofstream(root / "index.html", std::ios::binary) << (kind == "lines"     ? LinesPage(size)
+                                                           : kind == "queries" ? QueriesPage(size)
+                                                                               : OneLinePage(size));
   return 0;
 }

@@ -7,7 +7,10 @@
 # step with the size: a pass that copies the page or rescans it shows as a time per MiB that
 # rises with the size. SIZES (MiB, default "5 10 20 30 40 50") and KINDS ("lines oneline")
 # choose the runs; a run that has not finished after TOOL_TIMEOUT seconds (default 120) is
-# stopped, and its line says so.
+# stopped, and its line says so. Then pages of 1 and 2 MiB (QUERY_SIZES) of nothing but image
+# references with queries, some 36,000 and 72,000 of them, whose local names differ from them,
+# so that every one is rewritten; their images are not fetched (--no-images), so the time is
+# the page's own work.
 set -euo pipefail
 build=${1:?usage: run_big_page.sh RELEASE-BUILD-FOLDER}
 work=$(mktemp -d)
@@ -16,7 +19,8 @@ trap '[ -n "$server" ] && kill $server 2>/dev/null; rm -rf "$work"' EXIT
 
 # Prints "seconds peak-KiB" of a download of a page of $2 MiB of kind $1, or fails.
 run() {
-  local kind=$1 size=$2
+  local kind=$1 size=$2 options=()
+  [ "$kind" = queries ] && options=(--no-images)
   rm -rf "$work/site" "$work/out" "$work/port" && mkdir -p "$work/out"
   "$build/bench/make_big_page" "$work/site" "$size" "$kind"
   "$build/bench/site_server" "$work/site" 0 "$work/port" > /dev/null &
@@ -24,18 +28,20 @@ run() {
   while [ ! -s "$work/port" ]; do sleep 0.05; done
   local url="http://127.0.0.1:$(cat "$work/port")/index.html" status=0
   /usr/bin/time -f '%e %M' -o "$work/time" timeout "${TOOL_TIMEOUT:-120}" \
-    "$build/src/cli/pellucor-cli" download "$url" "$work/out" > /dev/null 2>&1 || status=$?
+    "$build/src/cli/pellucor-cli" download "${options[@]}" "$url" "$work/out" > /dev/null 2>&1 || status=$?
   kill -TERM $server && wait $server || true
   server=
   [ "$status" -eq 0 ] && [ -s "$work/out/index.html" ] || return 1
   tail -n 1 "$work/time"
 }
 
-for kind in ${KINDS:-lines oneline}; do
+for kind in ${KINDS:-lines oneline queries}; do
   read -r _ base < <(run "$kind" 0)
   echo "page of kind $kind (base peak memory $base KiB):"
   printf '  %7s %9s %9s %12s %12s\n' size seconds "s per MiB" "peak KiB" "(peak-base)/size"
-  for size in ${SIZES:-5 10 20 30 40 50}; do
+  sizes=${SIZES:-5 10 20 30 40 50}
+  [ "$kind" = queries ] && sizes=${QUERY_SIZES:-1 2}
+  for size in $sizes; do
     if read -r seconds peak < <(run "$kind" "$size"); then
       printf '  %4d MiB %9.2f %9.3f %12d %12.2f\n' "$size" "$seconds" \
         "$(echo "$seconds / $size" | bc -l)" "$peak" "$(echo "($peak - $base) / ($size * 1024)" | bc -l)"

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "html/HtmlFormatter.h"
+#include "html/ManyRows.h"
 #include "text/CodePage932.h"
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
@@ -162,6 +163,10 @@ std::string ChangeHTMLSrcUrlname(std::string_view pageUrl, std::string_view text
 
 void ChangeHTMLSrcUrlnameIn(std::string_view /*pageUrl*/, std::string& result,
                             std::span<const std::string> rows) {
+  // Four replace-alls for each reference whose local name differs from it, in this order; a
+  // page with tens of thousands of such references is rewritten in one walk rather than a walk
+  // per row.
+  std::vector<std::pair<std::string, std::string>> passes;
   for (const std::string& row : rows) {
     auto [reference, absolute] = SplitRow(row);
     if (reference.empty()) continue;
@@ -171,14 +176,20 @@ void ChangeHTMLSrcUrlnameIn(std::string_view /*pageUrl*/, std::string& result,
         !ContainsText(reference, "|", CaseMode::Exact) &&
         !ContainsText(reference, "*", CaseMode::Exact) && !HasHiddenOrControlNames(reference))
       continue;
-    const std::string name = UrlFileName(reference, NoUrlText::TakeLastSegment);
+    std::string name = UrlFileName(reference, NoUrlText::TakeLastSegment);
     if (reference.starts_with('/')) reference.remove_prefix(1);
     const std::string safeReference = WithVisibleNames(MakeSafeFilePath(reference));
-    ReplaceAllIn(result, absolute, safeReference, CaseMode::IgnoreAsciiCase);
-    ReplaceAllIn(result, reference, safeReference, CaseMode::IgnoreAsciiCase);
-    ReplaceAllIn(result, name, MakeSafeFilePath(name), CaseMode::IgnoreAsciiCase);
-    ReplaceAllIn(result, reference, safeReference, CaseMode::IgnoreAsciiCase);
+    std::string safeName = MakeSafeFilePath(name);
+    passes.emplace_back(std::string(absolute), safeReference);
+    passes.emplace_back(std::string(reference), safeReference);
+    passes.emplace_back(std::move(name), std::move(safeName));
+    passes.emplace_back(std::string(reference), safeReference);
   }
+  std::vector<ReplaceRow> table;
+  table.reserve(passes.size());
+  for (const auto& [pattern, replacement] : passes)
+    table.push_back({pattern, replacement});
+  (void)ApplyManyRows(result, table, CaseMode::IgnoreAsciiCase);
 }
 
 std::string ChangeHTMLSrcCSSname(std::string_view /*pageUrl*/, std::string_view text,

@@ -25,8 +25,11 @@ unsigned char UpperAscii(unsigned char byte) {
 // candidate is compared byte by byte and only single-byte ASCII letters ignore case.
 class Matcher {
  public:
-  Matcher(std::string_view pattern, CaseMode mode) : pattern_(pattern), fold_(pattern.size()) {
+  // Exact patterns are compared as they are: nothing is allocated for them, as the many short
+  // searches of URL forms would pay for it on every call.
+  Matcher(std::string_view pattern, CaseMode mode) : pattern_(pattern) {
     if (mode == CaseMode::Exact) return;
+    fold_.assign(pattern.size(), 0);
     folded_.assign(pattern);
     for (std::size_t i = 0; i < pattern.size();) {
       const std::size_t length = CharLengthAt(pattern, i);
