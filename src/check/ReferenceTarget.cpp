@@ -98,7 +98,7 @@ struct PathParts {
   bool folder = false;
 };
 
-// The segments of the folder holding `location` ("/a/b/c.html" and "/a/b/" give a, b).
+// The segments of the folder holding the file at `path` ("/a/b/c.html" and "/a/b/" give a, b).
 PathParts FolderOf(std::string_view path) {
   PathParts parts;
   std::size_t start = path.starts_with('/') ? 1 : 0;
@@ -180,8 +180,13 @@ ReferenceTarget FileUrlTarget(std::string_view rest, const ReferenceBase& base,
 // A relative reference under a web base: the absolute URL, fragment left out.
 std::string WebJoin(std::string_view base, std::string_view reference) {
   reference = CutAt(reference, '#');
-  const std::size_t schemeEnd = base.starts_with("//") ? 0 : base.find("://") + 1;
-  const std::size_t authorityEnd = std::min(base.find_first_of("/?#", schemeEnd + 2), base.size());
+  // The host starts after "scheme://", or after the "//" of a protocol-relative base.
+  std::size_t hostStart = 2;
+  if (!base.starts_with("//")) {
+    const std::size_t separator = base.find("://");
+    hostStart = separator == std::string_view::npos ? 0 : separator + 3;
+  }
+  const std::size_t authorityEnd = std::min(base.find_first_of("/?#", hostStart), base.size());
   const std::string_view origin = base.substr(0, authorityEnd);
   std::string_view basePath = base.substr(authorityEnd);
   basePath = basePath.substr(0, basePath.find_first_of("?#"));
