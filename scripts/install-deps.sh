@@ -16,6 +16,7 @@ packages=(
   libcurl4-openssl-dev
   libcpp-httplib-dev  # the loopback HTTP server of the tests
   libssl-dev
+  libgumbo-dev        # the HTML5 parser of the offline check of saved pages
   zlib1g-dev          # the gzip bomb of the hostile server tests
   openssl             # makes the certificate of the HTTPS test server
   clang-format

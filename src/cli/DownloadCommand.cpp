@@ -6,6 +6,8 @@
 #include <optional>
 #include <ostream>
 
+#include "check/OfflineCheck.h"
+#include "cli/CheckCommand.h"
 #include "cli/CommandLine.h"
 #include "cli/DemoServer.h"
 #include "cli/ExitStatus.h"
@@ -239,8 +241,10 @@ const char* const kDownloadUsage =
     "\n"
     "Questions, answers and messages are printed; progress goes to standard error on a\n"
     "terminal. A page that cannot be fetched ends the run with a message naming it and the\n"
-    "reason. Exit status: 0 the run completed (limits reached included), 1 it ended early, 2 a\n"
-    "URL that is not a web URL or a folder that cannot be used, 64 usage error.\n";
+    "reason. After the saved page come the lines of `pellucor-cli check` on it: what it still\n"
+    "misses on the disk or loads from the web (this does not change the exit status). Exit\n"
+    "status: 0 the run completed (limits reached included), 1 it ended early, 2 a URL that is\n"
+    "not a web URL or a folder that cannot be used, 64 usage error.\n";
 
 namespace {
 
@@ -384,6 +388,16 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
        {&engine.tab.BtnEditLocalFileCSSJSList, &engine.tab.BtnEditLocalFileTotalCSSJS,
         &engine.tab.BtnEditLocalFileImageList}) {
     if (!report->empty()) out << "report: " << TerminalText(*report, LineEnds::Escape) << "\n";
+  }
+  // What the saved page still misses or fetches from the web, as a browser opening it from the
+  // disk finds out; the run's own result and exit status stand as they are.
+  if (const std::optional<std::string> page = SjisToUtf8Exact(engine.tab.BtnEditWBLocalFilename)) {
+    const OfflineCheckResult check = CheckSavedPage(*page);
+    if (check.ok()) {
+      PrintOfflineCheck(check, out);
+    } else {
+      out << "offline check: " << TerminalTextUtf8(check.failure) << "\n";
+    }
   }
   return kDone;
 }

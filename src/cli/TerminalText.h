@@ -14,4 +14,10 @@ enum class LineEnds { Keep, Escape };
 /// with LineEnds::Keep, CR LF and LF stay one line end each and a lone CR is dropped.
 [[nodiscard]] std::string TerminalText(std::string_view sjis, LineEnds lineEnds);
 
+/// UTF-8 text on one line (a file name as the system has it, a reference of a saved page) with
+/// every control character written as "\xHH": control bytes, DEL, the C1 controls U+0080 to
+/// U+009F and each byte of a malformed sequence, which an 8-bit terminal could read as a
+/// control (0x9B introduces a control sequence there).
+[[nodiscard]] std::string TerminalTextUtf8(std::string_view utf8);
+
 }  // namespace pellucor::cli

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/CheckCommand.h"
 #include "cli/ColorizeCommand.h"
 #include "cli/ColorsCommand.h"
 #include "cli/ConvertCommand.h"
@@ -26,6 +27,7 @@ constexpr const char* kUsage =
     "usage: pellucor-cli COMMAND [ARGUMENTS]\n"
     "\n"
     "Commands:\n"
+    "  check     list what a saved page misses on the disk and what still goes to the web\n"
     "  colorize  write a page's source as syntax-coloured RTF\n"
     "  colors    list the colour values of a style sheet or page with their selectors\n"
     "  convert   decode or encode percent-escaped, Japanese-encoded and Base64 text\n"
@@ -63,6 +65,7 @@ int main(int argc, char** argv) {
   const bool terminal = ::isatty(STDOUT_FILENO) == 1;
   if (command == "download")
     return pellucor::cli::RunDownload(rest, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
+  if (command == "check") return pellucor::cli::RunCheck(rest, std::cout, std::cerr);
   if (command == "colorize") return pellucor::cli::RunColorize(rest, std::cout, std::cerr);
   if (command == "colors") return pellucor::cli::RunColors(rest, std::cout, std::cerr);
   if (command == "convert") return pellucor::cli::RunConvert(rest, std::cin, std::cout, std::cerr);

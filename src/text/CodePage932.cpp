@@ -323,6 +323,17 @@ std::u32string Utf8ToWideText(std::string_view text) {
   return wide;
 }
 
+bool IsWellFormedUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    i += AsciiRunLength(text, i);
+    if (i == text.size()) break;
+    const Utf8Step step = DecodeUtf8At(text, i);
+    if (!step.valid) return false;
+    i += step.length;
+  }
+  return true;
+}
+
 std::string WideToSjis(std::u32string_view text) {
   Tables& tables = CodePage();
   std::string out;

@@ -26,6 +26,10 @@ struct ConvertedText {
 /// continuation byte, an overlong form, a surrogate, a value past U+10FFFF, a cut-off sequence).
 [[nodiscard]] std::u32string Utf8ToWideText(std::string_view text);
 
+/// Whether the text is well-formed UTF-8 as Utf8ToWideText reads it (an empty text is), without
+/// building the wide text.
+[[nodiscard]] bool IsWellFormedUtf8(std::string_view text);
+
 /// Wide text as Shift_JIS; a character without a Shift_JIS form becomes "?".
 [[nodiscard]] std::string WideToSjis(std::u32string_view text);
 

@@ -145,6 +145,21 @@ std::string Normalized(std::string&& text) {
 
 }  // namespace
 
+CharsetCode DetectHtmlCharset(std::string_view text) {
+  switch (PriorityDeclaredCharset(text)) {
+    case Declared::ShiftJis:
+      return CharsetCode::ShiftJis;
+    case Declared::EucJp:
+      return CharsetCode::EucJp;
+    case Declared::Iso2022Jp:
+      return CharsetCode::Iso2022Jp;
+    case Declared::Utf8:
+    case Declared::Nothing:
+      break;
+  }
+  return IsWellFormedUtf8(text) ? CharsetCode::Utf8 : CharsetCode::ShiftJis;
+}
+
 std::string NormalizeLineEnds(std::string_view text) {
   std::string out;
   std::size_t settled = 0;

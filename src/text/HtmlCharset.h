@@ -22,6 +22,13 @@ enum class CharsetCode : int {
 /// becomes two), then every LF becomes CR LF. Lone CRs are kept.
 [[nodiscard]] std::string NormalizeLineEnds(std::string_view text);
 
+/// The charset that ConvertHtmlToSjis with Automatic reads the text as: ShiftJis, EucJp or
+/// Iso2022Jp when the head declares one of them (in that order, as Automatic looks), otherwise
+/// Utf8 for a well-formed UTF-8 text (a pure ASCII text included) and ShiftJis for any other,
+/// which Automatic keeps as it is. Never Automatic or Utf8N: a byte order mark is part of a
+/// well-formed UTF-8 text.
+[[nodiscard]] CharsetCode DetectHtmlCharset(std::string_view text);
+
 /// The text as Shift_JIS. Automatic looks in the head part (the text before "</head", else before
 /// "<link", else before "<script") for a Shift_JIS, EUC-JP, UTF-8 or ISO-2022-JP declaration, in
 /// that order, and otherwise tries UTF-8; text that is not well-formed UTF-8 stays as it is. Line

@@ -16,6 +16,7 @@ TEST(Utf8ToWideText, StrictCheck) {
     std::string in;
     std::u32string out;  // empty: rejected
   } cases[] = {
+      {"empty", "", U""},
       {"ASCII", "ab", U"ab"},
       {"two and three bytes", "\xC3\xA9\xE6\xBC\xA2", U"\u00E9\u6F22"},
       {"four bytes", "\xF0\x9F\x98\x80", U"\U0001F600"},
@@ -30,6 +31,9 @@ TEST(Utf8ToWideText, StrictCheck) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(Utf8ToWideText(c.in), c.out);
+    // The check without the wide text agrees, past the eight-byte ASCII runs it skips too.
+    EXPECT_EQ(IsWellFormedUtf8(c.in), c.in.empty() || !c.out.empty());
+    EXPECT_EQ(IsWellFormedUtf8("0123456789" + c.in + "abcdefghij"), c.in.empty() || !c.out.empty());
   }
 }
 

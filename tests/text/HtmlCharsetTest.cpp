@@ -119,5 +119,35 @@ TEST(ConvertHtmlToSjis, DeclaredUtf8PageLineEnds) {
             Sjis("<head><meta charset=\"utf-8\"></head>\r\n\r\n<p>" + kJapanese));
 }
 
+// The code names what Automatic does, so that a reader that needs the text in another form
+// than Shift_JIS (UTF-8 for an HTML parser) reads the same characters.
+TEST(DetectHtmlCharset, NamesTheCharsetAutomaticReads) {
+  struct Case {
+    const char* name;
+    std::string in;
+    CharsetCode code;
+  } cases[] = {
+      {"declared UTF-8", kUtf8Page, CharsetCode::Utf8},
+      {"declared Shift_JIS", kSjisPage, CharsetCode::ShiftJis},
+      {"declared EUC-JP", *Iconv("UTF-8", "EUC-JP", Page("EUC-JP", kJapanese)), CharsetCode::EucJp},
+      {"declared ISO-2022-JP", *Iconv("UTF-8", "ISO-2022-JP", Page("ISO-2022-JP", kJapanese)),
+       CharsetCode::Iso2022Jp},
+      {"Shift_JIS first of two declarations", Page("Shift_JIS", "") + "<meta charset=\"euc-jp\">",
+       CharsetCode::ShiftJis},
+      {"undeclared UTF-8", "<p>" + kJapanese, CharsetCode::Utf8},
+      {"ASCII", "<p>plain</p>", CharsetCode::Utf8},
+      {"byte order mark", "\xEF\xBB\xBF<p>" + kJapanese, CharsetCode::Utf8},
+      {"undeclared Shift_JIS", kBareSjis, CharsetCode::ShiftJis},
+      {"declared UTF-8 that is not", Page("utf-8", Sjis(kJapanese)), CharsetCode::ShiftJis},
+      {"declaration after </head>", "<head></head><meta charset=\"euc-jp\">" + kBareSjis,
+       CharsetCode::ShiftJis},
+      {"style sheet with @charset", "@charset \"EUC-JP\";\nbody{}", CharsetCode::EucJp},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(DetectHtmlCharset(c.in), c.code);
+  }
+}
+
 }  // namespace
 }  // namespace pellucor
