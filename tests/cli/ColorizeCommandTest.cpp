@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 
 #include "CommandRun.h"
@@ -46,11 +45,7 @@ TEST(ColorizeCommand, WritesTheRtfOfTheShiftJisPage) {
 TEST(ColorizeCommand, ExitStatuses) {
   TempFolder folder;
   WriteBytes(folder / "in.html", "x");
-  struct Case {
-    const char* name;
-    std::vector<std::string> arguments;
-    int status;
-  } cases[] = {
+  const ExitStatusCase cases[] = {
       {"help", {"--help"}, 0},
       {"no input", {}, 64},
       {"two inputs", {folder / "in.html", folder / "in.html"}, 64},
@@ -59,16 +54,7 @@ TEST(ColorizeCommand, ExitStatuses) {
       {"missing input", {folder / "missing.html"}, 2},
       {"unwritable output", {folder / "in.html", "-o", folder / "no/such/out.rtf"}, 2},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const CommandRun run = Colorize(c.arguments);
-    EXPECT_EQ(run.status, c.status);
-    if (c.status != 0) {
-      EXPECT_EQ(std::count(run.error.begin(), run.error.end(), '\n'), 1) << run.error;
-    } else {
-      EXPECT_TRUE(run.out.starts_with("usage: pellucor-cli colorize"));
-    }
-  }
+  ExpectExitStatuses("colorize", Colorize, cases);
 }
 
 }  // namespace

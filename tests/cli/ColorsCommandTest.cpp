@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 
 #include "CommandRun.h"
@@ -55,11 +54,7 @@ TEST(ColorsCommand, ExitStatuses) {
   TempFolder folder;
   WriteBytes(folder / "plain.css", "p { margin: 0 }\n");
   WriteBytes(folder / "plain.htm", "<p style=\"background:#ffffff\">x</p>\n");
-  struct Case {
-    const char* name;
-    std::vector<std::string> arguments;
-    int status;
-  } cases[] = {
+  const ExitStatusCase cases[] = {
       {"help", {"--help"}, 0},
       {"no file", {}, 64},
       {"two files", {folder / "plain.css", folder / "plain.css"}, 64},
@@ -68,17 +63,7 @@ TEST(ColorsCommand, ExitStatuses) {
       {"no colour values", {folder / "plain.css"}, 1},
       {"a page without color:", {folder / "plain.htm"}, 1},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const CommandRun run = Colors(c.arguments);
-    EXPECT_EQ(run.status, c.status);
-    if (c.status != 0) {
-      EXPECT_EQ(std::count(run.error.begin(), run.error.end(), '\n'), 1) << run.error;
-      EXPECT_EQ(run.out, "");
-    } else {
-      EXPECT_TRUE(run.out.starts_with("usage: pellucor-cli colors"));
-    }
-  }
+  ExpectExitStatuses("colors", Colors, cases);
 }
 
 }  // namespace

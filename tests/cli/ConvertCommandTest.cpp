@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 
 #include "CommandRun.h"
@@ -63,11 +62,7 @@ TEST(ConvertCommand, EncodedOutputDecodesBack) {
 }
 
 TEST(ConvertCommand, ExitStatuses) {
-  struct Case {
-    const char* name;
-    std::vector<std::string> arguments;
-    int status;
-  } cases[] = {
+  const ExitStatusCase cases[] = {
       {"help", {"--help"}, 0},
       {"no arguments", {}, 64},
       {"no item", {"decode"}, 64},
@@ -80,17 +75,8 @@ TEST(ConvertCommand, ExitStatuses) {
       {"a text without a Shift_JIS form", {"encode", "0", "한국어"}, 2},
       {"a text that is not UTF-8", {"encode", "0", "\xff"}, 2},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const CommandRun run = Convert(c.arguments);
-    EXPECT_EQ(run.status, c.status);
-    if (c.status != 0) {
-      EXPECT_EQ(std::count(run.error.begin(), run.error.end(), '\n'), 1) << run.error;
-      EXPECT_EQ(run.out, "");
-    } else {
-      EXPECT_TRUE(run.out.starts_with("usage: pellucor-cli convert"));
-    }
-  }
+  ExpectExitStatuses(
+      "convert", [](const auto& arguments) { return Convert(arguments); }, cases);
 }
 
 }  // namespace

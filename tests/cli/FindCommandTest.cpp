@@ -1,26 +1,27 @@
 #include "cli/FindCommand.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <csignal>
-#include <ctime>
 #include <sstream>
 #include <streambuf>
 #include <string>
 #include <vector>
 
+#include "CommandRun.h"
+#include "support/SearchTree.h"
 #include "support/TempFolder.h"
 
 namespace pellucor::cli {
 namespace {
 
+using testing::SearchTree;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-struct CommandRun {
+// A run with its match lines apart from the summary that ends it.
+struct FindRun {
   int status;
   std::vector<std::string> lines;  // the match lines, sorted; the summary taken off
   std::string summary;
@@ -35,8 +36,8 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-CommandRun Split(int status, const std::string& out, const std::string& error) {
-  CommandRun run{status, Lines(out), {}, error};
+FindRun Split(int status, const std::string& out, const std::string& error) {
+  FindRun run{status, Lines(out), {}, error};
   if (!run.lines.empty()) {
     run.summary = run.lines.back();
     run.lines.pop_back();
@@ -45,47 +46,39 @@ CommandRun Split(int status, const std::string& out, const std::string& error) {
   return run;
 }
 
-CommandRun Find(const std::vector<std::string>& arguments) {
-  std::ostringstream out;
-  std::ostringstream error;
-  const int status = RunFind(arguments, out, error);
-  return Split(status, out.str(), error.str());
+CommandRun FindOutput(const std::vector<std::string>& arguments) {
+  return Capture(
+      [&](std::ostream& out, std::ostream& error) { return RunFind(arguments, out, error); });
+}
+
+FindRun Find(const std::vector<std::string>& arguments) {
+  const CommandRun run = FindOutput(arguments);
+  return Split(run.status, run.out, run.error);
 }
 
 // A small tree whose files all carry one known last write time.
-class FindTree : public TempFolder {
+class FindTree : public SearchTree {
  public:
   FindTree() {
-    for (const auto& [name, bytes] :
-         std::vector<std::pair<std::string, std::string>>{{"a.h", "uint32_t x;"},
-                                                          {"b.txt", std::string(3000, 'b')},
-                                                          {"empty.h", ""},
-                                                          {"sub/c.h", "xuint32_t y;"},
-                                                          {"sub/d.tmp", ""},
-                                                          {"sub/deep/e.h", "UINT32_T"},
-                                                          {"表/f.h", "x"}}) {
-      WriteBytes(*this / name, bytes);
-      std::tm local{};
-      local.tm_year = 2012 - 1900;
-      local.tm_mon = 3;
-      local.tm_mday = 1;
-      local.tm_hour = 18;
-      local.tm_isdst = -1;
-      const timespec time{std::mktime(&local), 0};
-      const timespec times[2] = {time, time};
-      ::utimensat(AT_FDCWD, (*this / name).c_str(), times, 0);
-    }
+    AddDated({{"a.h", "uint32_t x;"},
+              {"b.txt", std::string(3000, 'b')},
+              {"empty.h", ""},
+              {"sub/c.h", "xuint32_t y;"},
+              {"sub/d.tmp", ""},
+              {"sub/deep/e.h", "UINT32_T"},
+              {"表/f.h", "x"}},
+             2012, 4, 1, 18);
   }
   // The line of a match as the command prints it.
   [[nodiscard]] std::string Line(const std::string& name, const std::string& folder,
                                  const std::string& size) const {
-    return name + "\t" + path() + "/" + folder + "\t" + size + "\t2012/04/01 18:00:00";
+    return name + "\t" + root() + "/" + folder + "\t" + size + "\t2012/04/01 18:00:00";
   }
 };
 
 TEST(FindCommand, PrintsOneLinePerMatchAndTheSummary) {
   FindTree tree;
-  const std::string root = tree.path();
+  const std::string root = tree.root();
   struct Case {
     const char* name;
     std::vector<std::string> arguments;
@@ -122,7 +115,7 @@ TEST(FindCommand, PrintsOneLinePerMatchAndTheSummary) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const CommandRun run = Find(c.arguments);
+    const FindRun run = Find(c.arguments);
     EXPECT_EQ(run.status, 0) << run.error;
     EXPECT_EQ(run.lines, c.lines);
     const std::string start = " 【 " + std::to_string(c.folders) +
@@ -135,12 +128,8 @@ TEST(FindCommand, PrintsOneLinePerMatchAndTheSummary) {
 
 TEST(FindCommand, ExitStatuses) {
   FindTree tree;
-  const std::string root = tree.path();
-  struct Case {
-    const char* name;
-    std::vector<std::string> arguments;
-    int status;
-  } cases[] = {
+  const std::string root = tree.root();
+  const ExitStatusCase cases[] = {
       {"help", {"--help"}, 0},
       {"no mask", {"--dir", root}, 64},
       {"no folder", {"--mask", "*"}, 64},
@@ -153,22 +142,10 @@ TEST(FindCommand, ExitStatuses) {
       {"a phrase with no Shift_JIS form", {"--mask", "*", "--dir", root, "--phrase", "한"}, 2},
       {"nothing found", {"--mask", "*.none", "--dir", root}, 1},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    std::ostringstream out;
-    std::ostringstream error;
-    const int status = RunFind(c.arguments, out, error);
-    EXPECT_EQ(status, c.status);
-    if (c.status == 0) {
-      EXPECT_TRUE(out.str().starts_with("usage: pellucor-cli find"));
-    } else if (c.status == 1) {
-      EXPECT_EQ(Lines(out.str()).size(), 1u) << out.str();  // the summary alone
-    } else {
-      EXPECT_EQ(out.str(), "");
-      const std::string message = error.str();
-      EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
-    }
-  }
+  // Nothing found still ends with the summary on standard output.
+  ExpectExitStatuses("find", FindOutput, cases, [](const CommandRun& run) {
+    EXPECT_EQ(Lines(run.out).size(), 1u) << run.out;  // the summary alone
+  });
 }
 
 // Output that raises SIGINT, as Ctrl-C would, once the first line has been written.
@@ -196,7 +173,7 @@ TEST(FindCommand, InterruptAbortsAndStillPrintsTheSummary) {
   std::ostream out(&buffer);
   std::ostringstream error;
   const int status = RunFind({"--mask", "*.txt", "--dir", tree.path()}, out, error);
-  const CommandRun run = Split(status, buffer.str(), error.str());
+  const FindRun run = Split(status, buffer.str(), error.str());
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.lines.size(), 1u);  // the handler's flag stops the walk before the next match
   EXPECT_EQ(run.summary, "  実行は中止されました - ");

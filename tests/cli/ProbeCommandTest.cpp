@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <optional>
 #include <sstream>
 
 #include "CommandRun.h"
 #include "support/LoopbackServer.h"
+#include "support/TimeZone.h"
 
 namespace pellucor::cli {
 namespace {
@@ -20,29 +18,9 @@ CommandRun Probe(const std::vector<std::string>& arguments) {
       [&](std::ostream& out, std::ostream& error) { return RunProbe(arguments, out, error); });
 }
 
-// Greenwich time for the test, so the local time shown is known.
-class UtcZone {
- public:
-  UtcZone() {
-    if (const char* old = std::getenv("TZ")) old_ = old;
-    ::setenv("TZ", "UTC0", 1);
-    ::tzset();
-  }
-  ~UtcZone() {
-    if (old_) {
-      ::setenv("TZ", old_->c_str(), 1);
-    } else {
-      ::unsetenv("TZ");
-    }
-    ::tzset();
-  }
-
- private:
-  std::optional<std::string> old_;
-};
-
 TEST(ProbeCommand, PrintsTheSummaryThenTheHeaders) {
-  UtcZone zone;
+  // Greenwich time, so the local time shown is known.
+  testing::TimeZone zone("UTC0");
   LoopbackServer server;
   server.Serve("/files/report.pdf", "0123456789", "application/pdf",
                {{"Last-Modified", "Wed, 21 Oct 2015 07:28:00 GMT"}});
@@ -68,11 +46,7 @@ TEST(ProbeCommand, PrintsTheSummaryThenTheHeaders) {
 TEST(ProbeCommand, ExitStatuses) {
   LoopbackServer server;
   server.Redirect("/gone", server.Url("/error/404.htm"));
-  struct Case {
-    const char* name;
-    std::vector<std::string> arguments;
-    int status;
-  } cases[] = {
+  const ExitStatusCase cases[] = {
       {"help", {"--help"}, 0},
       {"no URL", {}, 64},
       {"two URLs", {"http://a/", "http://b/"}, 64},
@@ -81,21 +55,11 @@ TEST(ProbeCommand, ExitStatuses) {
       {"a refused redirect", {server.Url("/gone")}, 1},
       {"not found", {server.Url("/missing")}, 1},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const CommandRun run = Probe(c.arguments);
-    EXPECT_EQ(run.status, c.status);
-    if (c.status != 0) {
-      EXPECT_EQ(std::count(run.error.begin(), run.error.end(), '\n'), 1) << run.error;
-      EXPECT_EQ(run.out, "");
-    } else {
-      EXPECT_TRUE(run.out.starts_with("usage: pellucor-cli probe"));
-    }
-    if (c.status == 1) {
-      EXPECT_NE(run.error.find("指定したページまたはファイルが見つかりませんでした．"),
-                std::string::npos);
-    }
-  }
+  ExpectExitStatuses("probe", Probe, cases, [](const CommandRun& run) {
+    ExpectOneLineFailure(run);
+    EXPECT_NE(run.error.find("指定したページまたはファイルが見つかりませんでした．"),
+              std::string::npos);
+  });
 }
 
 }  // namespace

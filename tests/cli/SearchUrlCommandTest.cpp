@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 
 #include "CommandRun.h"
@@ -55,11 +54,7 @@ TEST(SearchUrlCommand, PrintsTheQueryUrl) {
 }
 
 TEST(SearchUrlCommand, ExitStatuses) {
-  struct Case {
-    const char* name;
-    std::vector<std::string> arguments;
-    int status;
-  } cases[] = {
+  const ExitStatusCase cases[] = {
       {"help", {"--help"}, 0},
       {"no arguments", {}, 64},
       {"no keyword", {"google"}, 64},
@@ -70,17 +65,7 @@ TEST(SearchUrlCommand, ExitStatuses) {
       {"blank keyword", {"yahoo", "   "}, 2},
       {"keyword without a Shift_JIS form", {"google", "한국어"}, 2},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const CommandRun run = SearchUrl(c.arguments);
-    EXPECT_EQ(run.status, c.status);
-    if (c.status != 0) {
-      EXPECT_EQ(std::count(run.error.begin(), run.error.end(), '\n'), 1) << run.error;
-      EXPECT_EQ(run.out, "");
-    } else {
-      EXPECT_TRUE(run.out.starts_with("usage: pellucor-cli search-url"));
-    }
-  }
+  ExpectExitStatuses("search-url", SearchUrl, cases);
 }
 
 }  // namespace

@@ -37,11 +37,7 @@ TEST(ToSjisCommand, ConvertsToAFileOrStandardOutput) {
 TEST(ToSjisCommand, ExitStatuses) {
   TempFolder folder;
   WriteBytes(folder / "in.html", "x");
-  struct Case {
-    const char* name;
-    std::vector<std::string> arguments;
-    int status;
-  } cases[] = {
+  const ExitStatusCase cases[] = {
       {"help", {"--help"}, 0},
       {"no input", {}, 64},
       {"two inputs", {folder / "in.html", folder / "in.html"}, 64},
@@ -50,14 +46,8 @@ TEST(ToSjisCommand, ExitStatuses) {
       {"missing input", {folder / "missing.html"}, 2},
       {"unwritable output", {folder / "in.html", "-o", folder / "no/such/out.html"}, 2},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const CommandRun run = ToSjis(c.arguments);
-    EXPECT_EQ(run.status, c.status);
-    if (c.status != 0) {
-      EXPECT_EQ(std::count(run.error.begin(), run.error.end(), '\n'), 1) << run.error;
-    }
-  }
+  ExpectExitStatuses(
+      "to-sjis", [](const auto& arguments) { return ToSjis(arguments); }, cases);
 }
 
 }  // namespace

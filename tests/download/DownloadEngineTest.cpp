@@ -3,18 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <regex>
 
-#include "support/FakeBrowser.h"
-#include "support/FakeClipboard.h"
-#include "support/FakeDialogs.h"
-#include "support/FakeEventPump.h"
-#include "support/FakeLauncher.h"
-#include "support/Iconv.h"
-#include "support/LoopbackServer.h"
-#include "support/TempFolder.h"
+#include "SiteRun.h"
+#include "download/ResourceStages.h"
+#include "support/Golden.h"
 #include "text/TextTrim.h"
 
 namespace pellucor {
@@ -32,12 +26,13 @@ std::string Page(std::string_view charset, std::string_view head, std::string_vi
          std::string(body) + "\n</body>\n</html>\n";
 }
 
-class DownloadRun : public ::testing::Test {
+// The engine's own steps: the page is saved and rewritten alone, its resources left to the
+// stages' tests.
+class DownloadRun : public testing::SiteRunWith<NoResourceStages> {
  protected:
-  DownloadRun() : http_(Options()), engine_(Host(), stages_) {
-    folder_ = temp_.path() + "/site/";
-    fs::create_directories(folder_);
-    engine_.tab.BtnEditWBPageSaveFolder = folder_;
+  DownloadRun() : SiteRunWith(Options(), "site/") {
+    // The tab's own base tag mode, which asks: the question is under test here.
+    engine_.tab.RadioGroupRemoveBaseHref = DownloadTab{}.RadioGroupRemoveBaseHref;
   }
 
   static HttpClientOptions Options() {
@@ -45,33 +40,6 @@ class DownloadRun : public ::testing::Test {
     options.limits.stallTimeout = std::chrono::milliseconds(500);
     return options;
   }
-
-  DownloadHost Host() {
-    return {dialogs_, clipboard_, pump_, launcher_, downloadBrowser_, resultBrowser_, http_};
-  }
-
-  // Starts a run of the URL as the download button does; returns the run's result.
-  int Download(const std::string& url) {
-    engine_.tab.ComboBoxWBUrl = url;
-    engine_.btnDownloadAllClick();
-    return engine_.lastRunResult;
-  }
-
-  std::string Saved(const std::string& relative) { return ReadBytes(folder_ + relative); }
-  bool Exists(const std::string& relative) { return fs::exists(folder_ + relative); }
-
-  testing::LoopbackServer server_;
-  testing::TempFolder temp_;
-  std::string folder_;
-  testing::FakeDialogs dialogs_;
-  testing::FakeClipboard clipboard_;
-  testing::FakeEventPump pump_;
-  testing::FakeLauncher launcher_;
-  testing::FakeBrowser downloadBrowser_;
-  testing::FakeBrowser resultBrowser_;
-  HttpClient http_;
-  NoResourceStages stages_;
-  DownloadEngine engine_;
 };
 
 TEST_F(DownloadRun, PagesInEveryEncodingAreSavedAsShiftJis) {
@@ -91,7 +59,7 @@ TEST_F(DownloadRun, PagesInEveryEncodingAreSavedAsShiftJis) {
         "UTF-8", c.iconvName, Page(c.charset, "<title>見本</title>\n", "<p>日本語の本文</p>"));
     const std::string path = std::string("/") + c.name + "/page.html";
     server_.Serve(path, fetched);
-    ASSERT_EQ(Download(server_.Url(path)), 0);
+    ASSERT_EQ(DownloadUrl(server_.Url(path)), 0);
     const std::string saved = Saved(std::string(c.name) + "/page.html");
     EXPECT_NE(saved.find("charset=Shift_JIS"), std::string::npos) << saved;
     EXPECT_NE(saved.find(Sjis("<p>日本語の本文</p>")), std::string::npos) << saved;
@@ -104,7 +72,7 @@ TEST_F(DownloadRun, PagesInEveryEncodingAreSavedAsShiftJis) {
 TEST_F(DownloadRun, SavedPageCommentStandsOnTheLineBeforeHead) {
   server_.Serve("/p.html",
                 "<!DOCTYPE html>\n<HTML>\n<HEAD><TITLE>t</TITLE></HEAD><BODY>x</BODY></HTML>");
-  ASSERT_EQ(Download(server_.Url("/p.html")), 0);
+  ASSERT_EQ(DownloadUrl(server_.Url("/p.html")), 0);
   const std::string saved = Saved("p.html");
   const std::string comment =
       "<!-- saved from \"" + server_.Url("/p.html") + "\" by ZOLK-HARVEXA -->\r\n<head>";
@@ -117,7 +85,7 @@ TEST_F(DownloadRun, SameHostAndRootRelativeReferencesBecomeRelative) {
       "/d/p.html",
       Page("Shift_JIS", "<link rel=\"stylesheet\" href=\"" + server_.Url("/css/a.css") + "\">\n",
            "<img src=\"/img/x.gif\"><a href=\"/\">top</a>"));
-  ASSERT_EQ(Download(server_.Url("/d/p.html")), 0);
+  ASSERT_EQ(DownloadUrl(server_.Url("/d/p.html")), 0);
   const std::string saved = Saved("d/p.html");
   EXPECT_NE(saved.find("href=\"../css/a.css\""), std::string::npos) << saved;
   EXPECT_NE(saved.find("src=\"../img/x.gif\""), std::string::npos) << saved;
@@ -141,7 +109,7 @@ TEST_F(DownloadRun, BaseTagByMode) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mode);
     engine_.tab.RadioGroupRemoveBaseHref = c.mode;
-    ASSERT_EQ(Download(server_.Url("/base.html")), 0);
+    ASSERT_EQ(DownloadUrl(server_.Url("/base.html")), 0);
     const std::string saved = Saved("base.html");
     EXPECT_NE(saved.find(c.expected), std::string::npos) << saved << "\nwanted: " << c.expected;
   }
@@ -150,7 +118,7 @@ TEST_F(DownloadRun, BaseTagByMode) {
 TEST_F(DownloadRun, BaseTagQuestionAnsweredNoEndsTheRun) {
   server_.Serve("/base.html", Page("Shift_JIS", "<base href=\"http://example.com/\">\n", "x"));
   dialogs_.answers = {Answer::No};
-  EXPECT_EQ(Download(server_.Url("/base.html")), -1);
+  EXPECT_EQ(DownloadUrl(server_.Url("/base.html")), -1);
   ASSERT_EQ(dialogs_.shown.size(), 1u);
   EXPECT_EQ(dialogs_.shown[0].kind, "yes-no");
   EXPECT_FALSE(Exists("base.html"));
@@ -160,7 +128,7 @@ TEST_F(DownloadRun, DummyTopFolderAndChosenName) {
   server_.Serve("/index.html", Page("Shift_JIS", "", "<a href=\"/\">top</a>"));
   engine_.tab.CheckBoxTopDirectoryForUnkwon = true;
   engine_.tab.EditDLTopDummyDirectory = "main/top";
-  ASSERT_EQ(Download(server_.Url("/index.html")), 0);
+  ASSERT_EQ(DownloadUrl(server_.Url("/index.html")), 0);
   EXPECT_TRUE(Exists("main/top/index.html"));
   EXPECT_NE(Saved("main/top/index.html").find("href=\"../../index.html\""), std::string::npos);
 
@@ -168,7 +136,7 @@ TEST_F(DownloadRun, DummyTopFolderAndChosenName) {
   engine_.tab.CheckBoxDontEmptyFolder = false;
   engine_.tab.CheckBoxDLsaveThisname = true;
   engine_.tab.EditDLSaveFilename = "chosen";
-  ASSERT_EQ(Download(server_.Url("/index.html")), 0);
+  ASSERT_EQ(DownloadUrl(server_.Url("/index.html")), 0);
   EXPECT_TRUE(Exists("chosen.html"));
   EXPECT_TRUE(Exists("ZXOrg_chosen.html"));
   EXPECT_FALSE(Exists("main/top/index.html")) << "the folder was emptied first";
@@ -179,7 +147,7 @@ TEST_F(DownloadRun, RedirectQuestion) {
   server_.Serve("/old.html", "<html><head><meta http-equiv=\"refresh\" content=\"0;url=" +
                                  server_.Url("/new.html") + "\"></head><body>moved</body></html>");
   dialogs_.answers = {Answer::No};
-  EXPECT_EQ(Download(server_.Url("/old.html")), -1);
+  EXPECT_EQ(DownloadUrl(server_.Url("/old.html")), -1);
   EXPECT_EQ(dialogs_.shown.at(0).kind, "information");
   EXPECT_EQ(dialogs_.shown.at(0).text,
             Sjis("【 http-equiv=\"refresh\" 】で、リダイレクトされています"));
@@ -187,7 +155,7 @@ TEST_F(DownloadRun, RedirectQuestion) {
   EXPECT_FALSE(Exists("old.html"));
 
   dialogs_.answers = {Answer::Yes};
-  EXPECT_EQ(Download(server_.Url("/old.html")), 0);
+  EXPECT_EQ(DownloadUrl(server_.Url("/old.html")), 0);
   EXPECT_TRUE(Exists("old.html")) << "yes goes on with the URL the run started with";
 }
 
@@ -196,7 +164,7 @@ TEST_F(DownloadRun, FramesetBranchAsksForTheFileAndEndsTheRun) {
       "/frames.html",
       "<html><head></head><frameset cols=\"1,*\"><frame src=\"a.html\"></frameset></html>");
   dialogs_.choices = {folder_ + "frames/index.html"};
-  EXPECT_EQ(Download(server_.Url("/frames.html")), -1);
+  EXPECT_EQ(DownloadUrl(server_.Url("/frames.html")), -1);
   EXPECT_TRUE(engine_.run.FramesetSaved);
   EXPECT_EQ(engine_.tab.BtnEditWBPageSaveFolder, folder_ + "frames/");
   EXPECT_EQ(dialogs_.shown.at(0).kind, "information");
@@ -210,7 +178,7 @@ TEST_F(DownloadRun, RequestChecks) {
   // "/index.html".
   server_.Serve("/dir/index.html", Page("Shift_JIS", "", "x"));
   dialogs_.answers = {Answer::No};
-  EXPECT_EQ(Download(server_.Url("/dir#part")), 0);
+  EXPECT_EQ(DownloadUrl(server_.Url("/dir#part")), 0);
   EXPECT_EQ(engine_.tab.ComboBoxWBUrl, server_.Url("/dir/index.html"));
   EXPECT_TRUE(Exists("dir/index.html"));
 
@@ -232,15 +200,15 @@ TEST_F(DownloadRun, RequestChecks) {
 TEST_F(DownloadRun, MissingSaveFolderEndsTheRun) {
   server_.Serve("/p.html", Page("Shift_JIS", "", "x"));
   engine_.tab.BtnEditWBPageSaveFolder = folder_ + "missing/";
-  EXPECT_EQ(Download(server_.Url("/p.html")), -1);
+  EXPECT_EQ(DownloadUrl(server_.Url("/p.html")), -1);
   EXPECT_EQ(dialogs_.shown.back().text, Sjis("【 フォルダー 】が見つかりません"));
 }
 
 TEST_F(DownloadRun, SecondRunKeepsTheFolder) {
   server_.Serve("/p.html", Page("Shift_JIS", "", "x"));
-  ASSERT_EQ(Download(server_.Url("/p.html")), 0);
+  ASSERT_EQ(DownloadUrl(server_.Url("/p.html")), 0);
   WriteBytes(folder_ + "mine.txt", "keep");
-  ASSERT_EQ(Download(server_.Url("/p.html")), 0);
+  ASSERT_EQ(DownloadUrl(server_.Url("/p.html")), 0);
   EXPECT_EQ(Saved("mine.txt"), "keep");
   EXPECT_TRUE(engine_.tab.CheckBoxDLDontMakeCSSlist);
 }
@@ -258,7 +226,7 @@ TEST_F(DownloadRun, HandOverFromTheNetSearch) {
   EXPECT_FALSE(engine_.tab.CheckBoxDontEmptyFolder);
   EXPECT_FALSE(engine_.tab.CheckBoxDLCSSOnly);
   EXPECT_TRUE(engine_.tab.ListBoxPGTab02LTab03PageImage.empty());
-  EXPECT_EQ(downloadBrowser_.navigations, std::vector<std::string>{server_.Url("/found.html")});
+  EXPECT_EQ(browser_.navigations, std::vector<std::string>{server_.Url("/found.html")});
   EXPECT_NE(engine_.tab.RichEditExPGTab02RTab02HTMLSrc.find("<p>found</p>"), std::string::npos);
 }
 
@@ -266,12 +234,10 @@ TEST_F(DownloadRun, HandOverFromTheNetSearch) {
 TEST_F(DownloadRun, GoldenSavedPage) {
   const fs::path fixtures = fs::path(PELLUCOR_FIXTURES) / "download";
   server_.Serve("/shop/list.php", ReadBytes((fixtures / "shop-list.php").string()));
-  ASSERT_EQ(Download(server_.Url("/shop/list.php")), 0);
+  ASSERT_EQ(DownloadUrl(server_.Url("/shop/list.php")), 0);
   const std::string saved =
       std::regex_replace(Saved("shop/list.php.html"), std::regex("127\\.0\\.0\\.1:[0-9]+"), "PORT");
-  const std::string expectedPath = (fixtures / "shop-list.expected.html").string();
-  if (std::getenv("PELLUCOR_REGENERATE_GOLDEN") != nullptr) WriteBytes(expectedPath, saved);
-  EXPECT_EQ(saved, ReadBytes(expectedPath));
+  testing::ExpectMatchesGolden(saved, fixtures / "shop-list.expected.html");
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ class HostileRun : public testing::SiteRun {
  protected:
   // A few levels below the temporary folder, so that a path climbing out still lands in it.
   explicit HostileRun(const HttpClientOptions& options = Options())
-      : SiteRun(options, "a/b/c/site/") {
+      : SiteRunWith(options, "a/b/c/site/") {
     engine_.tab.CheckBoxDontEmptyFolder = true;
     // A file of an earlier run, which a failed fetch of the same address must leave alone.
     fs::create_directories(folder_ + "img");

@@ -18,7 +18,7 @@ using testing::Sjis;
 
 class ResourceRun : public testing::SiteRun {
  protected:
-  ResourceRun() : SiteRun(HttpClientOptions{}, "site/") {}
+  ResourceRun() : SiteRunWith(HttpClientOptions{}, "site/") {}
 
   int Download(const std::string& path) { return DownloadUrl(server_.Url(path)); }
 };

@@ -9,6 +9,7 @@
 
 #include "download/DownloadEngine.h"
 #include "download/PageResourceStages.h"
+#include "download/ResourceStages.h"
 #include "support/FakeBrowser.h"
 #include "support/FakeClipboard.h"
 #include "support/FakeDialogs.h"
@@ -23,18 +24,23 @@ namespace pellucor::testing {
 /// The smallest GIF: what a server answers for an image in the runs of the tests.
 inline const std::string kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
 
-/// Whole download runs with the resource stages, fake ports and a loopback server: the save
-/// folder is `folderBelowTemp` inside a fresh temporary folder.
-class SiteRun : public ::testing::Test {
+/// Whole download runs with fake ports and a loopback server: the save folder is
+/// `folderBelowTemp` inside a fresh temporary folder. `Stages` are the run's resource stages:
+/// PageResourceStages for whole sites (SiteRun), NoResourceStages where the page's own saving
+/// and rewriting is under test and fetches of its resources would only add noise.
+template <typename Stages>
+class SiteRunWith : public ::testing::Test {
  protected:
-  SiteRun(const HttpClientOptions& options, const std::string& folderBelowTemp)
-      : http_(options),
-        engine_({dialogs_, clipboard_, pump_, launcher_, browser_, result_, http_}, stages_) {
+  SiteRunWith(const HttpClientOptions& options, const std::string& folderBelowTemp)
+      : http_(options), engine_(Host(), stages_) {
     folder_ = temp_.path() + "/" + folderBelowTemp;
     std::filesystem::create_directories(folder_);
     engine_.tab.BtnEditWBPageSaveFolder = folder_;
     engine_.tab.RadioGroupRemoveBaseHref = 3;
   }
+
+  /// The fakes and the client the engine runs on, for one more engine beside the fixture's.
+  DownloadHost Host() { return {dialogs_, clipboard_, pump_, launcher_, browser_, result_, http_}; }
 
   /// Starts a run of the URL as the download button does; returns the run's result.
   int DownloadUrl(const std::string& url) {
@@ -43,6 +49,8 @@ class SiteRun : public ::testing::Test {
     return engine_.lastRunResult;
   }
 
+  /// The bytes of a file the run saved.
+  std::string Saved(const std::string& relative) const { return ReadBytes(folder_ + relative); }
   bool Exists(const std::string& relative) const {
     return std::filesystem::exists(folder_ + relative);
   }
@@ -64,8 +72,10 @@ class SiteRun : public ::testing::Test {
   FakeBrowser browser_;
   FakeBrowser result_;
   HttpClient http_;
-  PageResourceStages stages_;
+  Stages stages_;
   DownloadEngine engine_;
 };
+
+using SiteRun = SiteRunWith<PageResourceStages>;
 
 }  // namespace pellucor::testing

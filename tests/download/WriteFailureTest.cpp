@@ -18,7 +18,7 @@ using testing::Sjis;
 
 class WriteFailureRun : public testing::SiteRun {
  protected:
-  WriteFailureRun() : SiteRun(HttpClientOptions{}, "site/") {
+  WriteFailureRun() : SiteRunWith(HttpClientOptions{}, "site/") {
     server_.Serve("/index.html",
                   "<html><head><link rel=\"stylesheet\" href=\"css/a.css\">"
                   "<script src=\"js/s.js\"></script></head>"

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "FindFileFixture.h"
 #include "files/TimeBounds.h"
 #include "support/Iconv.h"
+#include "support/SearchTree.h"
 
 namespace pellucor {
 namespace {
@@ -220,8 +220,7 @@ TEST(FindFile, AttributesSizesAndTimes) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TFindFile finder;
-    finder.Criteria.Files.Location = tree.root();
-    finder.Criteria.Files.FileName = "*";
+    tree.Aim(finder, "*");
     c.set(finder.Criteria);
     EXPECT_EQ(tree.Matches(finder), c.found);
   }
@@ -248,8 +247,7 @@ TEST(FindFile, SizeBoundsSeeTheWholeSize) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TFindFile finder;
-    finder.Criteria.Files.Location = tree.root();
-    finder.Criteria.Files.FileName = "*";
+    tree.Aim(finder, "*");
     finder.Criteria.Size = {c.min, c.max};
     EXPECT_EQ(tree.Matches(finder), c.found);
   }
@@ -277,8 +275,7 @@ TEST(FindFile, PhraseSearchReportsFilesOnly) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TFindFile finder;
-    finder.Criteria.Files.Location = tree.root();
-    finder.Criteria.Files.FileName = "*.txt";
+    tree.Aim(finder, "*.txt");
     finder.Criteria.Attribute.Attributes.Include(TFileAttribute::ffDirectory);
     finder.Criteria.Content.Phrase = c.phrase;
     finder.Criteria.Content.IgnoreCase = c.ignoreCase;
@@ -303,8 +300,7 @@ TEST(FindFile, FolderChangeHandlerDecidesWhatIsSearched) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TFindFile finder;
-    finder.Criteria.Files.Location = tree.root();
-    finder.Criteria.Files.FileName = "a.h;c.h;e.h";
+    tree.Aim(finder, "a.h;c.h;e.h");
     Strings folders;
     std::vector<int> levels;
     finder.OnFolderChange = [&](TFindFile& sender, const std::string& folder,

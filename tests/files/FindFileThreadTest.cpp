@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "FindFileFixture.h"
+#include "support/SearchTree.h"
 
 namespace pellucor {
 namespace {
@@ -83,8 +83,7 @@ TEST(FindFileThreads, AThreadedSearchFindsWhatTheCallersThreadFinds) {
     SCOPED_TRACE(threaded ? "threaded" : "caller's thread");
     TFindFile finder;
     finder.Threaded = threaded;
-    finder.Criteria.Files.Location = tree.root();
-    finder.Criteria.Files.FileName = "f1*.txt";
+    tree.Aim(finder, "f1*.txt");
     EventLog log;
     log.Attach(finder);
     std::thread::id matchThread;
@@ -112,8 +111,7 @@ TEST(FindFileThreads, TheWorkerHandsFinishingToTheOwner) {
   std::deque<std::function<void()>> tasks;
   TFindFile finder;
   finder.Threaded = true;
-  finder.Criteria.Files.Location = tree.root();
-  finder.Criteria.Files.FileName = "*.txt";
+  tree.Aim(finder, "*.txt");
   finder.PostToOwner = [&](std::function<void()> task) {
     {
       const std::lock_guard lock(mutex);
@@ -147,8 +145,7 @@ TEST(FindFileThreads, AbortFromAnotherThreadWhileALargeTreeIsWalked) {
   AddLargeTree(tree);
   TFindFile finder;
   finder.Threaded = true;
-  finder.Criteria.Files.Location = tree.root();
-  finder.Criteria.Files.FileName = "*.txt";
+  tree.Aim(finder, "*.txt");
   EventLog log;
   log.Attach(finder);
   Signal firstMatch, aborting;
@@ -193,8 +190,7 @@ TEST(FindFileThreads, AbortFromAWorkerHandlerStopsTheWalk) {
     SCOPED_TRACE(threaded ? "threaded" : "caller's thread");
     TFindFile finder;
     finder.Threaded = threaded;
-    finder.Criteria.Files.Location = tree.root();
-    finder.Criteria.Files.FileName = "*.txt";
+    tree.Aim(finder, "*.txt");
     EventLog log;
     log.Attach(finder);
     int folderEvents = 0;
@@ -219,8 +215,7 @@ TEST(FindFileThreads, AbortServesThePumpWhileItWaits) {
   AddLargeTree(tree);
   TFindFile finder;
   finder.Threaded = true;
-  finder.Criteria.Files.Location = tree.root();
-  finder.Criteria.Files.FileName = "*.txt";
+  tree.Aim(finder, "*.txt");
   Signal firstMatch, pumped;
   std::atomic<int> pumps{0};
   finder.AbortPump = [&] {
@@ -246,8 +241,7 @@ TEST(FindFileThreads, DestroyingABusySearchAbortsItSilently) {
   AddLargeTree(tree);
   auto finder = std::make_unique<TFindFile>();
   finder->Threaded = true;
-  finder->Criteria.Files.Location = tree.root();
-  finder->Criteria.Files.FileName = "*.txt";
+  tree.Aim(*finder, "*.txt");
   EventLog log;
   log.Attach(*finder);
   Signal firstMatch, pumped;
@@ -275,8 +269,7 @@ TEST(FindFileThreads, FailingHandlersEndTheSearchAsUsual) {
     SCOPED_TRACE(threaded ? "threaded" : "caller's thread");
     TFindFile finder;
     finder.Threaded = threaded;
-    finder.Criteria.Files.Location = tree.root();
-    finder.Criteria.Files.FileName = "*.txt";
+    tree.Aim(finder, "*.txt");
     EventLog log;
     log.Attach(finder);
     finder.OnFileMatch = [&](TFindFile&, const std::string&, const TFileInfo&) {
@@ -306,8 +299,7 @@ TEST(FindFileThreads, FailingHandlersEndTheSearchAsUsual) {
   // The next search starts with no failure.
   TFindFile finder;
   finder.Threaded = true;
-  finder.Criteria.Files.Location = tree.root();
-  finder.Criteria.Files.FileName = "*.txt";
+  tree.Aim(finder, "*.txt");
   finder.OnFileMatch = [](TFindFile&, const std::string&, const TFileInfo&) {
     throw std::runtime_error("first");
   };

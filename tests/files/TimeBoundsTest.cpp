@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <ctime>
+
+#include "support/TimeZone.h"
 
 namespace pellucor {
 namespace {
@@ -50,17 +51,9 @@ TEST(TimeBounds, BoundsCompareDateTimeOfDayOrBoth) {
 
 TEST(TimeBounds, FileTimesAreConvertedToLocalTime) {
   // A fixed zone without daylight saving: nine hours ahead of UTC.
-  const char* saved = std::getenv("TZ");
-  const std::string previous = saved ? saved : "";
-  ::setenv("TZ", "JST-9", 1);
-  ::tzset();
+  const testing::TimeZone zone("JST-9");
   // 2012-04-01 09:00:00.500 UTC is 18:00:00.500 in that zone.
   const TDateTime local = LocalDateTime({1333270800, 500000000});
-  if (saved)
-    ::setenv("TZ", previous.c_str(), 1);
-  else
-    ::unsetenv("TZ");
-  ::tzset();
   EXPECT_NEAR(local, 41000.75 + 0.5 / 86400, 1e-9);
 }
 

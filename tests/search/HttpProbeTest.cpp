@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
-#include <cstdlib>
 #include <ctime>
 #include <thread>
 
@@ -11,32 +10,12 @@
 #include "search/NetSearchFixture.h"
 #include "support/Iconv.h"
 #include "support/LoopbackServer.h"
+#include "support/TimeZone.h"
 
 namespace pellucor::testing {
 namespace {
 
 constexpr const char* kModified = "Sun, 06 Nov 1994 08:49:37 GMT";
-
-// Runs the test in a fixed time zone, so local times are known.
-class TimeZone {
- public:
-  explicit TimeZone(const char* zone) {
-    if (const char* old = std::getenv("TZ")) old_ = old;
-    ::setenv("TZ", zone, 1);
-    ::tzset();
-  }
-  ~TimeZone() {
-    if (old_) {
-      ::setenv("TZ", old_->c_str(), 1);
-    } else {
-      ::unsetenv("TZ");
-    }
-    ::tzset();
-  }
-
- private:
-  std::optional<std::string> old_;
-};
 
 std::string Summary(const std::string& url, const std::string& modified, const std::string& size,
                     const std::string& name) {

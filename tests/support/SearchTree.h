@@ -15,7 +15,8 @@
 
 namespace pellucor::testing {
 
-/// A temporary folder with helpers to fill it and to run a search over it.
+/// A temporary folder with helpers to fill it and to run a search over it: the tree the file
+/// search and the find command are tried on.
 class SearchTree {
  public:
   SearchTree() = default;
@@ -31,6 +32,20 @@ class SearchTree {
       else
         WriteBytes(folder_ / name, bytes);
     }
+  }
+
+  /// Files as Add makes them, all with the same last write and last access time (SetTimes).
+  void AddDated(const std::vector<std::pair<std::string, std::string>>& files, int year, int month,
+                int day, int hour) const {
+    Add(files);
+    for (const auto& [name, bytes] : files)
+      SetTimes(name, year, month, day, hour);
+  }
+
+  /// Points a search at the root, for the masks ("*.h;*.txt").
+  void Aim(TFindFile& finder, const std::string& masks) const {
+    finder.Criteria.Files.Location = root();
+    finder.Criteria.Files.FileName = masks;
   }
 
   /// Sets the last write and last access time of a file to a local date and time.
