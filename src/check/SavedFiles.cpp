@@ -9,6 +9,7 @@
 
 #include "text/CodePage932.h"
 #include "text/HtmlCharset.h"
+#include "text/TextFile.h"
 
 namespace pellucor {
 
@@ -28,19 +29,9 @@ SavedText ReadSavedText(const std::string& path) {
   }
   std::string bytes;
   bytes.reserve(static_cast<std::size_t>(status.st_size));
-  char buffer[1 << 16];
-  while (true) {
-    const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
-    if (count == 0) break;
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
-      ::close(descriptor);
-      return {{}, std::strerror(error)};
-    }
-    bytes.append(buffer, static_cast<std::size_t>(count));
-  }
+  const int error = ReadToEnd(descriptor, bytes);
   ::close(descriptor);
+  if (error != 0) return {{}, std::strerror(error)};
   return {SavedTextAsUtf8(bytes), {}};
 }
 

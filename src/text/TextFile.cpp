@@ -88,20 +88,23 @@ LoadedTextFile ReadTextFile(std::string_view path) {
   if (descriptor < 0) return {{}, FileReadStatus::Unreadable, ReadFailure(path, errno)};
   std::string bytes;
   bytes.reserve(static_cast<std::size_t>(status.st_size));
+  const int error = ReadToEnd(descriptor, bytes);
+  ::close(descriptor);
+  if (error != 0) return {{}, FileReadStatus::Unreadable, ReadFailure(path, error)};
+  return {LineEndsToCrLf(bytes), FileReadStatus::Read, {}};
+}
+
+int ReadToEnd(int descriptor, std::string& bytes) {
   char buffer[65536];
   for (;;) {
     const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
-    if (count == 0) break;
+    if (count == 0) return 0;
     if (count < 0) {
       if (errno == EINTR) continue;
-      const int error = errno;
-      ::close(descriptor);
-      return {{}, FileReadStatus::Unreadable, ReadFailure(path, error)};
+      return errno;
     }
     bytes.append(buffer, static_cast<std::size_t>(count));
   }
-  ::close(descriptor);
-  return {LineEndsToCrLf(bytes), FileReadStatus::Read, {}};
 }
 
 std::string LoadTextFile(std::string_view path) {

@@ -25,6 +25,10 @@ struct FileSideEffects {
 /// Whether a folder stands at the path.
 [[nodiscard]] bool FolderExists(std::string_view path);
 
+/// Reads what is left of an open file to its end into `bytes` (appended): 0, or the errno of a
+/// read that failed. A read cut short by a signal is tried again.
+[[nodiscard]] int ReadToEnd(int descriptor, std::string& bytes);
+
 enum class FileReadStatus { Read, Missing, Unreadable };
 
 struct LoadedTextFile {
