@@ -1,6 +1,7 @@
 // Saving the page of a run: the as-fetched copy, the resource stages, and the rewritten page
 // made by a fixed sequence of text passes whose order matters - later passes look for what
 // earlier ones wrote.
+#include "download/DistinctNames.h"
 #include "download/DownloadEngine.h"
 #include "download/DownloadMessages.h"
 #include "download/ReferencePasses.h"
@@ -30,6 +31,7 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
               tab.CheckBoxDLDownloadinnerHTML ? std::string() : PageAsFetched(url), asFetched);
 
   DLClearListBox(1);
+  run.RenamedImages.clear();
   tab.LeftTabShown = "PGTab02LTab02PageCSSJS";
   {
     // Discovery reads its own formatted copy, with escaped quotes of scripts masked; it is let
@@ -85,6 +87,12 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
         break;
     }
   }
+
+  // Images saved under names of their own, before the passes turn their addresses into the
+  // name they shared. A base tag kept as a local folder decides where relative references lead,
+  // so they are left as they are then.
+  if (!baseTag || tab.RadioGroupRemoveBaseHref >= 2)
+    RewriteRenamedReferencesIn(text, run.RenamedImages, FolderOfPath(run.PagePath));
 
   std::string root = UrlRoot(url);
   if (root.ends_with('/')) root.pop_back();

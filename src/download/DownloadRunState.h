@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "download/DistinctNames.h"
 #include "text/SortedTextList.h"
 
 // What a download run keeps between its stages and for the next run.
@@ -23,6 +24,9 @@ struct DownloadRunState {
   std::string InnerPath;
   std::string ConvertedHtml;
   std::size_t FetchedHtmlSize = 0;  // the length of the page as fetched
+  // Images whose local name another address of the page had taken, saved under names of their
+  // own, for the page's rewriting.
+  std::vector<RenamedReference> RenamedImages;
   std::string InnerHtml;
   std::string BaseHrefValue;
   std::string BaseHrefDir;

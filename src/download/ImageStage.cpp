@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "download/DistinctNames.h"
 #include "download/DownloadEngine.h"
 #include "download/DownloadMessages.h"
 #include "download/PageResourceStages.h"
@@ -19,6 +20,7 @@
 namespace pellucor {
 
 void PageResourceStages::DLDownloadImage(DownloadEngine& engine, std::string_view saveFolder) {
+  engine.run.RenamedImages = GiveDistinctLocalNames(engine.tab.ListBoxPGTab02LTab03PageImage);
   const std::vector<std::string> rows = engine.tab.ListBoxPGTab02LTab03PageImage;
   // The images not on disk yet are fetched ahead; each is written only when its row is reached.
   std::vector<std::string> ahead;

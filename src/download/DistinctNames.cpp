@@ -1,0 +1,84 @@
+#include "download/DistinctNames.h"
+
+#include <array>
+#include <unordered_map>
+
+#include "download/PageResourceStages.h"
+#include "text/SafePath.h"
+#include "text/ShiftJis.h"
+
+namespace pellucor {
+namespace {
+
+// "dir/name.ext" as "dir/name_N.ext"; a name without an extension (or one that starts with its
+// only dot) takes the number at its end.
+std::string Numbered(std::string_view path, int number) {
+  const std::size_t slash = path.rfind('/');
+  const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+  std::size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos || dot <= nameStart) dot = path.size();
+  std::string numbered(path.substr(0, dot));
+  numbered += '_';
+  numbered += std::to_string(number);
+  numbered += path.substr(dot);
+  return numbered;
+}
+
+}  // namespace
+
+std::vector<RenamedReference> GiveDistinctLocalNames(std::vector<std::string>& rows) {
+  std::vector<RenamedReference> renamed;
+  std::unordered_map<std::string, std::string> urlOfPath;
+  for (std::string& row : rows) {
+    const ReferenceRow fields = SplitReferenceRow(row);
+    if (fields.localPath == row || fields.url.empty()) continue;
+    const std::string path = MakeSafeFilePath(fields.localPath);
+    const auto [taken, added] = urlOfPath.try_emplace(path, fields.url);
+    if (added || taken->second == fields.url) continue;
+    // The first free number in this run; the same page run again gets the same names.
+    std::string distinct;
+    for (int number = 2;; ++number) {
+      distinct = Numbered(path, number);
+      const auto [free, claimed] = urlOfPath.try_emplace(distinct, fields.url);
+      if (claimed || free->second == fields.url) break;
+    }
+    row = JoinReferenceRow(fields.reference, fields.url, distinct);
+    renamed.push_back({fields.reference, std::move(distinct)});
+  }
+  return renamed;
+}
+
+std::string ReferenceFromFolder(std::string_view pageFolder, std::string_view path) {
+  // The common folders go; each folder of the page's beyond them is climbed.
+  std::size_t common = 0;
+  for (std::size_t k = 0; k < pageFolder.size() && k < path.size() && pageFolder[k] == path[k];
+       ++k) {
+    if (pageFolder[k] == '/') common = k + 1;
+  }
+  std::string reference;
+  for (std::size_t k = common; k < pageFolder.size(); ++k) {
+    if (pageFolder[k] == '/') reference += "../";
+  }
+  reference += path.substr(common);
+  return reference;
+}
+
+void RewriteRenamedReferencesIn(std::string& page, const std::vector<RenamedReference>& renamed,
+                                std::string_view pageFolder) {
+  static constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kEnclosures = {
+      {{"\"", "\""}, {"'", "'"}, {"(", ")"}}};
+  for (const RenamedReference& rename : renamed) {
+    const std::string local = ReferenceFromFolder(pageFolder, rename.localPath);
+    for (const auto& [open, close] : kEnclosures) {
+      std::string from(open);
+      from += rename.reference;
+      from += close;
+      std::string to(open);
+      to += local;
+      to += close;
+      ReplaceAllIn(page, from, to, CaseMode::Exact);
+    }
+  }
+}
+
+}  // namespace pellucor
