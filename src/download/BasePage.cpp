@@ -31,7 +31,7 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
               tab.CheckBoxDLDownloadinnerHTML ? std::string() : PageAsFetched(url), asFetched);
 
   DLClearListBox(1);
-  run.RenamedImages.clear();
+  run.RenamedReferences.clear();
   tab.LeftTabShown = "PGTab02LTab02PageCSSJS";
   {
     // Discovery reads its own formatted copy, with escaped quotes of scripts masked; it is let
@@ -92,7 +92,7 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
   // name they shared. A base tag kept as a local folder decides where relative references lead,
   // so they are left as they are then.
   if (!baseTag || tab.RadioGroupRemoveBaseHref >= 2)
-    RewriteRenamedReferencesIn(text, run.RenamedImages, FolderOfPath(run.PagePath));
+    RewriteRenamedReferencesIn(text, run.RenamedReferences, FolderOfPath(run.PagePath));
 
   std::string root = UrlRoot(url);
   if (root.ends_with('/')) root.pop_back();

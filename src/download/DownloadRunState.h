@@ -24,9 +24,9 @@ struct DownloadRunState {
   std::string InnerPath;
   std::string ConvertedHtml;
   std::size_t FetchedHtmlSize = 0;  // the length of the page as fetched
-  // Images whose local name another address of the page had taken, saved under names of their
-  // own, for the page's rewriting.
-  std::vector<RenamedReference> RenamedImages;
+  // Style sheets, scripts and images whose local name another address of the page had taken,
+  // saved under names of their own, for the page's rewriting.
+  std::vector<RenamedReference> RenamedReferences;
   std::string InnerHtml;
   std::string BaseHrefValue;
   std::string BaseHrefDir;

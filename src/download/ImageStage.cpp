@@ -20,7 +20,8 @@
 namespace pellucor {
 
 void PageResourceStages::DLDownloadImage(DownloadEngine& engine, std::string_view saveFolder) {
-  engine.run.RenamedImages = GiveDistinctLocalNames(engine.tab.ListBoxPGTab02LTab03PageImage);
+  for (RenamedReference& renamed : GiveDistinctLocalNames(engine.tab.ListBoxPGTab02LTab03PageImage))
+    engine.run.RenamedReferences.push_back(std::move(renamed));
   const std::vector<std::string> rows = engine.tab.ListBoxPGTab02LTab03PageImage;
   // The images not on disk yet are fetched ahead; each is written only when its row is reached.
   std::vector<std::string> ahead;

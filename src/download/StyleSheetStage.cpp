@@ -6,6 +6,7 @@
 #include <optional>
 #include <tuple>
 
+#include "download/DistinctNames.h"
 #include "download/DownloadEngine.h"
 #include "download/DownloadMessages.h"
 #include "download/PageResourceStages.h"
@@ -108,6 +109,8 @@ void PageResourceStages::DLDownloadCSSJS(DownloadEngine& engine, std::string_vie
   if (tab.ListBoxPGTab02LTab02PageWebCSS.empty()) return;
   tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS.clear();
   tab.ListBoxPGTab02LTab06DLImportCSSImage.clear();
+  for (RenamedReference& renamed : GiveDistinctLocalNames(tab.ListBoxPGTab02LTab02PageWebCSS))
+    engine.run.RenamedReferences.push_back(std::move(renamed));
   const std::vector<std::string> rows = tab.ListBoxPGTab02LTab02PageWebCSS;
   engine.fetcher().Prefetch(UrlsOf(rows, Quoted::Skip));
   for (std::size_t index = 0; index < rows.size(); ++index) {

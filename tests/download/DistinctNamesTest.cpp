@@ -87,14 +87,19 @@ class DistinctNamesRun : public OtherHosts, public testing::SiteRun {
 };
 
 // Every image of the saved page leads to a file holding what its own address served, though
-// three hosts serve one path.
+// three hosts serve one image path and two one script path.
 TEST_F(DistinctNamesRun, EachAddressKeepsItsOwnFileAndThePageFindsIt) {
+  server_.Serve("/js/lib.js", "var own = 1;\n", "application/javascript");
+  second.Serve("/js/lib.js", "var second = 2;\n", "application/javascript");
   server_.Serve("/img/x.gif", kGif + "own host", "image/gif");
   second.Serve("/img/x.gif", kGif + "second host", "image/gif");
   third.Serve("/img/x.gif", kGif + "third host", "image/gif");
-  server_.Serve("/d/index.html", "<html><body><img src=\"/img/x.gif\"><img src=\"" +
-                                     second.Url("/img/x.gif") + "\"><img src='" +
-                                     third.Url("/img/x.gif") + "'></body></html>");
+  server_.Serve("/d/index.html",
+                "<html><head><script src=\"/js/lib.js\"></script><script src=\"" +
+                    second.Url("/js/lib.js") +
+                    "\"></script></head><body><img src=\"/img/x.gif\"><img src=\"" +
+                    second.Url("/img/x.gif") + "\"><img src='" + third.Url("/img/x.gif") +
+                    "'></body></html>");
   ASSERT_EQ(DownloadUrl(server_.Url("/d/index.html")), 0);
 
   const std::string page = Saved("d/index.html");
@@ -111,6 +116,15 @@ TEST_F(DistinctNamesRun, EachAddressKeepsItsOwnFileAndThePageFindsIt) {
   }
   EXPECT_EQ(bytes, (std::vector<std::string>{kGif + "own host", kGif + "second host",
                                              kGif + "third host"}));
+  const std::regex script("<script src=\"([^\"]*)\"");
+  std::vector<std::string> scripts;
+  for (auto it = std::sregex_iterator(page.begin(), page.end(), script);
+       it != std::sregex_iterator(); ++it) {
+    const std::string source = (*it)[1];
+    ASSERT_TRUE(Exists("d/" + source)) << source << " in " << page;
+    scripts.push_back(Saved("d/" + source));
+  }
+  EXPECT_EQ(scripts, (std::vector<std::string>{"var own = 1;\r\n", "var second = 2;\r\n"}));
 }
 
 }  // namespace
