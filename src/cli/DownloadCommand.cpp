@@ -236,17 +236,22 @@ const char* const kDownloadUsage =
     "                       is left with a line saying so\n"
     "  --max-sheet-levels N follow style sheets imported by style sheets at most N levels\n"
     "                       deep (default 50)\n"
+    "  --no-check           do not check the saved page offline after the run\n"
     "  --demo               serve the bundled sample site on 127.0.0.1 and download it into\n"
     "                       ./pellucor-demo/\n"
     "\n"
     "Questions, answers and messages are printed; progress goes to standard error on a\n"
     "terminal. A page that cannot be fetched ends the run with a message naming it and the\n"
     "reason. After the saved page come the lines of `pellucor-cli check` on it: what it still\n"
-    "misses on the disk or loads from the web (this does not change the exit status). Exit\n"
+    "misses on the disk or loads from the web (this does not change the exit status; a page\n"
+    "over 16 MiB is left to the check command). Exit\n"
     "status: 0 the run completed (limits reached included), 1 it ended early, 2 a URL that is\n"
     "not a web URL or a folder that cannot be used, 64 usage error.\n";
 
 namespace {
+
+// The longest saved page the download checks offline by itself.
+constexpr std::uintmax_t kLongestCheckedPage = std::uintmax_t{16} << 20;
 
 // What the command line asks of one download, every option checked: a usage error is found
 // before anything is served, fetched or created.
@@ -257,7 +262,8 @@ struct DownloadRequest {
   std::string folder;  // as given
   Answer answer = Answer::Yes;
   std::optional<std::string> frame;
-  DownloadTab tab;  // the tab's choices as the options set them
+  bool offlineCheck = true;  // false with --no-check
+  DownloadTab tab;           // the tab's choices as the options set them
   RunLimits limits;
 };
 
@@ -274,7 +280,7 @@ ParsedDownload ParseDownload(const std::vector<std::string>& arguments, std::ost
        "--top-page", "--answer", "--demo-site", "--frames", "--frame", "--max-files",
        "--max-megabytes", "--max-sheet-levels"},
       {"-h", "--help", "--keep-root-slash", "--keep-other-hosts", "--empty-folder", "--no-images",
-       "--no-reports", "--css-only", "--demo", "--inner-html"},
+       "--no-reports", "--css-only", "--demo", "--inner-html", "--no-check"},
       error);
   if (!line) return {{}, kUsageError};
   if (line->Has("-h") || line->Has("--help")) {
@@ -288,6 +294,7 @@ ParsedDownload ParseDownload(const std::vector<std::string>& arguments, std::ost
   }
   DownloadRequest request;
   request.demo = line->Has("--demo");
+  request.offlineCheck = !line->Has("--no-check");
   if (line->Positional().size() != (request.demo ? 0u : 2u)) {
     error << "download needs a URL and a save folder (see pellucor-cli download --help)\n";
     return {{}, kUsageError};
@@ -390,8 +397,16 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
     if (!report->empty()) out << "report: " << TerminalText(*report, LineEnds::Escape) << "\n";
   }
   // What the saved page still misses or fetches from the web, as a browser opening it from the
-  // disk finds out; the run's own result and exit status stand as they are.
-  if (const std::optional<std::string> page = SjisToUtf8Exact(engine.tab.BtnEditWBLocalFilename)) {
+  // disk finds out; the run's own result and exit status stand as they are. The parse of a page
+  // takes many times its size in memory, more than the whole run of a very long page: such a
+  // page is left to the check command.
+  const std::optional<std::string> page = SjisToUtf8Exact(engine.tab.BtnEditWBLocalFilename);
+  std::error_code sizeError;
+  if (request.offlineCheck && page &&
+      std::filesystem::file_size(*page, sizeError) > kLongestCheckedPage && !sizeError) {
+    out << "offline check: not run on a page over " << (kLongestCheckedPage >> 20)
+        << " MiB; pellucor-cli check runs it\n";
+  } else if (request.offlineCheck && page) {
     const OfflineCheckResult check = CheckSavedPage(*page);
     if (check.ok()) {
       PrintOfflineCheck(check, out);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
-#include <unordered_map>
 #include <vector>
 
 namespace pellucor {
@@ -103,7 +102,7 @@ class KeyTable {
 };
 
 struct Pattern {
-  std::string folded;
+  std::string_view folded;          // in RowPlayer::folded_
   std::size_t lastRow;              // the last row that looks for it
   std::vector<std::size_t> starts;  // where it is in the text as given, in order
 };
@@ -165,36 +164,48 @@ class RowPlayer {
 
  private:
   bool IndexPatterns() {
-    std::unordered_map<std::string, std::size_t> idOf;
-    idOf.reserve(rows_.size());
+    // The folded patterns are kept one after another in one text, whose room is taken at once
+    // so that the views into it stay put; a pattern met again is found by its key.
+    std::size_t room = 0;
+    for (const ReplaceRow& r : rows_)
+      room += r.pattern.size();
+    folded_.reserve(room);
+    filter_ = KeyFilter(rows_.size());
+    byKey_.Reset(rows_.size());
     patternOfRow_.assign(rows_.size(), kNoPattern);
     for (std::size_t row = 0; row < rows_.size(); ++row) {
       const ReplaceRow& r = rows_[row];
       if (r.pattern.empty()) continue;  // a replace-all of nothing changes nothing
       if (HasLoneLeadByte(r.pattern) || HasLoneLeadByte(r.replacement)) return false;
-      std::string folded(r.pattern);
+      const std::size_t from = folded_.size();
+      folded_.append(r.pattern);
       if (mode_ == CaseMode::IgnoreAsciiCase) {
-        for (std::size_t i = 0; i < folded.size(); i += CharLengthAt(folded, i))
-          folded[i] = static_cast<char>(FoldAscii(static_cast<unsigned char>(folded[i])));
+        for (std::size_t i = 0; i < r.pattern.size(); i += CharLengthAt(r.pattern, i))
+          folded_[from + i] =
+              static_cast<char>(FoldAscii(static_cast<unsigned char>(r.pattern[i])));
       }
-      const auto [it, added] = idOf.try_emplace(std::move(folded), patterns_.size());
-      if (added) patterns_.push_back({it->first, row, {}});
-      patterns_[it->second].lastRow = row;
-      patternOfRow_[row] = it->second;
-      longest_ = std::max(longest_, r.pattern.size());
-    }
-    filter_ = KeyFilter(patterns_.size());
-    byKey_.Reset(patterns_.size());
-    for (std::size_t id = 0; id < patterns_.size(); ++id) {
-      const std::string& folded = patterns_[id].folded;
       std::uint64_t hash = 0;
-      for (const char byte : folded)
-        hash = hash * kHashBase + static_cast<unsigned char>(byte);
+      for (std::size_t i = from; i < folded_.size(); ++i)
+        hash = hash * kHashBase + static_cast<unsigned char>(folded_[i]);
+      const std::string_view folded(folded_.data() + from, r.pattern.size());
       const std::uint64_t key = Key(hash, folded.size());
-      filter_.Add(key);
-      byKey_.Add(key, id);
-      if (std::find(lengths_.begin(), lengths_.end(), folded.size()) == lengths_.end())
-        lengths_.push_back(folded.size());
+      std::size_t id = kNoPattern;
+      byKey_.ForEach(key, [&](std::size_t known) {
+        if (id == kNoPattern && patterns_[known].folded == folded) id = known;
+      });
+      if (id == kNoPattern) {
+        id = patterns_.size();
+        patterns_.push_back({folded, row, {}});
+        filter_.Add(key);
+        byKey_.Add(key, id);
+        if (std::find(lengths_.begin(), lengths_.end(), folded.size()) == lengths_.end())
+          lengths_.push_back(folded.size());
+      } else {
+        folded_.resize(from);
+      }
+      patterns_[id].lastRow = row;
+      patternOfRow_[row] = id;
+      longest_ = std::max(longest_, r.pattern.size());
     }
     std::sort(lengths_.begin(), lengths_.end());
     return true;
@@ -351,6 +362,7 @@ class RowPlayer {
   const std::string& text_;
   std::span<const ReplaceRow> rows_;
   CaseMode mode_;
+  std::string folded_;  // the patterns folded, one after another
   std::vector<Pattern> patterns_;
   std::vector<std::size_t> patternOfRow_;
   KeyTable byKey_;

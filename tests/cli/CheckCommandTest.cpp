@@ -131,6 +131,14 @@ TEST(CheckCommand, TheDownloadedSampleSite) {
     if (const std::size_t at = lines.find("{folder}"); at != std::string::npos)
       lines.replace(at, 8, folder / "demo");
     EXPECT_NE(download.out.find(lines), std::string::npos) << download.out;
+    // Asked not to, the download leaves the check out.
+    const CommandRun unchecked = Download([&] {
+      std::vector<std::string> again = arguments;
+      again.insert(again.begin(), "--no-check");
+      return again;
+    }());
+    EXPECT_EQ(unchecked.status, 0) << unchecked.error;
+    EXPECT_EQ(unchecked.out.find("offline check"), std::string::npos) << unchecked.out;
     const CommandRun check = Check({folder / "demo/index.html"});
     EXPECT_EQ(check.status, c.checkStatus);
     EXPECT_EQ(check.out, c.checkOutput);
