@@ -5,6 +5,7 @@
 #include "download/DownloadEngine.h"
 #include "download/DownloadMessages.h"
 #include "html/HtmlFormatter.h"
+#include "html/ReferenceText.h"
 #include "html/SaveCharset.h"
 #include "ports/HostFileEffects.h"
 #include "text/CodePage932.h"
@@ -107,6 +108,9 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
   }
   std::string page = std::move(converted.text);
   SetQuotedCharsetShiftJISIn(page);
+  // "//host/..." is the page's scheme's address: written out, a reference to the page's own
+  // host is rewritten as any other, one to another host as other hosts' are.
+  ExpandProtocolRelativeIn(page, SchemeOf(url));
 
   if (const std::string base = TextBetween(page, "<base ", ">"); !base.empty()) {
     run.BaseHrefValue = TextBetween(base, "=\"", "\"");

@@ -9,6 +9,7 @@
 #include "download/PageResourceStages.h"
 #include "download/ReferenceSieves.h"
 #include "html/HtmlScan.h"
+#include "html/ReferenceText.h"
 #include "text/CodePage932.h"
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
@@ -200,13 +201,14 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     if (!kept) continue;
     const std::string& c = kept->reference;
     if (kept->kind == SievedKind::StyleOrScript) {
-      const std::string absolute = CombineUrl(kept->base.empty() ? url : kept->base, c);
+      const std::string absolute =
+          CombineUrl(kept->base.empty() ? url : kept->base, ReferenceFromAttribute(c));
       const std::string row = JoinReferenceRow(
           c, absolute, MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder)));
       tab.ListBoxPGTab02LTab02PageWebCSS.push_back(row);
       tab.ListBoxPGTab02LTab07DLAllCSSFileImportCSS.push_back(row);
     } else {
-      const std::string absolute = CombineUrl(url, c);
+      const std::string absolute = CombineUrl(url, ReferenceFromAttribute(c));
       DLSetListbox(JoinReferenceRow(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
                    tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
                    tab.ListBoxPGTab02LTab06DLImportCSSImage);
@@ -270,7 +272,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     if (!kept) continue;
     const std::string& c = kept->reference;
     if (kept->kind == SievedKind::StyleOrScript) {
-      const std::string absolute = CombineUrl(url, c);
+      const std::string absolute = CombineUrl(url, ReferenceFromAttribute(c));
       const std::string local = MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder));
       if (!frames) frames = framesText();
       DLCSSSetListbox(engine, JoinReferenceRow(c, absolute, local), local, *frames);
@@ -278,7 +280,10 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     }
     if (!kept->host.empty()) run.HostList.Add(kept->host);
     if (kept->kind == SievedKind::HostOnly) continue;
-    const std::string absolute = kept->host.empty() ? CombineUrl(url, c) : c;
+    // The address a browser reads from the value: its character references decoded ("&amp;"
+    // is "&" to the server), while the row keeps the reference as the page writes it.
+    const std::string absolute =
+        kept->host.empty() ? CombineUrl(url, ReferenceFromAttribute(c)) : ReferenceFromAttribute(c);
     DLSetListbox(JoinReferenceRow(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
                  tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
                  tab.ListBoxPGTab02LTab06DLImportCSSImage);

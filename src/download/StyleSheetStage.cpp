@@ -13,6 +13,7 @@
 #include "download/ReferenceSieves.h"
 #include "html/HtmlFormatter.h"
 #include "html/HtmlScan.h"
+#include "html/ReferenceText.h"
 #include "html/SaveCharset.h"
 #include "ports/HostFileEffects.h"
 #include "text/CodePage932.h"
@@ -184,10 +185,13 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
   std::string text = SetQuotedCharsetShiftJIS(
       ConvertHtmlToSjis(fetched, static_cast<CharsetCode>(tab.RadioGroupDLCSSJSCharSet)).text);
   ReplaceAllIn(text, "\"/*", "\" /*", CaseMode::Exact);
-  std::string saved = text;  // what a style sheet is saved as
   const std::string raw = RawCopyPath(local, "ZYOrg_");
   const bool styleSheet = ContainsText(local, ".css", CaseMode::Exact);
   const bool script = ContainsText(local, ".js", CaseMode::Exact);
+  // A style sheet's "url(//host/...)" is its scheme's absolute address (a script is saved as
+  // it came).
+  if (styleSheet) ExpandProtocolRelativeIn(text, SchemeOf(url));
+  std::string saved = text;  // what a style sheet is saved as
   if (!styleSheet && !script) {
     // A file that was there before the run is kept, and the pane says so.
     if (FileExists(local) && !engine.WrittenThisRun(local))

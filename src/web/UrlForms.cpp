@@ -119,6 +119,10 @@ std::string StripSchemeAndWww(std::string_view url) {
   return text;
 }
 
+std::string_view SchemeOf(std::string_view url) {
+  return url.size() >= 6 && EqualIgnoringAsciiCase(url.substr(0, 6), "https:") ? "https" : "http";
+}
+
 std::string UrlRoot(std::string_view url) {
   const std::size_t scheme = url.find("//");
   if (scheme == kNotFound) return std::string(url);

@@ -20,6 +20,10 @@ namespace pellucor {
 /// "http://".
 [[nodiscard]] std::string StripSchemeAndWww(std::string_view url);
 
+/// The scheme a reference without one ("//host/...") takes on the page at `url`: "https" for an
+/// https: page, "http" for any other.
+[[nodiscard]] std::string_view SchemeOf(std::string_view url);
+
 /// Scheme and host with a trailing "/": "http://www.host/dir/f.html" gives "http://www.host/",
 /// "http://host" gives "http://host/". A text without "//" comes back unchanged.
 [[nodiscard]] std::string UrlRoot(std::string_view url);
