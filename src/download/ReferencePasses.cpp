@@ -10,6 +10,7 @@
 #include "text/ShiftJis.h"
 #include "text/TextSearch.h"
 #include "text/TextTrim.h"
+#include "web/PageFiles.h"
 #include "web/PathBounds.h"
 #include "web/UrlForms.h"
 
@@ -178,8 +179,9 @@ void ChangeHTMLSrcUrlnameIn(std::string_view /*pageUrl*/, std::string& result,
       continue;
     std::string name = UrlFileName(reference, NoUrlText::TakeLastSegment);
     if (reference.starts_with('/')) reference.remove_prefix(1);
-    const std::string safeReference = WithVisibleNames(MakeSafeFilePath(reference));
-    std::string safeName = MakeSafeFilePath(name);
+    const std::string safeReference =
+        WithTypeExtension(WithVisibleNames(MakeSafeFilePath(reference)));
+    std::string safeName = WithTypeExtension(MakeSafeFilePath(name));
     passes.emplace_back(std::string(absolute), safeReference);
     passes.emplace_back(std::string(reference), safeReference);
     passes.emplace_back(std::move(name), std::move(safeName));

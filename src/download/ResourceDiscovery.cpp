@@ -17,6 +17,7 @@
 #include "text/TextTrim.h"
 #include "web/CombineUrl.h"
 #include "web/LocalPath.h"
+#include "web/PageFiles.h"
 #include "web/UrlKinds.h"
 
 namespace pellucor {
@@ -204,7 +205,8 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
       const std::string absolute =
           CombineUrl(kept->base.empty() ? url : kept->base, ReferenceFromAttribute(c));
       const std::string row = JoinReferenceRow(
-          c, absolute, MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder)));
+          c, absolute,
+          WithTypeExtension(MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder))));
       tab.ListBoxPGTab02LTab02PageWebCSS.push_back(row);
       tab.ListBoxPGTab02LTab07DLAllCSSFileImportCSS.push_back(row);
     } else {
@@ -273,7 +275,8 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     const std::string& c = kept->reference;
     if (kept->kind == SievedKind::StyleOrScript) {
       const std::string absolute = CombineUrl(url, ReferenceFromAttribute(c));
-      const std::string local = MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder));
+      const std::string local =
+          WithTypeExtension(MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder)));
       if (!frames) frames = framesText();
       DLCSSSetListbox(engine, JoinReferenceRow(c, absolute, local), local, *frames);
       continue;

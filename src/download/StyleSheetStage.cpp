@@ -103,6 +103,27 @@ class StageFiles {
   DownloadEngine& engine_;
 };
 
+// A sheet's relative references with queries ("b.css?v=2", "../img/i.png?3") as the names
+// their files are saved under ("b.css@v=2.css", "../img/i.png@3"): from the disk the query is
+// no part of the name a browser asks for. Each is rewritten where it stands as a whole value,
+// in quotes or in parentheses.
+void RewriteQueryReferencesIn(std::string& sheet, const std::vector<std::string>& references) {
+  static constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kEnclosures = {
+      {{"\"", "\""}, {"'", "'"}, {"(", ")"}}};
+  for (const std::string& item : references) {
+    const std::optional<SievedReference> kept = SieveSheetReference(item);
+    if (!kept || !ContainsText(kept->reference, "?", CaseMode::Exact) ||
+        ContainsText(kept->reference, "//", CaseMode::Exact))
+      continue;
+    const std::string local = WithTypeExtension(MakeSafeFilePath(kept->reference));
+    if (local == kept->reference) continue;
+    for (const auto& [open, close] : kEnclosures) {
+      ReplaceAllIn(sheet, std::string(open) + kept->reference + std::string(close),
+                   std::string(open) + local + std::string(close), CaseMode::Exact);
+    }
+  }
+}
+
 }  // namespace
 
 void PageResourceStages::DLDownloadCSSJS(DownloadEngine& engine, std::string_view saveFolder) {
@@ -247,6 +268,7 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
   }
   ReplaceAllIn(saved, ".css/\"", ".css\"", CaseMode::IgnoreAsciiCase);
   ReplaceAllIn(saved, ".js/\"", ".js\"", CaseMode::IgnoreAsciiCase);
+  if (styleSheet) RewriteQueryReferencesIn(saved, run.SheetRefList.items());
 
   files.Folder(local);
   if (FileExists(local)) {
@@ -272,7 +294,7 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
     const std::string& w = kept->reference;
     if (kept->kind == SievedKind::StyleOrScript) {
       const std::string absolute = CombineUrl(url, w);
-      const std::string target = MakeSafeFilePath(localOf(absolute));
+      const std::string target = WithTypeExtension(MakeSafeFilePath(localOf(absolute)));
       if (FileExists(target)) continue;
       const std::string row = JoinReferenceRow(w, absolute, target);
       queue.push_back(row);
@@ -411,7 +433,7 @@ std::string PageResourceStages::ResolveCSSJS(DownloadEngine& engine, std::string
     if (ContainsAnyText(lower, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"},
                         CaseMode::Exact)) {
       const std::string absolute = ReplaceAll(CombineUrl(url, r), "\\/", "/", CaseMode::Exact);
-      const std::string target = MakeSafeFilePath(localOf(absolute));
+      const std::string target = WithTypeExtension(MakeSafeFilePath(localOf(absolute)));
       files.Folder(target);
       const std::string content = engine.fetcher().ReadUrlText(absolute);
       // A sheet that could not be fetched gets no empty stand-in that would pass for it.

@@ -53,6 +53,27 @@ std::string FolderOfPath(std::string_view path) {
   return slash == kNotFound ? std::string() : std::string(path.substr(0, slash + 1));
 }
 
+std::string WithTypeExtension(std::string_view path) {
+  std::string typed(path);
+  const std::size_t slash = path.rfind('/');
+  const std::string_view name = slash == kNotFound ? path : path.substr(slash + 1);
+  const std::size_t at = name.find('@');
+  if (at == std::string_view::npos) return typed;
+  const std::string_view stem = name.substr(0, at);
+  const std::size_t dot = stem.rfind('.');
+  if (dot == std::string_view::npos) return typed;
+  const std::string_view extension = stem.substr(dot);
+  const bool typedFile = EqualIgnoringAsciiCase(extension, ".css") ||
+                         EqualIgnoringAsciiCase(extension, ".js") ||
+                         EqualIgnoringAsciiCase(extension, ".mjs");
+  if (!typedFile ||
+      (name.size() >= at + extension.size() &&
+       EqualIgnoringAsciiCase(name.substr(name.size() - extension.size()), extension)))
+    return typed;
+  typed += extension;
+  return typed;
+}
+
 std::string_view ExtensionOf(std::string_view path) {
   const std::size_t slash = path.rfind('/');
   const std::string_view name = slash == kNotFound ? path : path.substr(slash + 1);

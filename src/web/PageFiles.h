@@ -18,6 +18,13 @@ namespace pellucor {
 /// The extension of the path's file name, from its last "." on; empty without one.
 [[nodiscard]] std::string_view ExtensionOf(std::string_view path);
 
+/// A style sheet's or script's local name with its type's extension at the end: a browser
+/// reading "q.css@v=1" from the disk takes it for no style sheet, so the name of a file whose
+/// name has an "@" (a mapped query) after a ".css", ".js" or ".mjs" (any case) is followed by
+/// that extension again: "q.css@v=1.css". Other names, and names that end so already, are
+/// returned as they are.
+[[nodiscard]] std::string WithTypeExtension(std::string_view path);
+
 /// The page's own file: MakeSafeFilePath of its UrlToLocalPath; "index.html" appended when that
 /// ends with "/"; ".html" appended when the extension (from the last "." of the file name) is
 /// empty or exactly ".php", ".shtml", ".jsp" or ".asp" (lower case; ".PHP" is kept). So

@@ -51,5 +51,31 @@ TEST_F(ReferenceFormsRun, ProtocolRelativeAndEncodedReferencesLeadToTheirFiles) 
   EXPECT_TRUE(check.findings.empty()) << check.findings.front().reference;
 }
 
+// A style sheet or script with a query is saved under a name that ends in its type, and the page
+// and the sheets refer to it by that name: from the disk "q.css@v=1" is no style sheet.
+TEST_F(ReferenceFormsRun, StyleSheetsAndScriptsWithQueriesKeepTheirType) {
+  server_.Serve("/index.html",
+                "<html><head><link rel=\"stylesheet\" href=\"q.css?v=1\">"
+                "<script src=\"app.js?v=3\"></script></head><body><p>x</p></body></html>");
+  server_.Serve("/q.css", "@import \"b.css?v=2\";\nbody { background: url(img/i.png?3); }\n",
+                "text/css");
+  server_.Serve("/b.css", "p { color: red; }\n", "text/css");
+  server_.Serve("/app.js", "var a = 1;\n", "application/javascript");
+  server_.Serve("/img/i.png", kGif, "image/gif");
+  ASSERT_EQ(DownloadUrl(server_.Url("/index.html")), 0);
+
+  for (const char* file : {"q.css@v=1.css", "b.css@v=2.css", "app.js@v=3.js", "img/i.png@3"})
+    EXPECT_TRUE(Exists(file)) << file;
+  const std::string page = Saved("index.html");
+  EXPECT_NE(page.find("href=\"q.css@v=1.css\""), std::string::npos) << page;
+  EXPECT_NE(page.find("src=\"app.js@v=3.js\""), std::string::npos) << page;
+  const std::string sheet = Saved("q.css@v=1.css");
+  EXPECT_NE(sheet.find("@import \"b.css@v=2.css\";"), std::string::npos) << sheet;
+  EXPECT_NE(sheet.find("url(img/i.png@3)"), std::string::npos) << sheet;
+  const OfflineCheckResult check = CheckSavedPage(folder_ + "index.html");
+  EXPECT_EQ(check.referenceCount, 4u);
+  EXPECT_TRUE(check.findings.empty()) << check.findings.front().reference;
+}
+
 }  // namespace
 }  // namespace pellucor

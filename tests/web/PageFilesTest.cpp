@@ -22,6 +22,26 @@ TEST(ExtensionOf, TheFileNamesLastDot) {
   EXPECT_EQ(ExtensionOf("dir/.hidden"), ".hidden");
 }
 
+TEST(WithTypeExtension, StyleSheetsAndScriptsWithQueriesEndInTheirType) {
+  struct Case {
+    const char* path;
+    const char* typed;
+  } cases[] = {
+      {"/s/q.css@v=1", "/s/q.css@v=1.css"},
+      {"/s/app.js@v=3", "/s/app.js@v=3.js"},
+      {"/s/m.MJS@x", "/s/m.MJS@x.MJS"},
+      {"/s/q.css@v=1.css", "/s/q.css@v=1.css"},  // the rule applied twice changes nothing
+      {"/s/q.css@file=a.CSS", "/s/q.css@file=a.CSS"},
+      {"/s/q.css", "/s/q.css"},
+      {"/s/pic.gif@v=2", "/s/pic.gif@v=2"},
+      {"/s/list.php@id=3", "/s/list.php@id=3"},
+      {"/s/d.css@x/plain", "/s/d.css@x/plain"},  // the "@" of a folder is not the file's
+      {"", ""},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(WithTypeExtension(c.path), c.typed) << c.path;
+}
+
 TEST(PagePath, Cases) {
   const PathCase cases[] = {
       {"php page", "http://host/dir/list.php", "/s/dir/list.php.html"},
