@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "download/DistinctNames.h"
+#include "text/HtmlCharset.h"
 #include "text/SortedTextList.h"
 
 // What a download run keeps between its stages and for the next run.
@@ -24,6 +25,9 @@ struct DownloadRunState {
   std::string InnerPath;
   std::string ConvertedHtml;
   std::size_t FetchedHtmlSize = 0;  // the length of the page as fetched
+  // The charset the page was read in: its style sheets and scripts that say nothing of theirs
+  // are read in it.
+  CharsetCode PageCharset = CharsetCode::Automatic;
   // Style sheets, scripts and images whose local name another address of the page had taken,
   // saved under names of their own, for the page's rewriting.
   std::vector<RenamedReference> RenamedReferences;

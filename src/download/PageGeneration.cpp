@@ -97,6 +97,7 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
   CharsetCode code = LastDeclaredCharset(source);
   if (tab.RadioGroupDLMainHTMLCharSet != 0)
     code = static_cast<CharsetCode>(tab.RadioGroupDLMainHTMLCharSet);
+  run.PageCharset = code == CharsetCode::Automatic ? DetectHtmlCharset(source) : code;
   ConvertedText converted = ConvertHtmlToSjis(source, code);
   // The page as fetched is not held until it is saved: the run's store has its response, and
   // one more copy of a long page through the passes would raise the run's peak by its size.

@@ -103,6 +103,14 @@ class StageFiles {
   DownloadEngine& engine_;
 };
 
+// The charset a style sheet or script is read in: the user's choice, or when that is automatic
+// the sheet's own word, else its page's charset.
+CharsetCode SheetCharset(const DownloadEngine& engine, std::string_view text) {
+  const auto chosen = static_cast<CharsetCode>(engine.tab.RadioGroupDLCSSJSCharSet);
+  if (chosen != CharsetCode::Automatic) return chosen;
+  return ResourceCharset(text, engine.run.PageCharset);
+}
+
 // A sheet's relative references with queries ("b.css?v=2", "../img/i.png?3") as the names
 // their files are saved under ("b.css@v=2.css", "../img/i.png@3"): from the disk the query is
 // no part of the name a browser asks for. Each is rewritten where it stands as a whole value,
@@ -203,8 +211,8 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
     return -1;
   }
 
-  std::string text = SetQuotedCharsetShiftJIS(
-      ConvertHtmlToSjis(fetched, static_cast<CharsetCode>(tab.RadioGroupDLCSSJSCharSet)).text);
+  std::string text =
+      SetQuotedCharsetShiftJIS(ConvertHtmlToSjis(fetched, SheetCharset(engine, fetched)).text);
   ReplaceAllIn(text, "\"/*", "\" /*", CaseMode::Exact);
   const std::string raw = RawCopyPath(local, "ZYOrg_");
   const bool styleSheet = ContainsText(local, ".css", CaseMode::Exact);
@@ -353,8 +361,7 @@ void PageResourceStages::DLRecursiveGetCSSJS(DownloadEngine& engine, std::string
       } else {
         files.Save(text, RawCopyPath(local, "ZXOrg_"));
         text = FormatHTMLSource(text);
-        ConvertedText converted =
-            ConvertHtmlToSjis(text, static_cast<CharsetCode>(tab.RadioGroupDLCSSJSCharSet));
+        ConvertedText converted = ConvertHtmlToSjis(text, SheetCharset(engine, text));
         std::string sheet =
             SetQuotedCharsetShiftJIS(converted.text.empty() ? text : converted.text);
         const bool exists = FileExists(local);

@@ -160,6 +160,28 @@ CharsetCode DetectHtmlCharset(std::string_view text) {
   return IsWellFormedUtf8(text) ? CharsetCode::Utf8 : CharsetCode::ShiftJis;
 }
 
+CharsetCode ResourceCharset(std::string_view text, CharsetCode pageCharset) {
+  switch (PriorityDeclaredCharset(text)) {
+    case Declared::ShiftJis:
+      return CharsetCode::ShiftJis;
+    case Declared::EucJp:
+      return CharsetCode::EucJp;
+    case Declared::Iso2022Jp:
+      return CharsetCode::Iso2022Jp;
+    case Declared::Utf8:
+      return CharsetCode::Utf8;
+    case Declared::Nothing:
+      break;
+  }
+  if (pageCharset == CharsetCode::Iso2022Jp && text.find("\x1B$") != std::string_view::npos)
+    return CharsetCode::Iso2022Jp;
+  if (IsWellFormedUtf8(text)) return CharsetCode::Automatic;
+  // Automatic keeps any other text as it is, which is right for a Shift_JIS page's.
+  if (pageCharset == CharsetCode::EucJp || pageCharset == CharsetCode::Iso2022Jp)
+    return pageCharset;
+  return CharsetCode::Automatic;
+}
+
 std::string NormalizeLineEnds(std::string_view text) {
   std::string out;
   std::size_t settled = 0;

@@ -29,6 +29,14 @@ enum class CharsetCode : int {
 /// well-formed UTF-8 text.
 [[nodiscard]] CharsetCode DetectHtmlCharset(std::string_view text);
 
+/// The charset to read a style sheet or script of a page in `pageCharset` (as DetectHtmlCharset
+/// or the user named it): its own declaration when it has one; the page's ISO-2022-JP for a text
+/// with its escapes; Automatic for a well-formed UTF-8 text (or plain ASCII), which Automatic
+/// reads right; otherwise the page's charset when that is EUC-JP or ISO-2022-JP, since a script
+/// without a word of its charset is written in its page's. Automatic for anything else (which
+/// keeps a Shift_JIS text as it is).
+[[nodiscard]] CharsetCode ResourceCharset(std::string_view text, CharsetCode pageCharset);
+
 /// The text as Shift_JIS. Automatic looks in the head part (the text before "</head", else before
 /// "<link", else before "<script") for a Shift_JIS, EUC-JP, UTF-8 or ISO-2022-JP declaration, in
 /// that order, and otherwise tries UTF-8; text that is not well-formed UTF-8 stays as it is. Line

@@ -1,5 +1,6 @@
-// Whole runs of pages whose references a browser reads otherwise than they are written:
-// protocol-relative addresses and character references in attribute values.
+// Whole runs of pages whose files a browser reads otherwise than they are written: protocol-
+// relative addresses, character references in attribute values, queries in the names of style
+// sheets and scripts, scripts that do not say their charset.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 
 #include "SiteRun.h"
 #include "check/OfflineCheck.h"
+#include "support/Iconv.h"
 
 namespace pellucor {
 namespace {
@@ -75,6 +77,24 @@ TEST_F(ReferenceFormsRun, StyleSheetsAndScriptsWithQueriesKeepTheirType) {
   const OfflineCheckResult check = CheckSavedPage(folder_ + "index.html");
   EXPECT_EQ(check.referenceCount, 4u);
   EXPECT_TRUE(check.findings.empty()) << check.findings.front().reference;
+}
+
+// A script that does not say its charset is written in its page's: an EUC-JP page's script is
+// converted with the page, so the text it writes stays readable.
+TEST_F(ReferenceFormsRun, AScriptWithoutACharsetIsReadInItsPages) {
+  const auto euc = [](const char* utf8) {
+    return testing::Iconv("UTF-8", "EUC-JP", utf8).value_or("<no EUC-JP>");
+  };
+  server_.Serve("/index.html",
+                euc("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                    "charset=EUC-JP\"><script src=\"js/w.js\"></script></head>"
+                    "<body><p>ページ</p></body></html>"));
+  server_.Serve("/js/w.js", euc("document.write('日本語の文');\n"), "application/javascript");
+  ASSERT_EQ(DownloadUrl(server_.Url("/index.html")), 0);
+  EXPECT_NE(Saved("js/w.js").find(testing::Sjis("document.write('日本語の文');")),
+            std::string::npos)
+      << Saved("js/w.js");
+  EXPECT_NE(Saved("index.html").find(testing::Sjis("<p>ページ</p>")), std::string::npos);
 }
 
 }  // namespace

@@ -151,3 +151,32 @@ TEST(DetectHtmlCharset, NamesTheCharsetAutomaticReads) {
 
 }  // namespace
 }  // namespace pellucor
+
+namespace pellucor {
+namespace {
+
+TEST(ResourceCharset, OwnWordThenUtf8ThenThePagesCharset) {
+  struct Case {
+    const char* name;
+    std::string text;
+    CharsetCode page;
+    CharsetCode read;
+  } cases[] = {
+      {"declared", "@charset \"EUC-JP\";\n\xA4\xA2", CharsetCode::ShiftJis, CharsetCode::EucJp},
+      {"declared UTF-8", "@charset \"utf-8\";", CharsetCode::EucJp, CharsetCode::Utf8},
+      {"EUC-JP bytes of an EUC-JP page", "var a = '\xA4\xA2';", CharsetCode::EucJp,
+       CharsetCode::EucJp},
+      {"ISO-2022-JP escapes of such a page", "var a = '\x1B$B$\"\x1B(B';", CharsetCode::Iso2022Jp,
+       CharsetCode::Iso2022Jp},
+      {"UTF-8 bytes read as UTF-8", "var a = '\xE3\x81\x82';", CharsetCode::EucJp,
+       CharsetCode::Automatic},
+      {"ASCII", "var a = 1;", CharsetCode::EucJp, CharsetCode::Automatic},
+      {"a Shift_JIS page's text stays", "var a = '\x82\xA0';", CharsetCode::ShiftJis,
+       CharsetCode::Automatic},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ResourceCharset(c.text, c.page), c.read) << c.name;
+}
+
+}  // namespace
+}  // namespace pellucor
