@@ -128,7 +128,7 @@ class ReferenceCollector {
           found_.baseHref = href;
         break;
       case GUMBO_TAG_IMG:
-        Add(AttributeValue(element, "src"));
+        Add(AttributeValue(element, "src"), PageReferenceKind::Image);
         AddSrcset(AttributeValue(element, "srcset"));
         break;
       case GUMBO_TAG_SOURCE:

@@ -14,7 +14,8 @@ namespace pellucor {
 
 /// What a reference of a page loads.
 enum class PageReferenceKind {
-  Resource,    // an image, script, icon, media file, object, ...
+  Resource,    // a script, icon, media file, object, srcset candidate, ...
+  Image,       // the src of an <img>: what a browser lists as the document's images
   StyleSheet,  // <link rel="stylesheet">: its own references are checked in turn
   Frame,       // <frame> and <iframe>: the page shown there is checked in turn
 };

@@ -11,6 +11,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DemoServer.h"
 #include "cli/ExitStatus.h"
+#include "cli/ParsingBrowser.h"
 #include "cli/TerminalHost.h"
 #include "cli/TerminalText.h"
 #include "download/DownloadEngine.h"
@@ -341,9 +342,9 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
   NoClipboard clipboard;
   ProgressPump pump;
   NoLauncher launcher;
-  NoBrowser downloadBrowser;
-  NoBrowser resultBrowser;
   HttpClient http;
+  ParsingBrowser downloadBrowser(http);
+  NoBrowser resultBrowser;
   PageResourceStages stages;
   DownloadEngine engine({dialogs, clipboard, pump, launcher, downloadBrowser, resultBrowser, http},
                         stages);

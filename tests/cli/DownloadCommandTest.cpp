@@ -96,7 +96,22 @@ TEST(DownloadCommand, LimitReachedIsPrintedWithTheImages) {
   const std::size_t limit = outcome.out.find("  ●【 上限 】");
   EXPECT_LT(images, limit) << outcome.out;
   EXPECT_NE(limit, std::string::npos) << outcome.out;
-  EXPECT_EQ(server.RequestCount(), 3u);
+  // The run's three, and the browser's own reading of the page, which the run does not count.
+  EXPECT_EQ(server.RequestCount(), 4u);
+}
+
+// The browser's image list brings the images the scan of the page's text cannot see: an
+// unquoted attribute value before an <img> hides it from the scan.
+TEST(DownloadCommand, ImagesTheBrowserListsAreSaved) {
+  testing::LoopbackServer server;
+  server.Serve("/img/hidden.gif", "GIF89a", "image/gif");
+  server.Serve("/page.html",
+               "<html><head></head><body><table width=16><tr><td><img src=\"img/hidden.gif\">"
+               "</td></tr></table></body></html>");
+  TempFolder folder;
+  const CommandRun outcome = Download({server.Url("/page.html"), folder.path()});
+  ASSERT_EQ(outcome.status, 0) << outcome.error;
+  EXPECT_TRUE(std::filesystem::exists(folder / "img/hidden.gif")) << outcome.out;
 }
 
 TEST(DownloadCommand, ExitStatuses) {

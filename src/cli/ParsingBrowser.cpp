@@ -1,0 +1,32 @@
+#include "cli/ParsingBrowser.h"
+
+#include "check/PageReferences.h"
+#include "check/SavedFiles.h"
+#include "text/CodePage932.h"
+#include "web/CombineUrl.h"
+#include "web/UrlKinds.h"
+
+namespace pellucor::cli {
+namespace {
+
+constexpr std::size_t kLongestParsedPage = std::size_t{16} << 20;
+
+}  // namespace
+
+void ParsingBrowser::Navigate(std::string_view urlOrPath) {
+  location_ = std::string(urlOrPath);
+  images_.clear();
+  if (!IsWebUrl(urlOrPath)) return;
+  const HttpResponse response = http_.Get(urlOrPath);
+  if (!response.ok() || response.body.size() > kLongestParsedPage) return;
+  const PageReferences found = FindPageReferences(SavedTextAsUtf8(response.body));
+  std::string base(urlOrPath);
+  if (found.baseHref) base = CombineUrl(base, Utf8ToSjis(*found.baseHref).text);
+  for (const PageReference& reference : found.references) {
+    if (reference.kind != PageReferenceKind::Image || reference.text.empty()) continue;
+    std::string address = CombineUrl(base, Utf8ToSjis(reference.text).text);
+    if (IsWebUrl(address)) images_.push_back(std::move(address));
+  }
+}
+
+}  // namespace pellucor::cli

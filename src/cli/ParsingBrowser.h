@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "httpclient/HttpClient.h"
+#include "ports/Browser.h"
+
+namespace pellucor::cli {
+
+/// The download browser of the command line. A run asks the browser for the images of the page
+/// it shows, which the scan of the page's text can miss (an unquoted attribute before an <img>
+/// hides it): this one reads the page as a browser would, with one request of its own, parses
+/// it with an HTML5 parser (scripts are not run) and gives the address of every <img> of the
+/// document, resolved against its base. Its document stays empty: nothing here shows a page. A
+/// page that cannot be fetched, or is longer than 16 MiB (a parse takes many times a page's
+/// size), gives no images.
+class ParsingBrowser : public Browser {
+ public:
+  explicit ParsingBrowser(HttpClient& http) : http_(http) {}
+
+  void Navigate(std::string_view urlOrPath) override;
+  void GoBack() override {}
+  std::string LocationUrl() const override { return location_; }
+  std::string DocumentOuterHtml() const override { return {}; }
+  std::vector<std::string> ImageAddresses() const override { return images_; }
+  void WriteDocument(std::string_view) override {}
+
+ private:
+  HttpClient& http_;
+  std::string location_ = "about:blank";
+  std::vector<std::string> images_;  // Shift_JIS, as the engine's texts
+};
+
+}  // namespace pellucor::cli
