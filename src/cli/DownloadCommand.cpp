@@ -89,7 +89,8 @@ bool ApplyOptions(const CommandLine& line, DownloadTab& tab, std::ostream& error
   }
   // "all" is no action of a click but a walk over the frames after the run (DownloadAllFrames);
   // the action of --frame stays the default, download, then.
-  if (const std::optional<std::string> frames = line.Value("--frames"); frames && *frames != "all") {
+  if (const std::optional<std::string> frames = line.Value("--frames");
+      frames && *frames != "all") {
     constexpr std::array<std::string_view, 3> kFrameActions = {"download", "open", "show"};
     const auto at = std::find(kFrameActions.begin(), kFrameActions.end(), *frames);
     if (at == kFrameActions.end()) {
@@ -278,8 +279,8 @@ struct DownloadRequest {
   Answer answer = Answer::Yes;
   std::vector<std::string> frames;  // --frame, in the order given
   bool allFrames = false;           // --frames all
-  bool offlineCheck = true;  // false with --no-check
-  DownloadTab tab;           // the tab's choices as the options set them
+  bool offlineCheck = true;         // false with --no-check
+  DownloadTab tab;                  // the tab's choices as the options set them
   RunLimits limits;
 };
 

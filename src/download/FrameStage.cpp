@@ -50,9 +50,9 @@ void PageResourceStages::DLMakeFrameSetFile(DownloadEngine& engine, std::string_
   if (frames.empty()) return;
   for (const std::string& frame : frames)
     engine.tab.ListBoxWBInFrameFileList.push_back(std::string(TrimControlChars(frame)));
-  const PageFileSet files =
-      MakePageFileSet(url, saveFolder, static_cast<UrlDecodeMode>(engine.tab.RadioGroupDLUrlWebDecode),
-                      engine.TopDummyFolder());
+  const PageFileSet files = MakePageFileSet(
+      url, saveFolder, static_cast<UrlDecodeMode>(engine.tab.RadioGroupDLUrlWebDecode),
+      engine.TopDummyFolder());
   if (files.pagePath.empty()) return;
   engine.DLSaveMakeHTML(url, files.pagePath, page, saveFolder);
 }

@@ -21,9 +21,9 @@ TEST(CommandLine, OptionsFlagsAndPositionalArguments) {
 
 TEST(CommandLine, RepeatedOptionsKeepEveryValueInOrder) {
   std::ostringstream error;
-  const auto line = CommandLine::Parse({"--frame", "b.html", "--frame=a.html", "--charset", "x",
-                                        "--frame", "b.html"},
-                                       {"--frame", "--charset"}, {}, error);
+  const auto line = CommandLine::Parse(
+      {"--frame", "b.html", "--frame=a.html", "--charset", "x", "--frame", "b.html"},
+      {"--frame", "--charset"}, {}, error);
   ASSERT_TRUE(line);
   EXPECT_EQ(line->Values("--frame"), (std::vector<std::string>{"b.html", "a.html", "b.html"}));
   EXPECT_EQ(line->Value("--frame"), "b.html");
