@@ -453,7 +453,7 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
   }
   // The frames were asked for: a frame left out leaves the page incomplete offline.
   if (!walked.failed.empty()) {
-    error << "the download ended early: " << walked.failed.size() << " frames not saved\n";
+    error << "the download ended early: frames not saved: " << walked.failed.size() << "\n";
     return kEndedEarly;
   }
   return kDone;

@@ -83,8 +83,10 @@ TEST(DownloadFrames, AllFramesFetchesFramesOfFramesOnce) {
     std::string start;
     std::vector<std::string> saved;
     std::vector<std::string> notFetched;
-    std::string checkEnd;            // how the check's summary line ends
-    std::vector<std::string> lines;  // printed besides, {url} standing for the server's address
+    int status;
+    std::string checkEnd;  // how the check's summary line ends
+    // printed besides, on either stream, {url} standing for the server's address
+    std::vector<std::string> lines;
   } cases[] = {
       {"frames of frames",
        {{"/", kFrameset},
@@ -96,6 +98,7 @@ TEST(DownloadFrames, AllFramesFetchesFramesOfFramesOnce) {
        "/",
        {"index.html", "left.html", "right.html", "right2.html", "sub/deep.html", "leaf.html"},
        {},
+       0,
        ", all saved\n",
        {"frame saved: {url}/left.html\n", "frame saved: {url}/sub/deep.html\n",
         "frame saved: {url}/leaf.html\n"}},
@@ -111,6 +114,7 @@ TEST(DownloadFrames, AllFramesFetchesFramesOfFramesOnce) {
        "/c0.html",
        {"c0.html", "c1.html", "c2.html", "c3.html", "c4.html", "c5.html"},
        {"c6.html", "c7.html"},
+       0,
        ", 1 missing, 0 leaks\n",
        {"frame saved: {url}/c5.html\n", "frame left, deeper than 5 levels: {url}/c6.html\n"}},
       {"a frame that embeds its parent, itself and a sibling",
@@ -121,8 +125,20 @@ TEST(DownloadFrames, AllFramesFetchesFramesOfFramesOnce) {
        "/index.html",
        {"index.html", "a.html", "b.html"},
        {},
+       0,
        ", all saved\n",
        {"frame saved: {url}/a.html\nframe saved: {url}/b.html\nsaved page: "}},
+      {"a frame that cannot be fetched",
+       {{"/index.html", PageWith("<iframe src='http://127.0.0.1:1/x.html'></iframe>"
+                                 "<iframe src='ok.html'></iframe>")},
+        {"/ok.html", PageWith("")}},
+       "/index.html",
+       {"index.html", "ok.html"},
+       {},
+       1,
+       ", 1 missing, 0 leaks\n",
+       {"frame saved: {url}/ok.html\n", "frame not saved: http://127.0.0.1:1/x.html\n",
+        "the download ended early: frames not saved: 1\n"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -131,7 +147,7 @@ TEST(DownloadFrames, AllFramesFetchesFramesOfFramesOnce) {
       server.Serve(path, body);
     TempFolder folder;
     const CommandRun outcome = Download({"--frames", "all", server.Url(c.start), folder / "save"});
-    EXPECT_EQ(outcome.status, 0) << outcome.error;
+    EXPECT_EQ(outcome.status, c.status) << outcome.error;
     for (const std::string& file : c.saved)
       EXPECT_TRUE(std::filesystem::exists(folder / ("save/" + file))) << file;
     const std::vector<std::string> asked = server.RequestedPaths();
@@ -153,7 +169,7 @@ TEST(DownloadFrames, AllFramesFetchesFramesOfFramesOnce) {
     for (std::string line : c.lines) {
       for (std::size_t at; (at = line.find("{url}")) != std::string::npos;)
         line.replace(at, 5, url);
-      EXPECT_TRUE(Holds(outcome.out, line)) << line << "\n" << outcome.out;
+      EXPECT_TRUE(Holds(outcome.out + outcome.error, line)) << line << "\n" << outcome.out;
     }
   }
 }
