@@ -58,6 +58,14 @@ std::optional<std::string> CommandLine::Value(std::string_view option) const {
   return std::nullopt;
 }
 
+std::vector<std::string> CommandLine::Values(std::string_view option) const {
+  std::vector<std::string> values;
+  for (const auto& [name, value] : values_) {
+    if (name == option) values.push_back(value);
+  }
+  return values;
+}
+
 bool CommandLine::Has(std::string_view flag) const {
   return Contains(flags_, flag);
 }

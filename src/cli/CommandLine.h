@@ -20,7 +20,10 @@ class CommandLine {
       const std::vector<std::string>& arguments, const std::vector<std::string>& valueOptions,
       const std::vector<std::string>& flags, std::ostream& error);
 
+  /// The value of the option's last occurrence; nullopt when it is not given.
   [[nodiscard]] std::optional<std::string> Value(std::string_view option) const;
+  /// The values of every occurrence of the option, in the order given; empty when it is not.
+  [[nodiscard]] std::vector<std::string> Values(std::string_view option) const;
   [[nodiscard]] bool Has(std::string_view flag) const;
   [[nodiscard]] const std::vector<std::string>& Positional() const { return positional_; }
 

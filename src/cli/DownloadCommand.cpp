@@ -14,10 +14,12 @@
 #include "cli/ParsingBrowser.h"
 #include "cli/TerminalHost.h"
 #include "cli/TerminalText.h"
+#include "download/AllFrames.h"
 #include "download/DownloadEngine.h"
 #include "download/PageResourceStages.h"
 #include "text/CodePage932.h"
 #include "text/TextFile.h"
+#include "text/TextTrim.h"
 #include "web/PathBounds.h"
 #include "web/UrlKinds.h"
 
@@ -86,11 +88,14 @@ bool ApplyOptions(const CommandLine& line, DownloadTab& tab, std::ostream& error
     tab.CheckBoxTopDirectoryForUnkwon = true;
     tab.EditDLTopDummyDirectory = Utf8ToSjisExact(*dummy).value_or(std::string());
   }
-  if (const std::optional<std::string> frames = line.Value("--frames")) {
+  // "all" is no action of a click but a walk over the frames after the run (DownloadAllFrames);
+  // the action of --frame stays the default, download, then.
+  if (const std::optional<std::string> frames = line.Value("--frames");
+      frames && *frames != "all") {
     constexpr std::array<std::string_view, 3> kFrameActions = {"download", "open", "show"};
     const auto at = std::find(kFrameActions.begin(), kFrameActions.end(), *frames);
     if (at == kFrameActions.end()) {
-      error << "--frames takes download, open or show\n";
+      error << "--frames takes download, open, show or all\n";
       return false;
     }
     tab.RadioGroupDLFrameDownload = static_cast<int>(at - kFrameActions.begin());
@@ -230,7 +235,10 @@ const char* const kDownloadUsage =
     "  --answer yes|no|cancel  the answer to every question (default yes)\n"
     "  --frames ACTION      what --frame does with a listed frame: download (default) it into\n"
     "                       SAVE_FOLDER, open it in the HTML viewer, or show it\n"
-    "  --frame ADDRESS      after the page, act on this address of the frame list\n"
+    "  --frames all         after the page, download every frame and inline frame it lists\n"
+    "                       into SAVE_FOLDER, then theirs, down to 5 levels, each page once\n"
+    "  --frame ADDRESS      after the page, act on this address of the frame list; may be\n"
+    "                       given again, and each is acted on in the order given\n"
     "  --max-files N        make at most N requests in the run, redirects included (default\n"
     "                       5000); the rest is left with a line saying so\n"
     "  --max-megabytes N    keep at most N MiB of responses in the run (default 512); the rest\n"
@@ -241,15 +249,23 @@ const char* const kDownloadUsage =
     "  --demo               serve the bundled sample site on 127.0.0.1 and download it into\n"
     "                       ./pellucor-demo/\n"
     "\n"
+    "Frames and inline frames are not fetched with the page: a page that has them lists them\n"
+    "after the run (\"frames:\") with a hint to fetch them by --frame or --frames all. A\n"
+    "frameset page is saved as index.html when its URL names a folder, like any page.\n"
     "Questions, answers and messages are printed; progress goes to standard error on a\n"
     "terminal. A page that cannot be fetched ends the run with a message naming it and the\n"
     "reason. After the saved page come the lines of `pellucor-cli check` on it: what it still\n"
-    "misses on the disk or loads from the web (this does not change the exit status; a page\n"
-    "over 16 MiB is left to the check command). Exit\n"
-    "status: 0 the run completed (limits reached included), 1 it ended early, 2 a URL that is\n"
+    "misses on the disk or loads from the web, its frames included (this does not change the\n"
+    "exit status; a page over 16 MiB is left to the check command). Exit status: 0 the run\n"
+    "completed (limits reached included), 1 it ended early or a frame of --frames all could\n"
+    "not be saved, 2 a URL that is\n"
     "not a web URL or a folder that cannot be used, 64 usage error.\n";
 
 namespace {
+
+// How many levels of frames below the page --frames all fetches: deep enough for frames of
+// framesets of frames, short of a site whose every page embeds another.
+constexpr int kFrameLevels = 5;
 
 // The longest saved page the download checks offline by itself.
 constexpr std::uintmax_t kLongestCheckedPage = std::uintmax_t{16} << 20;
@@ -262,9 +278,10 @@ struct DownloadRequest {
   std::string url;     // as given (UTF-8); the demo server's for --demo
   std::string folder;  // as given
   Answer answer = Answer::Yes;
-  std::optional<std::string> frame;
-  bool offlineCheck = true;  // false with --no-check
-  DownloadTab tab;           // the tab's choices as the options set them
+  std::vector<std::string> frames;  // --frame, in the order given
+  bool allFrames = false;           // --frames all
+  bool offlineCheck = true;         // false with --no-check
+  DownloadTab tab;                  // the tab's choices as the options set them
   RunLimits limits;
 };
 
@@ -313,7 +330,8 @@ ParsedDownload ParseDownload(const std::vector<std::string>& arguments, std::ost
     request.url = line->Positional()[0];
     request.folder = line->Positional()[1];
   }
-  request.frame = line->Value("--frame");
+  request.frames = line->Values("--frame");
+  request.allFrames = line->Value("--frames") == "all";
   return {std::move(request), kDone};
 }
 
@@ -369,14 +387,33 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
   }
 
   engine.btnDownloadAllClick();
-  if (request.frame) {
-    const std::optional<std::string> address = Utf8ToSjisExact(*request.frame);
+  const bool pageDone = engine.lastRunResult == 0;
+  for (const std::string& frame : request.frames) {
+    const std::optional<std::string> address = Utf8ToSjisExact(frame);
     engine.ListBoxWBInFrameFileListClick(address.value_or(std::string()));
   }
+  // The size of the text of the page the summary speaks of, before the runs of frames that
+  // --frames all makes and forgets again.
+  const std::size_t pageTextSize = engine.run.FetchedHtmlSize;
+  AllFramesResult walked;
+  if (request.allFrames && pageDone)
+    walked = DownloadAllFrames(engine, TrimControlChars(engine.tab.ComboBoxWBUrl), kFrameLevels);
   if (!shownProgress.empty()) error << "\r\x1B[K" << std::flush;
   PrintSummary(engine.tab, out);
+  if (!engine.tab.ListBoxWBInFrameFileList.empty() && request.frames.empty() &&
+      !request.allFrames) {
+    out << "frames: " << engine.tab.ListBoxWBInFrameFileList.size()
+        << " listed, not downloaded - use --frame ADDRESS or --frames all to download them\n";
+  }
+  for (const std::string& url : walked.saved)
+    out << "frame saved: " << TerminalText(url, LineEnds::Escape) << "\n";
+  for (const std::string& url : walked.beyondLevels)
+    out << "frame left, deeper than " << kFrameLevels
+        << " levels: " << TerminalText(url, LineEnds::Escape) << "\n";
+  for (const std::string& url : walked.failed)
+    error << "frame not saved: " << TerminalText(url, LineEnds::Escape) << "\n";
 
-  if (engine.run.FetchedHtmlSize == 0 && !engine.tab.BtnEditWBLocalFilename.empty())
+  if (pageTextSize == 0 && !engine.tab.BtnEditWBLocalFilename.empty())
     error << "warning: the page's text was empty (the server sent nothing or could not be "
              "reached)\n";
   if (engine.lastRunResult != 0) {
@@ -414,6 +451,11 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
     } else {
       out << "offline check: " << TerminalTextUtf8(check.failure) << "\n";
     }
+  }
+  // The frames were asked for: a frame left out leaves the page incomplete offline.
+  if (!walked.failed.empty()) {
+    error << "the download ended early: frames not saved: " << walked.failed.size() << "\n";
+    return kEndedEarly;
   }
   return kDone;
 }

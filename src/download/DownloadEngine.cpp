@@ -282,8 +282,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
   fetcher_.SetSaveFolder(folder);
   host_.resultBrowser.Navigate("about:blank");
   if (ContainsText(fetched, "<frameset ", CaseMode::IgnoreAsciiCase)) {
-    FramesetBranch(url, fetched);
-    return -1;
+    return FramesetBranch(url, fetched);
   }
   // The stages read the page from the run's fetches; this copy is let go before them.
   std::string().swap(fetched);
@@ -353,13 +352,19 @@ int DownloadEngine::FramesetBranch(std::string_view url, std::string_view fetche
   tab.BtnEditWBPageSaveFolder = FolderOfPath(*chosen);
   run.RunPageUrl = std::string(url);
   if (!ContainsText(url, ".htm", CaseMode::Exact) && url.ends_with('/')) run.RunPageUrl += "@#@";
+  run.FetchedHtmlSize = fetched.size();
   stages_.DLMakeFrameSetFile(*this, url, *chosen, fetched, tab.BtnEditWBPageSaveFolder);
   tab.CheckBoxDontEmptyFolder = true;
   tab.CheckBoxDLDontMakeCSSlist = true;
   if (!run.LocalPageFile.empty()) tab.BtnEditConfirmLocalHTMLFile = run.LocalPageFile;
   tab.RightTabShown = "PGTab02RTab02HTMLSrc";
   run.FramesetSaved = true;
-  return -1;
+  // The frameset page is the whole of what the run saves (its frames are runs of their own):
+  // written, the run is done.
+  return !pageNotSaved_ && !tab.BtnEditWBLocalFilename.empty() &&
+                 WrittenThisRun(tab.BtnEditWBLocalFilename)
+             ? 0
+             : -1;
 }
 
 void DownloadEngine::DownLoadMain(std::string_view url, std::string_view saveFolder) {

@@ -16,6 +16,7 @@
 #include "ports/Dialogs.h"
 #include "ports/EventPump.h"
 #include "ports/Launcher.h"
+#include "text/CodePage932.h"
 #include "text/TextFile.h"
 
 namespace pellucor {
@@ -79,6 +80,12 @@ class DownloadEngine {
   /// The page's text as read from the run's store (fetched once, then read again without a
   /// request), with "\"/*" spaced as every reading of the page has it.
   [[nodiscard]] std::string PageAsFetched(std::string_view url);
+  /// The page's text in Shift_JIS, as every saved page is: read in the last charset its head
+  /// declares, or in the one the tab's charset choice names; the charset it was read in is kept
+  /// for its style sheets and scripts. Fails as ConvertHtmlToSjis does.
+  [[nodiscard]] ConvertedText PageInShiftJis(std::string_view source);
+  /// The dummy top folder the page goes into; empty when the option is off.
+  [[nodiscard]] std::string TopDummyFolder() const;
   /// Writes the rewritten frameset base page to `file`.
   void DLSaveMakeHTML(std::string_view url, std::string_view file, std::string_view html,
                       std::string_view saveFolder);
@@ -152,9 +159,9 @@ class DownloadEngine {
  private:
   int AbandonRun();
   void GoToFrame(const std::string& frame);
+  /// Saves a frameset page and lists its frames: 0 when the page was written, -1 otherwise.
   int FramesetBranch(std::string_view url, std::string_view fetched);
   void ShowResult();
-  [[nodiscard]] std::string TopDummyFolder() const;
   /// The window title of a download: "HRAVEXA 【 URL 】  - [ local file ]".
   [[nodiscard]] std::string DownloadCaption() const;
   [[nodiscard]] std::string Message(std::string_view utf8) const;

@@ -4,9 +4,12 @@
 #include <filesystem>
 #include <optional>
 
+#include "download/AllFrames.h"
 #include "download/DownloadEngine.h"
 #include "download/PageResourceStages.h"
+#include "html/FrameSources.h"
 #include "html/HtmlScan.h"
+#include "html/SaveCharset.h"
 #include "text/CodePage932.h"
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
@@ -31,28 +34,38 @@ void PageResourceStages::DLMakeFrameSetFile(DownloadEngine& engine, std::string_
   if (url.empty() || chosenFile.empty() || saveFolder.empty() || !IsWebUrl(url) ||
       !FolderExists(FolderOfPath(saveFolder)))
     return;
+  // The frameset page is saved as any page is: in Shift_JIS under a Shift_JIS declaration, and
+  // under the name its address gives a page ("index.html" for a folder's address).
+  ConvertedText converted = engine.PageInShiftJis(html);
+  if (!converted.ok()) {
+    engine.host().dialogs.ShowMessage(converted.error, MessageKind::Error);
+    return;
+  }
+  std::string page = std::move(converted.text);
+  SetQuotedCharsetShiftJISIn(page);
   SortedTextList frames;
-  for (const auto& [start, end] :
-       std::initializer_list<std::pair<std::string_view, std::string_view>>{
-           {"src=\"", "\""}, {"src='", "'"}, {"SRC=\"", "\""}, {"SRC='", "'"}})
-    ForEachBetween(html, start, end, [&frames](const std::string& item) { frames.Add(item); });
+  for (const std::string& source : FrameSources(page))
+    frames.Add(source);
   engine.run.FrameList = frames.items();
   if (frames.empty()) return;
   for (const std::string& frame : frames)
     engine.tab.ListBoxWBInFrameFileList.push_back(std::string(TrimControlChars(frame)));
-  const std::string local = UrlToLocalPath(
-      url, saveFolder, static_cast<UrlDecodeMode>(engine.tab.RadioGroupDLUrlWebDecode));
-  engine.DLSaveMakeHTML(url, local, html, saveFolder);
+  const PageFileSet files = MakePageFileSet(
+      url, saveFolder, static_cast<UrlDecodeMode>(engine.tab.RadioGroupDLUrlWebDecode),
+      engine.TopDummyFolder());
+  if (files.pagePath.empty()) return;
+  engine.DLSaveMakeHTML(url, files.pagePath, page, saveFolder);
 }
 
 void PageResourceStages::DLMakeIframe(DownloadEngine& engine) {
   SortedTextList& tags = engine.run.InlineFrameList;
   if (tags.empty()) return;
+  // The list holds each tag's text after its name; the name is put back for the scan.
   std::string joined;
   for (const std::string& tag : tags)
-    joined += tag + "\r\n";
+    joined += "<iframe " + tag + ">\r\n";
   tags.Clear();
-  for (const std::string& source : CollectBetween(joined, "src=\"", "\""))
+  for (const std::string& source : FrameSources(joined))
     tags.Add(source);
   if (tags.empty()) return;
   for (const std::string& source : tags)
@@ -92,12 +105,8 @@ std::string PageResourceStages::DLReplaceIframehtml(DownloadEngine& engine, std:
 
 void DownloadEngine::DLInFrameFileGo(std::string_view url, std::string_view,
                                      std::string_view frame) {
-  std::string target(frame);
-  if (target.starts_with("//")) target = "http:" + target;
-  if (!IsWebUrl(target)) {
-    target = CombineUrl(url, target);
-    if (!IsWebUrl(target)) return;
-  }
+  const std::string target = FrameAddress(url, frame);
+  if (target.empty()) return;
   switch (tab.RadioGroupDLFrameDownload) {
     case 0:
       tab.LabelDownloadedFileCount.clear();

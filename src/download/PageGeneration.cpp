@@ -9,6 +9,7 @@
 #include "html/SaveCharset.h"
 #include "ports/HostFileEffects.h"
 #include "text/CodePage932.h"
+#include "text/HtmlCharset.h"
 #include "text/ShiftJis.h"
 #include "text/TextSearch.h"
 #include "web/Fetch.h"
@@ -76,6 +77,14 @@ std::string DownloadEngine::PageAsFetched(std::string_view url) {
   return source;
 }
 
+ConvertedText DownloadEngine::PageInShiftJis(std::string_view source) {
+  CharsetCode code = LastDeclaredCharset(source);
+  if (tab.RadioGroupDLMainHTMLCharSet != 0)
+    code = static_cast<CharsetCode>(tab.RadioGroupDLMainHTMLCharSet);
+  run.PageCharset = code == CharsetCode::Automatic ? DetectHtmlCharset(source) : code;
+  return ConvertHtmlToSjis(source, code);
+}
+
 int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFolder) {
   if (!IsWebUrl(url)) return -1;
   std::string source;
@@ -94,11 +103,7 @@ int DownloadEngine::DLMakeWinPage(std::string_view url, std::string_view saveFol
     run.FetchedHeadHtml = HTMLToShiftJIS(BeforeBody(source)).text;
   }
 
-  CharsetCode code = LastDeclaredCharset(source);
-  if (tab.RadioGroupDLMainHTMLCharSet != 0)
-    code = static_cast<CharsetCode>(tab.RadioGroupDLMainHTMLCharSet);
-  run.PageCharset = code == CharsetCode::Automatic ? DetectHtmlCharset(source) : code;
-  ConvertedText converted = ConvertHtmlToSjis(source, code);
+  ConvertedText converted = PageInShiftJis(source);
   // The page as fetched is not held until it is saved: the run's store has its response, and
   // one more copy of a long page through the passes would raise the run's peak by its size.
   if (!tab.CheckBoxDLDownloadinnerHTML) run.FetchedHtmlSize = source.size();

@@ -94,8 +94,8 @@ CommandRun Download(const std::vector<std::string>& arguments) {
 
 // The bundled sample site downloaded as `download --demo` does, then checked. The run saves
 // no inline frame by itself: the check names the iframe's page missing, and the download's
-// exit status stays 0. Fetched with --frame, the frame's page is saved too and the site opens
-// from the disk whole.
+// exit status stays 0. Fetched with --frame, or with --frames all, the frame's page is saved
+// too and the site opens from the disk whole.
 TEST(CheckCommand, TheDownloadedSampleSite) {
   DemoServer server(PELLUCOR_DEMO_SITE);
   ASSERT_TRUE(server.ok());
@@ -116,6 +116,11 @@ TEST(CheckCommand, TheDownloadedSampleSite) {
       {"with its inline frame",
        {"--frame", "inner/news.html"},
        "saved page: {folder}/inner/news.html\n",
+       0,
+       "offline check: 7 references, all saved\n"},
+      {"with every frame",
+       {"--frames", "all"},
+       "offline check: 7 references, all saved\n",
        0,
        "offline check: 7 references, all saved\n"},
   };

@@ -19,6 +19,18 @@ TEST(CommandLine, OptionsFlagsAndPositionalArguments) {
   EXPECT_EQ(line->Positional(), (std::vector<std::string>{"in.html", "-x"}));
 }
 
+TEST(CommandLine, RepeatedOptionsKeepEveryValueInOrder) {
+  std::ostringstream error;
+  const auto line = CommandLine::Parse(
+      {"--frame", "b.html", "--frame=a.html", "--charset", "x", "--frame", "b.html"},
+      {"--frame", "--charset"}, {}, error);
+  ASSERT_TRUE(line);
+  EXPECT_EQ(line->Values("--frame"), (std::vector<std::string>{"b.html", "a.html", "b.html"}));
+  EXPECT_EQ(line->Value("--frame"), "b.html");
+  EXPECT_EQ(line->Values("--charset"), std::vector<std::string>{"x"});
+  EXPECT_EQ(line->Values("-o"), std::vector<std::string>{});
+}
+
 TEST(CommandLine, UsageErrors) {
   for (const std::vector<std::string>& arguments :
        {std::vector<std::string>{"-o"}, {"--unknown"}, {"--help=yes"}}) {

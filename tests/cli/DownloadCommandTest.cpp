@@ -125,6 +125,7 @@ TEST(DownloadCommand, ExitStatuses) {
       {"unknown charset", {"--charset", "latin1", "http://127.0.0.1:1/", folder.path()}, 64},
       {"decode mode out of range", {"--url-decode", "9", "http://127.0.0.1:1/", folder.path()}, 64},
       {"unknown answer", {"--answer", "maybe", "http://127.0.0.1:1/", folder.path()}, 64},
+      {"unknown frame action", {"--frames", "every", "http://127.0.0.1:1/", folder.path()}, 64},
       {"no files allowed", {"--max-files", "0", "http://127.0.0.1:1/", folder.path()}, 64},
       {"levels not a number",
        {"--max-sheet-levels", "5x", "http://127.0.0.1:1/", folder.path()},
