@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <unordered_set>
 
 #include "download/DownloadEngine.h"
 #include "download/PageResourceStages.h"
@@ -268,6 +269,25 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     run.CandidateList.Add(TrimControlChars(movie));
 
   // Second sieve.
+  // The address a browser reads from the value: its character references decoded ("&amp;" is
+  // "&" to the server), while the row keeps the reference as the page writes it.
+  const auto imageAddress = [&url](const SievedReference& kept) {
+    return kept.host.empty() ? CombineUrl(url, ReferenceFromAttribute(kept.reference))
+                             : ReferenceFromAttribute(kept.reference);
+  };
+  // The browser's images that the scan found as well: their rows would only repeat the scan's
+  // under the absolute address, and every row is one more rewriting of the page.
+  const std::unordered_set<std::string_view> browserImages(tab.ListBoxIEImage.begin(),
+                                                           tab.ListBoxIEImage.end());
+  std::unordered_set<std::string> scannedImages;
+  if (!browserImages.empty()) {
+    for (const std::string& item : run.CandidateList) {
+      if (browserImages.contains(item)) continue;
+      const std::optional<SievedReference> kept = SieveBodyCandidate(item);
+      if (kept && kept->kind != SievedKind::StyleOrScript && kept->kind != SievedKind::HostOnly)
+        scannedImages.insert(imageAddress(*kept));
+    }
+  }
   std::optional<std::string> frames;
   for (const std::string& item : run.CandidateList) {
     const std::optional<SievedReference> kept = SieveBodyCandidate(item);
@@ -283,10 +303,8 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
     }
     if (!kept->host.empty()) run.HostList.Add(kept->host);
     if (kept->kind == SievedKind::HostOnly) continue;
-    // The address a browser reads from the value: its character references decoded ("&amp;"
-    // is "&" to the server), while the row keeps the reference as the page writes it.
-    const std::string absolute =
-        kept->host.empty() ? CombineUrl(url, ReferenceFromAttribute(c)) : ReferenceFromAttribute(c);
+    const std::string absolute = imageAddress(*kept);
+    if (browserImages.contains(item) && scannedImages.contains(absolute)) continue;
     DLSetListbox(JoinReferenceRow(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
                  tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
                  tab.ListBoxPGTab02LTab06DLImportCSSImage);
