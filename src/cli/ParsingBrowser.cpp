@@ -9,7 +9,7 @@
 namespace pellucor::cli {
 namespace {
 
-constexpr std::size_t kLongestParsedPage = std::size_t{16} << 20;
+constexpr std::size_t kLongestParsedPage = std::size_t{4} << 20;
 
 }  // namespace
 

@@ -14,8 +14,8 @@ namespace pellucor::cli {
 /// hides it): this one reads the page as a browser would, with one request of its own, parses
 /// it with an HTML5 parser (scripts are not run) and gives the address of every <img> of the
 /// document, resolved against its base. Its document stays empty: nothing here shows a page. A
-/// page that cannot be fetched, or is longer than 16 MiB (a parse takes many times a page's
-/// size), gives no images.
+/// page that cannot be fetched, or is longer than 4 MiB, gives no images: the parse takes some
+/// fifteen times a page's size, more than a whole run of the page needs.
 class ParsingBrowser : public Browser {
  public:
   explicit ParsingBrowser(HttpClient& http) : http_(http) {}

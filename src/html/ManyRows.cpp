@@ -120,8 +120,9 @@ class RowPlayer {
   // The rows played over the matches, the result put in `text` (which may be the text played
   // over); false when the rows must run one after another, with `text` untouched.
   bool Play(std::string& text) {
-    if (HasLoneLeadByte(text_) || !IndexPatterns()) return false;
+    if (!IndexPatterns()) return false;
     if (patterns_.empty()) return true;
+    if (HasLoneLeadByte(text_)) return false;
     FindPatterns();
     edited_.assign(text_.size(), false);
     std::vector<std::size_t> made;
