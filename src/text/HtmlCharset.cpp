@@ -145,23 +145,11 @@ std::string Normalized(std::string&& text) {
 
 }  // namespace
 
-CharsetCode DetectHtmlCharset(std::string_view text) {
-  switch (PriorityDeclaredCharset(text)) {
-    case Declared::ShiftJis:
-      return CharsetCode::ShiftJis;
-    case Declared::EucJp:
-      return CharsetCode::EucJp;
-    case Declared::Iso2022Jp:
-      return CharsetCode::Iso2022Jp;
-    case Declared::Utf8:
-    case Declared::Nothing:
-      break;
-  }
-  return IsWellFormedUtf8(text) ? CharsetCode::Utf8 : CharsetCode::ShiftJis;
-}
+namespace {
 
-CharsetCode ResourceCharset(std::string_view text, CharsetCode pageCharset) {
-  switch (PriorityDeclaredCharset(text)) {
+// The charset a declaration names; Automatic for none.
+CharsetCode CodeOf(Declared declared) {
+  switch (declared) {
     case Declared::ShiftJis:
       return CharsetCode::ShiftJis;
     case Declared::EucJp:
@@ -173,6 +161,21 @@ CharsetCode ResourceCharset(std::string_view text, CharsetCode pageCharset) {
     case Declared::Nothing:
       break;
   }
+  return CharsetCode::Automatic;
+}
+
+}  // namespace
+
+CharsetCode DetectHtmlCharset(std::string_view text) {
+  const CharsetCode declared = CodeOf(PriorityDeclaredCharset(text));
+  if (declared != CharsetCode::Automatic && declared != CharsetCode::Utf8) return declared;
+  return IsWellFormedUtf8(text) ? CharsetCode::Utf8 : CharsetCode::ShiftJis;
+}
+
+CharsetCode ResourceCharset(std::string_view text, CharsetCode pageCharset) {
+  if (const CharsetCode declared = CodeOf(PriorityDeclaredCharset(text));
+      declared != CharsetCode::Automatic)
+    return declared;
   if (pageCharset == CharsetCode::Iso2022Jp && text.find("\x1B$") != std::string_view::npos)
     return CharsetCode::Iso2022Jp;
   if (IsWellFormedUtf8(text)) return CharsetCode::Automatic;
