@@ -5,13 +5,14 @@
 
 #include "text/TextTrim.h"
 #include "web/CombineUrl.h"
+#include "web/UrlForms.h"
 #include "web/UrlKinds.h"
 
 namespace pellucor {
 
 std::string FrameAddress(std::string_view pageUrl, std::string_view frame) {
   std::string target(TrimControlChars(frame));
-  if (target.starts_with("//")) target = "http:" + target;
+  if (target.starts_with("//")) target = std::string(SchemeOf(pageUrl)) + ":" + target;
   if (!IsWebUrl(target)) target = CombineUrl(pageUrl, target);
   return IsWebUrl(target) ? target : std::string();
 }

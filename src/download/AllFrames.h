@@ -11,7 +11,7 @@
 namespace pellucor {
 
 /// The address a line of the frame list leads to from the page at `pageUrl`, as a click on it
-/// resolves it: "//host/..." taken as "http:", any other address that is no web URL read
+/// resolves it: "//host/..." with the page's scheme, any other address that is no web URL read
 /// relative to the page. Empty when the result is no web URL (a script, "about:blank").
 [[nodiscard]] std::string FrameAddress(std::string_view pageUrl, std::string_view frame);
 
