@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "text/ShiftJis.h"
+
 namespace pellucor {
 namespace {
 
@@ -17,13 +19,6 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 bool IsNameStart(char c) {
   const auto byte = static_cast<unsigned char>(c);
   return byte >= 0x80 || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
@@ -36,13 +31,6 @@ bool IsNameChar(char c) {
 bool IsNonPrintable(char c) {
   const auto byte = static_cast<unsigned char>(c);
   return byte <= 0x08 || byte == 0x0B || (byte >= 0x0E && byte <= 0x1F) || byte == 0x7F;
-}
-
-std::string LowerAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
 }
 
 void AppendUtf8(char32_t codePoint, std::string& out) {
@@ -125,7 +113,7 @@ class CssScanner {
     }
     if (c == '@' && StartsIdentAt(pos_ + 1)) {
       ++pos_;
-      return AtRule(LowerAscii(ConsumeName()), topLevel);
+      return AtRule(LowerAsciiBytes(ConsumeName()), topLevel);
     }
     if (c == '#') {
       ++pos_;
@@ -141,7 +129,7 @@ class CssScanner {
       return true;
     }
     if (StartsIdentAt(pos_)) {
-      const std::string name = LowerAscii(ConsumeName());
+      const std::string name = LowerAsciiBytes(ConsumeName());
       if (At(pos_) == '(') {
         ++pos_;
         if (name == "url") {
@@ -188,7 +176,7 @@ class CssScanner {
           if (const std::optional<std::string> text = ConsumeString())
             references_.push_back({*text, CssReferenceKind::Import});
         } else if (StartsIdentAt(pos_)) {
-          const std::string function = LowerAscii(ConsumeName());
+          const std::string function = LowerAsciiBytes(ConsumeName());
           if (function == "url" && At(pos_) == '(') {
             ++pos_;
             // The closing parenthesis of url("x") is left to the prelude.
@@ -250,7 +238,7 @@ class CssScanner {
       } else if (ValidEscapeAt(pos_)) {
         static_cast<void>(ConsumeName());
       } else if (StartsIdentAt(pos_)) {
-        const std::string name = LowerAscii(ConsumeName());
+        const std::string name = LowerAsciiBytes(ConsumeName());
         if (At(pos_) == '(') {
           ++pos_;
           if (name == "url") {
@@ -291,10 +279,12 @@ class CssScanner {
       AppendUtf8(0xFFFD, out);
       return;
     }
-    if (HexValue(css_[pos_]) >= 0) {
+    if (HexDigitValue(static_cast<unsigned char>(css_[pos_])) >= 0) {
       char32_t value = 0;
-      for (int digits = 0; digits < 6 && HexValue(At(pos_)) >= 0; ++digits)
-        value = value * 16 + static_cast<char32_t>(HexValue(css_[pos_++]));
+      for (int digits = 0; digits < 6 && HexDigitValue(static_cast<unsigned char>(At(pos_))) >= 0;
+           ++digits)
+        value = value * 16 +
+                static_cast<char32_t>(HexDigitValue(static_cast<unsigned char>(css_[pos_++])));
       if (StartsWith("\r\n")) {
         pos_ += 2;
       } else if (IsWhitespace(At(pos_))) {

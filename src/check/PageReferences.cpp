@@ -8,19 +8,13 @@
 #include <map>
 #include <memory>
 
+#include "text/ShiftJis.h"
+
 namespace pellucor {
 namespace {
 
 bool IsAsciiWhitespace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-std::string LowerAscii(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
 }
 
 // The words of an attribute such as rel, in lower case.
@@ -33,7 +27,7 @@ std::vector<std::string> Tokens(std::string_view text) {
     const std::size_t start = i;
     while (i < text.size() && !IsAsciiWhitespace(text[i]))
       ++i;
-    if (i > start) tokens.push_back(LowerAscii(text.substr(start, i - start)));
+    if (i > start) tokens.push_back(LowerAsciiBytes(text.substr(start, i - start)));
   }
   return tokens;
 }
@@ -148,7 +142,8 @@ class ReferenceCollector {
         Add(AttributeValue(element, "data"));
         break;
       case GUMBO_TAG_INPUT:
-        if (const char* type = AttributeValue(element, "type"); type && LowerAscii(type) == "image")
+        if (const char* type = AttributeValue(element, "type");
+            type && LowerAsciiBytes(type) == "image")
           Add(AttributeValue(element, "src"));
         break;
       case GUMBO_TAG_BODY:
@@ -222,7 +217,7 @@ class ReferenceCollector {
     std::size_t end = page_.size();
     for (std::size_t at = page_.find("</", start); at != std::string_view::npos;
          at = page_.find("</", at + 2)) {
-      if (LowerAscii(page_.substr(at + 2, 8)) == "noscript") {
+      if (LowerAsciiBytes(page_.substr(at + 2, 8)) == "noscript") {
         end = at;
         break;
       }

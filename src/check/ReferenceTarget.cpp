@@ -5,27 +5,10 @@
 #include <optional>
 #include <vector>
 
+#include "text/ShiftJis.h"
+
 namespace pellucor {
 namespace {
-
-std::string LowerAscii(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
-
-bool IsAsciiLetter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 // The reference as a URL parser takes it: C0 controls and blanks trimmed at both ends, tabs
 // and line ends dropped wherever they stand.
@@ -48,11 +31,13 @@ std::string CleanReference(std::string_view reference) {
 // The scheme of an absolute URL in lower case ("http" of "HTTP://x"), empty for a relative
 // reference.
 std::string SchemeOf(std::string_view url) {
-  if (url.empty() || !IsAsciiLetter(url[0])) return {};
+  if (url.empty() || !IsAsciiLetter(static_cast<unsigned char>(url[0]))) return {};
   for (std::size_t i = 1; i < url.size(); ++i) {
     const char c = url[i];
-    if (c == ':') return LowerAscii(url.substr(0, i));
-    if (!IsAsciiLetter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') return {};
+    if (c == ':') return LowerAsciiBytes(url.substr(0, i));
+    if (!IsAsciiLetter(static_cast<unsigned char>(c)) && !(c >= '0' && c <= '9') && c != '+' &&
+        c != '-' && c != '.')
+      return {};
   }
   return {};
 }
@@ -62,11 +47,11 @@ std::string_view CutAt(std::string_view text, char marker) {
 }
 
 bool IsSingleDot(std::string_view segment) {
-  return segment == "." || LowerAscii(segment) == "%2e";
+  return segment == "." || LowerAsciiBytes(segment) == "%2e";
 }
 
 bool IsDoubleDot(std::string_view segment) {
-  const std::string lower = LowerAscii(segment);
+  const std::string lower = LowerAsciiBytes(segment);
   return lower == ".." || lower == ".%2e" || lower == "%2e." || lower == "%2e%2e";
 }
 
@@ -76,10 +61,12 @@ std::optional<std::string> DecodeSegment(std::string_view segment) {
   std::string decoded;
   decoded.reserve(segment.size());
   for (std::size_t i = 0; i < segment.size(); ++i) {
-    if (segment[i] == '%' && i + 2 < segment.size() && HexValue(segment[i + 1]) >= 0 &&
-        HexValue(segment[i + 2]) >= 0) {
+    if (segment[i] == '%' && i + 2 < segment.size() &&
+        HexDigitValue(static_cast<unsigned char>(segment[i + 1])) >= 0 &&
+        HexDigitValue(static_cast<unsigned char>(segment[i + 2])) >= 0) {
       decoded.push_back(
-          static_cast<char>(HexValue(segment[i + 1]) * 16 + HexValue(segment[i + 2])));
+          static_cast<char>(HexDigitValue(static_cast<unsigned char>(segment[i + 1])) * 16 +
+                            HexDigitValue(static_cast<unsigned char>(segment[i + 2]))));
       i += 2;
     } else {
       decoded.push_back(segment[i]);
@@ -166,7 +153,7 @@ ReferenceTarget FileUrlTarget(std::string_view rest, const ReferenceBase& base,
   rest = CutAt(CutAt(rest, '#'), '?');
   if (rest.starts_with("//")) {
     const std::size_t pathStart = std::min(rest.find('/', 2), rest.size());
-    const std::string host = LowerAscii(rest.substr(2, pathStart - 2));
+    const std::string host = LowerAsciiBytes(rest.substr(2, pathStart - 2));
     if (!host.empty() && host != "localhost") return {TargetKind::Unloadable, std::string(written)};
     rest = rest.substr(pathStart);
     if (rest.empty()) rest = "/";

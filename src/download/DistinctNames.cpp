@@ -1,9 +1,9 @@
 #include "download/DistinctNames.h"
 
-#include <array>
 #include <unordered_map>
 
 #include "download/PageResourceStages.h"
+#include "html/ReferenceText.h"
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
 
@@ -65,20 +65,9 @@ std::string ReferenceFromFolder(std::string_view pageFolder, std::string_view pa
 
 void RewriteRenamedReferencesIn(std::string& page, const std::vector<RenamedReference>& renamed,
                                 std::string_view pageFolder) {
-  static constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kEnclosures = {
-      {{"\"", "\""}, {"'", "'"}, {"(", ")"}}};
-  for (const RenamedReference& rename : renamed) {
-    const std::string local = ReferenceFromFolder(pageFolder, rename.localPath);
-    for (const auto& [open, close] : kEnclosures) {
-      std::string from(open);
-      from += rename.reference;
-      from += close;
-      std::string to(open);
-      to += local;
-      to += close;
-      ReplaceAllIn(page, from, to, CaseMode::Exact);
-    }
-  }
+  for (const RenamedReference& rename : renamed)
+    ReplaceWholeReferenceIn(page, rename.reference,
+                            ReferenceFromFolder(pageFolder, rename.localPath));
 }
 
 }  // namespace pellucor

@@ -116,19 +116,13 @@ CharsetCode SheetCharset(const DownloadEngine& engine, std::string_view text) {
 // no part of the name a browser asks for. Each is rewritten where it stands as a whole value,
 // in quotes or in parentheses.
 void RewriteQueryReferencesIn(std::string& sheet, const std::vector<std::string>& references) {
-  static constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kEnclosures = {
-      {{"\"", "\""}, {"'", "'"}, {"(", ")"}}};
   for (const std::string& item : references) {
     const std::optional<SievedReference> kept = SieveSheetReference(item);
     if (!kept || !ContainsText(kept->reference, "?", CaseMode::Exact) ||
         ContainsText(kept->reference, "//", CaseMode::Exact))
       continue;
     const std::string local = WithTypeExtension(MakeSafeFilePath(kept->reference));
-    if (local == kept->reference) continue;
-    for (const auto& [open, close] : kEnclosures) {
-      ReplaceAllIn(sheet, std::string(open) + kept->reference + std::string(close),
-                   std::string(open) + local + std::string(close), CaseMode::Exact);
-    }
+    if (local != kept->reference) ReplaceWholeReferenceIn(sheet, kept->reference, local);
   }
 }
 

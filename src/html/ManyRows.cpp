@@ -344,20 +344,10 @@ class RowPlayer {
     return false;
   }
 
+  // A span of the text as given, from a character start; without lone lead bytes its
+  // characters are read alike in the span and in the text.
   void AppendOriginal(std::size_t from, std::size_t to) {
-    // `from` is a character start; the span is folded as the text reads there.
-    for (std::size_t i = from; i < to;) {
-      const std::size_t length = CharLengthAt(text_, i);
-      const auto byte = static_cast<unsigned char>(text_[i]);
-      window_.push_back(
-          static_cast<char>(mode_ == CaseMode::IgnoreAsciiCase ? FoldAscii(byte) : byte));
-      windowStarts_.push_back(true);
-      if (length == 2 && i + 1 < to) {
-        window_.push_back(text_[i + 1]);
-        windowStarts_.push_back(false);
-      }
-      i += length;
-    }
+    AppendFolded(window_, windowStarts_, std::string_view(text_).substr(from, to - from), mode_);
   }
 
   const std::string& text_;

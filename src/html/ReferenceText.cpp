@@ -37,15 +37,8 @@ std::pair<char, std::size_t> DecodeAt(std::string_view text) {
     if (digits.empty()) return {0, 0};
     std::uint32_t value = 0;
     for (const char digit : digits) {
-      int number;
-      if (digit >= '0' && digit <= '9') {
-        number = digit - '0';
-      } else if (hex && FoldAscii(static_cast<unsigned char>(digit)) >= 'A' &&
-                 FoldAscii(static_cast<unsigned char>(digit)) <= 'F') {
-        number = FoldAscii(static_cast<unsigned char>(digit)) - 'A' + 10;
-      } else {
-        return {0, 0};
-      }
+      const int number = HexDigitValue(static_cast<unsigned char>(digit));
+      if (number < 0 || (!hex && number > 9)) return {0, 0};
       value = value * (hex ? 16 : 10) + static_cast<std::uint32_t>(number);
       if (value >= 128) return {0, 0};
     }
@@ -83,6 +76,21 @@ std::string ReferenceFromAttribute(std::string_view written) {
       decoded.back() == decoded.front())
     return decoded.substr(1, decoded.size() - 2);
   return decoded;
+}
+
+void ReplaceWholeReferenceIn(std::string& text, std::string_view reference,
+                             std::string_view replacement) {
+  static constexpr std::array<std::pair<char, char>, 3> kEnclosures = {
+      {{'"', '"'}, {'\'', '\''}, {'(', ')'}}};
+  for (const auto& [open, close] : kEnclosures) {
+    std::string from(1, open);
+    from += reference;
+    from += close;
+    std::string to(1, open);
+    to += replacement;
+    to += close;
+    ReplaceAllIn(text, from, to, CaseMode::Exact);
+  }
 }
 
 bool ExpandProtocolRelativeIn(std::string& text, std::string_view scheme) {

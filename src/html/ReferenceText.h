@@ -13,6 +13,12 @@ namespace pellucor {
 /// matching quotes around the whole (from "url(&quot;c.png&quot;)") is taken off.
 [[nodiscard]] std::string ReferenceFromAttribute(std::string_view written);
 
+/// Every place where the text holds `reference` as a whole value, in double or single quotes or
+/// in parentheses, given `replacement` instead (exact case): a reference rewritten this way
+/// leaves alone a longer one that begins with it.
+void ReplaceWholeReferenceIn(std::string& text, std::string_view reference,
+                             std::string_view replacement);
+
 /// Every protocol-relative reference of the text ("//host/..." right after "=", "(", or one of
 /// these and a quote) written with `scheme` ("http" or "https") in front, so that it is read as
 /// the absolute address it is: a reference to the page's own host is then rewritten as any

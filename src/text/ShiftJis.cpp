@@ -73,6 +73,13 @@ bool EqualIgnoringAsciiCase(std::string_view left, std::string_view right) {
   return true;
 }
 
+std::string LowerAsciiBytes(std::string_view text) {
+  std::string lower(text);
+  for (char& byte : lower)
+    byte = static_cast<char>(LowerAscii(static_cast<unsigned char>(byte)));
+  return lower;
+}
+
 std::string UpperCaseText(std::string_view text) {
   return MapSingleByteChars(text, UpperAscii);
 }

@@ -55,6 +55,18 @@ namespace pellucor {
   return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
 }
 
+/// The value of a hexadecimal digit of either case; -1 for any other byte.
+[[nodiscard]] constexpr int HexDigitValue(unsigned char byte) {
+  if (byte >= '0' && byte <= '9') return byte - '0';
+  if (byte >= 'a' && byte <= 'f') return byte - 'a' + 10;
+  if (byte >= 'A' && byte <= 'F') return byte - 'A' + 10;
+  return -1;
+}
+
+/// Every ASCII letter lower-cased, byte by byte: for UTF-8 texts and ASCII names, where the
+/// character walk of LowerCaseText would read UTF-8 bytes as Shift_JIS pairs.
+[[nodiscard]] std::string LowerAsciiBytes(std::string_view text);
+
 /// Whether the two texts are equal but for the case of ASCII letters, byte for byte (no
 /// character walk: a second byte equal to a letter folds too, as it must for two names that
 /// are compared whole).
