@@ -14,6 +14,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/FindCommand.h"
 #include "cli/FormatCommand.h"
+#include "cli/LargeBlocks.h"
 #include "cli/ProbeCommand.h"
 #include "cli/SearchUrlCommand.h"
 #include "cli/ToSjisCommand.h"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
   // reused. (The number is a threshold, not a limit: larger blocks are still mapped.)
   mallopt(M_MMAP_THRESHOLD, 1 << 30);
   mallopt(M_TRIM_THRESHOLD, 1 << 30);
+  ReserveHugePageHeap();
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   if (arguments.empty()) {
     std::cerr << kUsage;

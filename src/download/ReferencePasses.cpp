@@ -167,7 +167,16 @@ void ChangeHTMLSrcUrlnameIn(std::string_view /*pageUrl*/, std::string& result,
   // Four replace-alls for each reference whose local name differs from it, in this order; a
   // page with tens of thousands of such references is rewritten in one walk rather than a walk
   // per row.
-  std::vector<std::pair<std::string, std::string>> passes;
+  struct Names {
+    std::string_view absolute;
+    std::string_view reference;
+    std::string name;
+    std::string safeReference;
+    std::string safeName;
+  };
+  // The rows look into the rows given and into these names, which stay put once made.
+  std::vector<Names> names;
+  names.reserve(rows.size());
   for (const std::string& row : rows) {
     auto [reference, absolute] = SplitRow(row);
     if (reference.empty()) continue;
@@ -179,18 +188,19 @@ void ChangeHTMLSrcUrlnameIn(std::string_view /*pageUrl*/, std::string& result,
       continue;
     std::string name = UrlFileName(reference, NoUrlText::TakeLastSegment);
     if (reference.starts_with('/')) reference.remove_prefix(1);
-    const std::string safeReference =
-        WithTypeExtension(WithVisibleNames(MakeSafeFilePath(reference)));
+    std::string safeReference = WithTypeExtension(WithVisibleNames(MakeSafeFilePath(reference)));
     std::string safeName = WithTypeExtension(MakeSafeFilePath(name));
-    passes.emplace_back(std::string(absolute), safeReference);
-    passes.emplace_back(std::string(reference), safeReference);
-    passes.emplace_back(std::move(name), std::move(safeName));
-    passes.emplace_back(std::string(reference), safeReference);
+    names.push_back(
+        {absolute, reference, std::move(name), std::move(safeReference), std::move(safeName)});
   }
   std::vector<ReplaceRow> table;
-  table.reserve(passes.size());
-  for (const auto& [pattern, replacement] : passes)
-    table.push_back({pattern, replacement});
+  table.reserve(4 * names.size());
+  for (const Names& each : names) {
+    table.push_back({each.absolute, each.safeReference});
+    table.push_back({each.reference, each.safeReference});
+    table.push_back({each.name, each.safeName});
+    table.push_back({each.reference, each.safeReference});
+  }
   (void)ApplyManyRows(result, table, CaseMode::IgnoreAsciiCase);
 }
 

@@ -279,21 +279,24 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
   // under the absolute address, and every row is one more rewriting of the page.
   const std::unordered_set<std::string_view> browserImages(tab.ListBoxIEImage.begin(),
                                                            tab.ListBoxIEImage.end());
+  // Each candidate sieved once: the browser's images are weighed against what the scan found.
+  std::vector<std::pair<const std::string*, SievedReference>> sieved;
+  for (const std::string& item : run.CandidateList) {
+    if (std::optional<SievedReference> kept = SieveBodyCandidate(item))
+      sieved.emplace_back(&item, std::move(*kept));
+  }
   std::unordered_set<std::string> scannedImages;
   if (!browserImages.empty()) {
-    for (const std::string& item : run.CandidateList) {
-      if (browserImages.contains(item)) continue;
-      const std::optional<SievedReference> kept = SieveBodyCandidate(item);
-      if (kept && kept->kind != SievedKind::StyleOrScript && kept->kind != SievedKind::HostOnly)
-        scannedImages.insert(imageAddress(*kept));
+    for (const auto& [item, kept] : sieved) {
+      if (kept.kind != SievedKind::StyleOrScript && kept.kind != SievedKind::HostOnly &&
+          !browserImages.contains(*item))
+        scannedImages.insert(imageAddress(kept));
     }
   }
   std::optional<std::string> frames;
-  for (const std::string& item : run.CandidateList) {
-    const std::optional<SievedReference> kept = SieveBodyCandidate(item);
-    if (!kept) continue;
-    const std::string& c = kept->reference;
-    if (kept->kind == SievedKind::StyleOrScript) {
+  for (const auto& [item, kept] : sieved) {
+    const std::string& c = kept.reference;
+    if (kept.kind == SievedKind::StyleOrScript) {
       const std::string absolute = CombineUrl(url, ReferenceFromAttribute(c));
       const std::string local =
           WithTypeExtension(MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder)));
@@ -301,10 +304,10 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
       DLCSSSetListbox(engine, JoinReferenceRow(c, absolute, local), local, *frames);
       continue;
     }
-    if (!kept->host.empty()) run.HostList.Add(kept->host);
-    if (kept->kind == SievedKind::HostOnly) continue;
-    const std::string absolute = imageAddress(*kept);
-    if (browserImages.contains(item) && scannedImages.contains(absolute)) continue;
+    if (!kept.host.empty()) run.HostList.Add(kept.host);
+    if (kept.kind == SievedKind::HostOnly) continue;
+    const std::string absolute = imageAddress(kept);
+    if (scannedImages.contains(absolute) && browserImages.contains(*item)) continue;
     DLSetListbox(JoinReferenceRow(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
                  tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
                  tab.ListBoxPGTab02LTab06DLImportCSSImage);

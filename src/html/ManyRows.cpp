@@ -14,6 +14,10 @@ constexpr std::size_t kNoPattern = static_cast<std::size_t>(-1);
 // A lead byte without its second byte joins whatever comes to stand after it, so a replacement
 // next to it could change where the characters of the text begin.
 bool HasLoneLeadByte(std::string_view text) {
+  // Most patterns and replacements are addresses, all single bytes.
+  if (std::all_of(text.begin(), text.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return false;
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t length = CharLengthAt(text, i);
     if (length == 1 && IsLeadByte(static_cast<unsigned char>(text[i]))) return true;
@@ -209,11 +213,26 @@ class RowPlayer {
       longest_ = std::max(longest_, r.pattern.size());
     }
     std::sort(lengths_.begin(), lengths_.end());
+    if (patterns_.empty()) return true;
+    // The beginnings of the patterns, as long as the shortest of them, by key.
+    const std::size_t shortest = lengths_.front();
+    beginnings_ = KeyFilter(patterns_.size());
+    isLength_.assign(longest_ + 1, false);
+    for (const std::size_t length : lengths_)
+      isLength_[length] = true;
+    for (const Pattern& pattern : patterns_) {
+      std::uint64_t hash = 0;
+      for (std::size_t i = 0; i < shortest; ++i)
+        hash = hash * kHashBase + static_cast<unsigned char>(pattern.folded[i]);
+      beginnings_.Add(Key(hash, shortest));
+    }
     return true;
   }
 
-  // Every match of every pattern in the text as given, at character starts, with a rolling hash
-  // for each length of pattern.
+  // Every match of every pattern in the text as given, at character starts. One rolling hash of
+  // the shortest pattern's length finds the places where some pattern may begin (its first bytes
+  // are among the patterns' beginnings); only there is the hash carried on to the longer lengths,
+  // so the walk costs the same whatever the number of lengths.
   void FindPatterns() {
     starts_.assign(text_.size(), false);
     for (std::size_t i = 0; i < text_.size(); i += CharLengthAt(text_, i))
@@ -223,30 +242,39 @@ class RowPlayer {
       const auto byte = static_cast<unsigned char>(text_[i]);
       return fold && starts_[i] ? FoldAscii(byte) : byte;
     };
-    for (const std::size_t length : lengths_) {
-      if (length > text_.size()) break;
-      std::uint64_t top = 1;  // the weight of the window's first byte
-      for (std::size_t k = 1; k < length; ++k)
-        top *= kHashBase;
-      std::uint64_t hash = 0;
-      for (std::size_t k = 0; k < length; ++k)
-        hash = hash * kHashBase + byteAt(k);
-      for (std::size_t start = 0;; ++start) {
-        const std::uint64_t key = Key(hash, length);
-        if (starts_[start] && filter_.MayHold(key)) {
-          byKey_.ForEach(key, [&](std::size_t id) {
-            Pattern& pattern = patterns_[id];
-            if (pattern.folded.size() != length) return;
-            bool same = true;
-            for (std::size_t k = 0; k < length && same; ++k)
-              same = byteAt(start + k) == static_cast<unsigned char>(pattern.folded[k]);
-            if (same) pattern.starts.push_back(start);
-          });
+    const std::size_t shortest = lengths_.front();
+    if (shortest > text_.size()) return;
+    std::uint64_t top = 1;  // the weight of the window's first byte
+    for (std::size_t k = 1; k < shortest; ++k)
+      top *= kHashBase;
+    std::uint64_t hash = 0;
+    for (std::size_t k = 0; k < shortest; ++k)
+      hash = hash * kHashBase + byteAt(k);
+    for (std::size_t start = 0;; ++start) {
+      if (starts_[start] && beginnings_.MayHold(Key(hash, shortest))) {
+        std::uint64_t longer = hash;
+        for (std::size_t length = shortest;; ++length) {
+          if (isLength_[length]) VisitMatches(Key(longer, length), start, length, byteAt);
+          if (length == longest_ || start + length >= text_.size()) break;
+          longer = longer * kHashBase + byteAt(start + length);
         }
-        if (start + length >= text_.size()) break;
-        hash = (hash - byteAt(start) * top) * kHashBase + byteAt(start + length);
       }
+      if (start + shortest >= text_.size()) break;
+      hash = (hash - byteAt(start) * top) * kHashBase + byteAt(start + shortest);
     }
+  }
+
+  template <typename ByteAt>
+  void VisitMatches(std::uint64_t key, std::size_t start, std::size_t length, ByteAt byteAt) {
+    if (!filter_.MayHold(key)) return;
+    byKey_.ForEach(key, [&](std::size_t id) {
+      Pattern& pattern = patterns_[id];
+      if (pattern.folded.size() != length) return;
+      bool same = true;
+      for (std::size_t k = 0; k < length && same; ++k)
+        same = byteAt(start + k) == static_cast<unsigned char>(pattern.folded[k]);
+      if (same) pattern.starts.push_back(start);
+    });
   }
 
   // Whether a pattern that a row after `row` looks for now stands in the text over (or across)
@@ -325,12 +353,17 @@ class RowPlayer {
     }
     if (writtenTo == writtenFrom && writtenFrom == 0) return false;
     const std::size_t lastStart = writtenTo > writtenFrom ? writtenTo - 1 : writtenFrom - 1;
-    for (const std::size_t length : lengths_) {
-      if (length > window_.size()) break;
-      const std::size_t firstStart = writtenFrom + 1 > length ? writtenFrom + 1 - length : 0;
-      for (std::size_t at = firstStart; at <= lastStart && at + length <= window_.size(); ++at) {
-        if (!windowStarts_[at]) continue;
-        const std::uint64_t key = Key(prefix_[at + length] - prefix_[at] * power_[length], length);
+    const std::size_t shortest = lengths_.front();
+    const auto hashOf = [&](std::size_t at, std::size_t length) {
+      return Key(prefix_[at + length] - prefix_[at] * power_[length], length);
+    };
+    const std::size_t firstStart = writtenFrom + 1 > longest_ ? writtenFrom + 1 - longest_ : 0;
+    for (std::size_t at = firstStart; at <= lastStart && at + shortest <= window_.size(); ++at) {
+      if (!windowStarts_[at] || !beginnings_.MayHold(hashOf(at, shortest))) continue;
+      for (const std::size_t length : lengths_) {
+        if (at + length > window_.size()) break;
+        if (at + length <= writtenFrom) continue;  // it must take in the replacement's place
+        const std::uint64_t key = hashOf(at, length);
         if (!filter_.MayHold(key)) continue;
         bool found = false;
         byKey_.ForEach(key, [&](std::size_t id) {
@@ -358,7 +391,9 @@ class RowPlayer {
   std::vector<std::size_t> patternOfRow_;
   KeyTable byKey_;
   KeyFilter filter_;
+  KeyFilter beginnings_;  // the patterns' first bytes, as many as the shortest pattern has
   std::vector<std::size_t> lengths_;
+  std::vector<bool> isLength_;  // by length: whether some pattern is that long
   std::size_t longest_ = 0;
   std::vector<bool> starts_;  // where the characters of the text as given begin
   std::vector<bool> edited_;  // the bytes of it that rows replaced

@@ -8,14 +8,13 @@
 namespace pellucor {
 namespace {
 
-std::string ReplaceExact(std::string_view text, std::string_view pattern,
-                         std::string_view replacement) {
-  return ReplaceAll(text, pattern, replacement, CaseMode::Exact);
-}
-
-std::string ReplaceAnyCase(std::string_view text, std::string_view pattern,
-                           std::string_view replacement) {
-  return ReplaceAll(text, pattern, replacement, CaseMode::IgnoreAsciiCase);
+// A replace-all in place, looked for only when the pattern's first byte (never a letter here)
+// is in the path at all: most names hold none of the characters mapped below, and a name is
+// made for every reference of a page.
+void Replace(std::string& path, std::string_view pattern, std::string_view replacement,
+             CaseMode mode = CaseMode::Exact) {
+  if (path.find(pattern[0]) == std::string::npos) return;
+  ReplaceAllIn(path, pattern, replacement, mode);
 }
 
 // Every ":" becomes ";" except the one of the first "http://", which stays a URL inside the name.
@@ -34,21 +33,21 @@ std::string MakeSafeFilePath(std::string_view text) {
   std::string path(text);
   if (const std::size_t at = FindText(path, "=http", CaseMode::Exact); at != std::string::npos)
     std::replace(path.begin() + static_cast<std::ptrdiff_t>(at), path.end(), '/', '~');
-  path = ReplaceExact(path, "?", "@");
-  path = ReplaceExact(path, "|", "~");
-  path = ReplaceExact(path, "*", ";");
-  if (ContainsText(path, "&", CaseMode::Exact)) path = ReplaceAnyCase(path, "&amp;", "&");
-  path = ReplaceExact(path, "<", "");
-  path = ReplaceExact(path, ">", "");
+  Replace(path, "?", "@");
+  Replace(path, "|", "~");
+  Replace(path, "*", ";");
+  Replace(path, "&amp;", "&", CaseMode::IgnoreAsciiCase);
+  Replace(path, "<", "");
+  Replace(path, ">", "");
   // No path has a drive letter here, so every colon is one that Windows would refuse.
   if (ContainsText(path, ":", CaseMode::Exact)) path = ReplaceColons(path);
-  path = ReplaceAnyCase(path, "%3A%2F%2F", ";~~");
-  path = ReplaceAnyCase(path, "%2F", "~");
-  path = ReplaceExact(path, "\"", "'");
-  path = ReplaceExact(path, "%26", "&");
-  path = ReplaceExact(path, "%20", " ");
-  path = ReplaceExact(path, "\\", "/");
-  path = ReplaceExact(path, "//", "/");
+  Replace(path, "%3A%2F%2F", ";~~", CaseMode::IgnoreAsciiCase);
+  Replace(path, "%2F", "~", CaseMode::IgnoreAsciiCase);
+  Replace(path, "\"", "'");
+  Replace(path, "%26", "&");
+  Replace(path, "%20", " ");
+  Replace(path, "\\", "/");
+  Replace(path, "//", "/");
   return path;
 }
 

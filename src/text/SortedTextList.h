@@ -15,8 +15,9 @@ class SortedTextList {
  public:
   /// Adds the text unless present; returns whether it was added.
   bool Add(std::string_view text) {
-    if (items_.find(text) != items_.end()) return false;
-    items_.emplace(text);
+    const auto at = items_.lower_bound(text);
+    if (at != items_.end() && *at == text) return false;
+    items_.emplace_hint(at, text);
     listed_.clear();
     return true;
   }

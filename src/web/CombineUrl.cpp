@@ -112,6 +112,9 @@ std::string Recompose(std::optional<std::string_view> scheme,
                       std::optional<std::string_view> query,
                       std::optional<std::string_view> fragment) {
   std::string result;
+  result.reserve((scheme ? scheme->size() + 1 : 0) + (authority ? authority->size() + 2 : 0) +
+                 path.size() + (query ? query->size() + 1 : 0) +
+                 (fragment ? fragment->size() + 1 : 0));
   if (scheme) result.append(*scheme).append(":");
   if (authority) result.append("//").append(*authority);
   result.append(path);
@@ -155,8 +158,9 @@ std::string CombineUrl(std::string_view base, std::string_view reference) {
 
   // Addresses copied out of script strings write "/" as "\/"; an "@.css" is dropped from
   // every reference before it is resolved.
-  std::string cleaned = ReplaceAll(reference, "\\/", "/", CaseMode::Exact);
-  cleaned = ReplaceAll(cleaned, "@.css", "", CaseMode::IgnoreAsciiCase);
+  std::string cleaned(reference);
+  ReplaceAllIn(cleaned, "\\/", "/", CaseMode::Exact);
+  ReplaceAllIn(cleaned, "@.css", "", CaseMode::IgnoreAsciiCase);
 
   std::optional<std::string> combined = Resolve(base, cleaned);
   if (!combined) return {};

@@ -57,7 +57,7 @@ std::string UrlToLocalPath(std::string_view url, std::string_view saveFolder, Ur
   if (const std::size_t hostEnd = text.find('/'); hostEnd != std::string::npos)
     text.erase(0, hostEnd + 1);
   // A "\" that starts a character separates folders as "/" does; ":" cannot be in a name.
-  text = ReplaceAll(text, "\\", "/", CaseMode::Exact);
+  ReplaceAllIn(text, "\\", "/", CaseMode::Exact);
   std::replace(text.begin(), text.end(), ':', ';');
   text = WithoutClimbingSegments(text);
 

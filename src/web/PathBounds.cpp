@@ -1,5 +1,6 @@
 #include "web/PathBounds.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "text/SafePath.h"
@@ -14,6 +15,10 @@ namespace {
 // segment is kept byte for byte.
 std::vector<std::string_view> SplitSegments(std::string_view text) {
   std::vector<std::string_view> segments;
+  // Room for every separator at once: a name is split for every reference of a page.
+  segments.reserve(1 + static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+                     return c == '/' || c == '\\';
+                   })));
   std::size_t segmentStart = 0;
   for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i)) {
     if (text[i] == '/' || text[i] == '\\') {
@@ -45,7 +50,9 @@ struct NormalPath {
 NormalPath Normalise(std::string_view path) {
   NormalPath normal;
   normal.absolute = path.starts_with('/') || path.starts_with('\\');
-  for (const std::string_view segment : SplitSegments(path)) {
+  const std::vector<std::string_view> segments = SplitSegments(path);
+  normal.segments.reserve(segments.size());
+  for (const std::string_view segment : segments) {
     if (segment.empty() || segment == ".") continue;
     if (segment == "..") {
       if (!normal.segments.empty() && normal.segments.back() != "..") {

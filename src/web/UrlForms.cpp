@@ -107,14 +107,22 @@ std::string StripSchemeAndWww(std::string_view url) {
   std::string text(url);
   // Every form begins with "http": a text without those bytes holds none of them.
   if (url.find("http") == kNotFound) return text;
+  // Every form begins with "https://" or "http://": forms whose beginning is not in the text are
+  // passed over, and the text is looked at again only when a form was removed from it.
+  bool hasSecure = text.find("https://") != kNotFound;
+  bool hasPlain = text.find("http://") != kNotFound;
   for (const std::string_view prefix : kStrippedUrlPrefixes) {
+    if (!(prefix[4] == 's' ? hasSecure : hasPlain)) continue;
     // The first occurrence at a character start, as FindText finds it, found by a plain byte
     // search: a URL is short, and sixty compiled searches of it cost more than the rest of its
     // local name.
     std::size_t at = text.find(prefix);
     while (at != kNotFound && CharStartFrom(text, 0, at) != at)
       at = text.find(prefix, at + 1);
-    if (at != kNotFound) text.erase(at, prefix.size());
+    if (at == kNotFound) continue;
+    text.erase(at, prefix.size());
+    hasSecure = text.find("https://") != kNotFound;
+    hasPlain = text.find("http://") != kNotFound;
   }
   return text;
 }
