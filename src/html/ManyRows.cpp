@@ -1,6 +1,7 @@
 #include "html/ManyRows.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <map>
 #include <vector>
@@ -221,6 +222,7 @@ class RowPlayer {
     for (const std::size_t length : lengths_)
       isLength_[length] = true;
     for (const Pattern& pattern : patterns_) {
+      firstBytes_[static_cast<unsigned char>(pattern.folded[0])] = true;
       std::uint64_t hash = 0;
       for (std::size_t i = 0; i < shortest; ++i)
         hash = hash * kHashBase + static_cast<unsigned char>(pattern.folded[i]);
@@ -251,7 +253,8 @@ class RowPlayer {
     for (std::size_t k = 0; k < shortest; ++k)
       hash = hash * kHashBase + byteAt(k);
     for (std::size_t start = 0;; ++start) {
-      if (starts_[start] && beginnings_.MayHold(Key(hash, shortest))) {
+      if (firstBytes_[byteAt(start)] && starts_[start] &&
+          beginnings_.MayHold(Key(hash, shortest))) {
         std::uint64_t longer = hash;
         for (std::size_t length = shortest;; ++length) {
           if (isLength_[length]) VisitMatches(Key(longer, length), start, length, byteAt);
@@ -359,7 +362,9 @@ class RowPlayer {
     };
     const std::size_t firstStart = writtenFrom + 1 > longest_ ? writtenFrom + 1 - longest_ : 0;
     for (std::size_t at = firstStart; at <= lastStart && at + shortest <= window_.size(); ++at) {
-      if (!windowStarts_[at] || !beginnings_.MayHold(hashOf(at, shortest))) continue;
+      if (!firstBytes_[static_cast<unsigned char>(window_[at])] || !windowStarts_[at] ||
+          !beginnings_.MayHold(hashOf(at, shortest)))
+        continue;
       for (const std::size_t length : lengths_) {
         if (at + length > window_.size()) break;
         if (at + length <= writtenFrom) continue;  // it must take in the replacement's place
@@ -391,7 +396,11 @@ class RowPlayer {
   std::vector<std::size_t> patternOfRow_;
   KeyTable byKey_;
   KeyFilter filter_;
-  KeyFilter beginnings_;  // the patterns' first bytes, as many as the shortest pattern has
+  // Where a pattern may begin, cheapest test first: its first byte (a table that stays in the
+  // cache, where the filters below are far larger), then its first bytes, as many as the
+  // shortest pattern has.
+  std::array<bool, 256> firstBytes_{};
+  KeyFilter beginnings_;
   std::vector<std::size_t> lengths_;
   std::vector<bool> isLength_;  // by length: whether some pattern is that long
   std::size_t longest_ = 0;
