@@ -12,6 +12,7 @@
 #include "ports/HostFileEffects.h"
 #include "text/CodePage932.h"
 #include "text/ShiftJis.h"
+#include "web/CombineUrl.h"
 #include "web/PageFiles.h"
 #include "web/UrlForms.h"
 
@@ -67,6 +68,9 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
   run.ConvertedHtml.clear();
 
   const bool baseTag = !run.BaseHrefDir.empty();
+  // A base tag kept as a folder of the save folder decides where the saved page's relative
+  // references lead; else they lead from the page's own folder.
+  const bool keptBase = baseTag && tab.RadioGroupRemoveBaseHref <= 1 && run.BaseHrefDir != "/";
   if (baseTag) {
     switch (tab.RadioGroupRemoveBaseHref) {
       case 0:
@@ -75,10 +79,10 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
         text = BaseTagToLocalPath(text, run.BaseHrefDir, saveFolder);
         break;
       case 2:
+        // The style sheets of the base's folder are among the references made to lead to
+        // their files below, wherever the page lies in the save folder.
         text = CommentOutBaseTag(text);
         run.BaseHrefDirPath = UrlDirPath(run.BaseHrefDir);
-        text = ChangeHTMLSrcCSSname(url, text, run.BaseHrefDir, run.BaseHrefDirPath,
-                                    tab.ListBoxPGTab02LTab04ImportHTMLCSSForBase);
         break;
       case 3:
         text = CommentOutBaseTag(text);
@@ -87,19 +91,32 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
         break;
     }
   }
+  std::string referenceFolder = FolderOfPath(run.PagePath);
+  if (keptBase) {
+    referenceFolder = std::string(saveFolder);
+    if (!referenceFolder.ends_with('/')) referenceFolder += '/';
+    if (!run.BaseHrefDirPath.empty()) referenceFolder += run.BaseHrefDirPath + "/";
+  }
 
   // Images saved under names of their own, before the passes turn their addresses into the
-  // name they shared. A base tag kept as a local folder decides where relative references lead,
-  // so they are left as they are then.
-  if (!baseTag || tab.RadioGroupRemoveBaseHref >= 2)
-    RewriteRenamedReferencesIn(text, run.RenamedReferences, FolderOfPath(run.PagePath));
+  // name they shared; and with the base tag gone, the references that were resolved against it
+  // made to lead to their files from the page's folder.
+  std::vector<RenamedReference> rewritten = run.RenamedReferences;
+  if (!keptBase && ReferenceBase(url, run.BaseHrefValue) != url) {
+    for (const auto* rows :
+         {&tab.ListBoxPGTab02LTab02PageWebCSS, &tab.ListBoxPGTab02LTab03PageImage})
+      AppendBasedReferences(*rows, rewritten);
+  }
+  RewriteRenamedReferencesIn(text, rewritten, referenceFolder);
 
   std::string root = UrlRoot(url);
   if (root.ends_with('/')) root.pop_back();
   ReplaceAllIn(text, root, "", CaseMode::IgnoreAsciiCase);
   const bool rootRelativeRewritten = tab.RadioGroupDLHTMLDQSlash == 1;
   const std::string dummy = rootRelativeRewritten ? TopDummyFolder() : std::string();
-  if (rootRelativeRewritten) RemoveUrlRootIn(url, text, dummy);
+  // Under a kept base, root-relative references are given their way up from the base's folder
+  // below, with the rest of them.
+  if (rootRelativeRewritten && !keptBase) RemoveUrlRootIn(url, text, dummy);
   const bool otherHostsRemoved = tab.RadioGroupRemoveOtherDmain == 1;
   if (otherHostsRemoved)
     RemoveDomainFromHTMLFileIn(url, text, tab.ListBoxPGTab02LTab09LHref, &host_.clipboard);
@@ -110,14 +127,12 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
   ChangeHTMLSrcUrlnameIn(url, text, tab.ListBoxPGTab02LTab03PageImage);
   if (otherHostsRemoved) RemoveHTMLSrcUrlnameIn(url, text, tab.ListBoxPGTab02LTab09LHref);
 
-  // Root-relative references and links to the site root; the latter alone, without a prefix,
-  // when a kept base tag decides where root-relative references lead.
-  if (!baseTag || tab.RadioGroupRemoveBaseHref == 2) {
-    if (!baseTag) host_.clipboard.SetText(text);
-    RewriteRootRelativeIn(text, RootRelativePrefix(url, dummy), tab.EditTopPageHTMLFilename);
-  } else {
-    RewriteSiteRootLinksIn(text, "", tab.EditTopPageHTMLFilename);
-  }
+  // Root-relative references and links to the site root, with the way up to the save folder
+  // from where relative references lead: the page's folder, or a kept base tag's.
+  if (!baseTag) host_.clipboard.SetText(text);
+  RewriteRootRelativeIn(
+      text, keptBase ? RootRelativePrefix(run.BaseHrefDir, "") : RootRelativePrefix(url, dummy),
+      tab.EditTopPageHTMLFilename);
 
   if (!run.PreHeadText.empty()) {
     if (const std::size_t at = FindText(text, "<head", CaseMode::Exact);

@@ -1,6 +1,7 @@
 #include "download/DistinctNames.h"
 
 #include <unordered_map>
+#include <unordered_set>
 
 #include "download/PageResourceStages.h"
 #include "html/ReferenceText.h"
@@ -22,6 +23,14 @@ std::string Numbered(std::string_view path, int number) {
   numbered += std::to_string(number);
   numbered += path.substr(dot);
   return numbered;
+}
+
+// Neither absolute ("scheme:"), protocol-relative, root-relative nor a fragment alone: a path
+// from the folder the page's references lead from.
+bool IsRelativeReference(std::string_view reference) {
+  if (reference.empty() || reference.starts_with('/') || reference.starts_with('#')) return false;
+  const std::size_t colon = reference.find(':');
+  return colon == std::string_view::npos || reference.find_first_of("/?#") < colon;
 }
 
 }  // namespace
@@ -68,6 +77,20 @@ void RewriteRenamedReferencesIn(std::string& page, const std::vector<RenamedRefe
   for (const RenamedReference& rename : renamed)
     ReplaceWholeReferenceIn(page, rename.reference,
                             ReferenceFromFolder(pageFolder, rename.localPath));
+}
+
+void AppendBasedReferences(std::span<const std::string> rows,
+                           std::vector<RenamedReference>& references) {
+  std::unordered_set<std::string> listed;
+  for (const RenamedReference& reference : references)
+    listed.insert(reference.reference);
+  for (const std::string& row : rows) {
+    ReferenceRow fields = SplitReferenceRow(row);
+    if (fields.localPath == row || fields.url.empty() || !IsRelativeReference(fields.reference))
+      continue;
+    if (!listed.insert(fields.reference).second) continue;
+    references.push_back({std::move(fields.reference), MakeSafeFilePath(fields.localPath)});
+  }
 }
 
 }  // namespace pellucor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,5 +30,13 @@ struct RenamedReference {
 /// parentheses), made to refer to the file it was saved as, for a page in `pageFolder`.
 void RewriteRenamedReferencesIn(std::string& page, const std::vector<RenamedReference>& renamed,
                                 std::string_view pageFolder);
+
+/// Appends the relative references of reference rows (neither absolute, protocol-relative,
+/// root-relative nor a fragment), each with the file its row saves it as, unless the list holds
+/// the reference already. They were resolved against a base tag: once the tag is gone from the
+/// saved page, these are what must be made to lead to their files from the page's folder.
+/// Rows without all three fields are passed over.
+void AppendBasedReferences(std::span<const std::string> rows,
+                           std::vector<RenamedReference>& references);
 
 }  // namespace pellucor

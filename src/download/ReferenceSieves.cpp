@@ -17,8 +17,7 @@ std::string WithoutFirstJsComma(std::string text) {
   return text;
 }
 
-std::optional<SievedReference> SievePageCandidate(std::string_view candidate,
-                                                  std::string_view baseHref) {
+std::optional<SievedReference> SievePageCandidate(std::string_view candidate) {
   std::string c(TrimControlChars(candidate));
   if (c.empty() || ContainsText(c, "\\", CaseMode::Exact) || c.ends_with('/')) return std::nullopt;
   const ResourceClass kind = ClassifyResourceUrl(c);
@@ -36,13 +35,11 @@ std::optional<SievedReference> SievePageCandidate(std::string_view candidate,
         ContainsAnyText(c, {")", "(", "{", "+"}, CaseMode::Exact))
       return std::nullopt;
     c = WithoutFirstJsComma(std::move(c));
-    std::string base =
-        ContainsText(c, ".css", CaseMode::Exact) ? std::string(baseHref) : std::string();
-    return SievedReference{SievedKind::StyleOrScript, std::move(c), std::move(base), {}};
+    return SievedReference{SievedKind::StyleOrScript, std::move(c), {}};
   }
   if (kind == ResourceClass::Image) {
     if (ContainsAnyText(c, {"+", "'", "\""}, CaseMode::Exact)) return std::nullopt;
-    return SievedReference{SievedKind::Image, std::move(c), {}, {}};
+    return SievedReference{SievedKind::Image, std::move(c), {}};
   }
   return std::nullopt;
 }
@@ -64,7 +61,7 @@ std::optional<SievedReference> SieveBodyCandidate(std::string_view candidate) {
     c.resize(open);
   if (ContainsText(lc, ".js", CaseMode::Exact) && !ContainsText(lc, "+", CaseMode::Exact) &&
       !ContainsText(lc, " ", CaseMode::Exact))
-    return SievedReference{SievedKind::StyleOrScript, std::move(c), {}, {}};
+    return SievedReference{SievedKind::StyleOrScript, std::move(c), {}};
   if (ContainsAnyText(lc, {"=http", ".htm", "\\", "}", ")", "utf-8"}, CaseMode::Exact) ||
       ContainsText(lc, SjisFromUtf8Literal("検索"), CaseMode::Exact))
     return std::nullopt;
@@ -76,7 +73,7 @@ std::optional<SievedReference> SieveBodyCandidate(std::string_view candidate) {
   const SievedKind kind =
       ContainsText(c, "+", CaseMode::Exact) ? SievedKind::HostOnly : SievedKind::Image;
   if (kind == SievedKind::HostOnly && host.empty()) return std::nullopt;
-  return SievedReference{kind, std::move(c), {}, std::move(host)};
+  return SievedReference{kind, std::move(c), std::move(host)};
 }
 
 std::optional<SievedReference> SieveSheetReference(std::string_view candidate) {
@@ -112,14 +109,14 @@ std::optional<SievedReference> SieveSheetReference(std::string_view candidate) {
   if (ContainsText(lw, "+", CaseMode::Exact) || ContainsText(lw, "{", CaseMode::Exact))
     return std::nullopt;
   if (ContainsAnyText(lw, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"}, CaseMode::Exact))
-    return SievedReference{SievedKind::StyleOrScript, std::move(w), {}, {}};
+    return SievedReference{SievedKind::StyleOrScript, std::move(w), {}};
   if (!ContainsAnyText(lw, {".gif", ".jpg", ".jpeg", ".png", ".swf"}, CaseMode::Exact))
     return std::nullopt;
   if (ContainsAnyText(lw, {"=http", ".htm", "\\", ";", "}", ")", "utf-8"}, CaseMode::Exact) ||
       ContainsText(lw, SjisFromUtf8Literal("検索"), CaseMode::Exact) ||
       (ContainsText(lw, "google", CaseMode::Exact) && ContainsText(lw, "%", CaseMode::Exact)))
     return std::nullopt;
-  return SievedReference{SievedKind::Image, std::move(w), {}, {}};
+  return SievedReference{SievedKind::Image, std::move(w), {}};
 }
 
 }  // namespace pellucor

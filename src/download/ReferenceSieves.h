@@ -19,9 +19,6 @@ enum class SievedKind {
 struct SievedReference {
   SievedKind kind = SievedKind::Image;
   std::string reference;  // the reference as it is kept in the row
-  /// First sieve: the address the reference is resolved against, when not the page's own (a
-  /// style sheet under a base tag). Second sieve: empty.
-  std::string base;
   /// Second sieve: "//host/" of a protocol-relative reference, whose `reference` then is the
   /// absolute "http:" address; empty otherwise.
   std::string host;
@@ -29,12 +26,12 @@ struct SievedReference {
 
 /// The first sieve of the page scan, over the head's references and the page's quoted strings:
 /// a style sheet or script (ClassifyResourceUrl gives Text), cleaned of quotes and of the comma
-/// after ".js", an analytics address made the standard script, resolved against the base tag's
-/// value for a ".css" when the page has one; or an image without "+" or quotes. Skipped: blanks,
+/// after ".js", an analytics address made the standard script; or an image without "+" or
+/// quotes. (Every relative reference is resolved against the page's base, ReferenceBase, by the
+/// caller.) Skipped: blanks,
 /// backslashes, a closing "/", "javascript", fewer than 4 bytes, "&..." entities, ".jsp",
 /// ".XMLDOM", Google addresses with "%", and script code ("(", ")", "{", "+") that is no URL.
-[[nodiscard]] std::optional<SievedReference> SievePageCandidate(std::string_view candidate,
-                                                                std::string_view baseHref);
+[[nodiscard]] std::optional<SievedReference> SievePageCandidate(std::string_view candidate);
 
 /// The second sieve of the page scan, over the body's references, the browser's images and the
 /// movies: a script (".js", no "+" or blank) or an image-like reference (an extension of a

@@ -197,21 +197,24 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
   Collect(page, "('", "')", run.CandidateList);
   std::string().swap(page);
 
+  // Relative references resolve against the base tag's address when the page has one, as the
+  // browser that shows the page resolves them: scripts and images as well as style sheets.
+  const std::string base = ReferenceBase(url, run.BaseHrefValue);
+
   // First sieve.
   for (const std::string& item : run.CandidateList) {
-    const std::optional<SievedReference> kept = SievePageCandidate(item, run.BaseHrefValue);
+    const std::optional<SievedReference> kept = SievePageCandidate(item);
     if (!kept) continue;
     const std::string& c = kept->reference;
     if (kept->kind == SievedKind::StyleOrScript) {
-      const std::string absolute =
-          CombineUrl(kept->base.empty() ? url : kept->base, ReferenceFromAttribute(c));
+      const std::string absolute = CombineUrl(base, ReferenceFromAttribute(c));
       const std::string row = JoinReferenceRow(
           c, absolute,
           WithTypeExtension(MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder))));
       tab.ListBoxPGTab02LTab02PageWebCSS.push_back(row);
       tab.ListBoxPGTab02LTab07DLAllCSSFileImportCSS.push_back(row);
     } else {
-      const std::string absolute = CombineUrl(url, ReferenceFromAttribute(c));
+      const std::string absolute = CombineUrl(base, ReferenceFromAttribute(c));
       DLSetListbox(JoinReferenceRow(c, absolute, LocalPathOf(engine, absolute, saveFolder)),
                    tab.ListBoxPGTab02LTab03PageImage, run.ImageRowList,
                    tab.ListBoxPGTab02LTab06DLImportCSSImage);
@@ -271,8 +274,8 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
   // Second sieve.
   // The address a browser reads from the value: its character references decoded ("&amp;" is
   // "&" to the server), while the row keeps the reference as the page writes it.
-  const auto imageAddress = [&url](const SievedReference& kept) {
-    return kept.host.empty() ? CombineUrl(url, ReferenceFromAttribute(kept.reference))
+  const auto imageAddress = [&base](const SievedReference& kept) {
+    return kept.host.empty() ? CombineUrl(base, ReferenceFromAttribute(kept.reference))
                              : ReferenceFromAttribute(kept.reference);
   };
   // The browser's images that the scan found as well: their rows would only repeat the scan's
@@ -297,7 +300,7 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
   for (const auto& [item, kept] : sieved) {
     const std::string& c = kept.reference;
     if (kept.kind == SievedKind::StyleOrScript) {
-      const std::string absolute = CombineUrl(url, ReferenceFromAttribute(c));
+      const std::string absolute = CombineUrl(base, ReferenceFromAttribute(c));
       const std::string local =
           WithTypeExtension(MakeSafeFilePath(LocalPathOf(engine, absolute, saveFolder)));
       if (!frames) frames = framesText();

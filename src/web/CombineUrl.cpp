@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "text/ShiftJis.h"
+#include "text/TextTrim.h"
+#include "web/UrlKinds.h"
 
 namespace pellucor {
 namespace {
@@ -167,6 +169,14 @@ std::string CombineUrl(std::string_view base, std::string_view reference) {
   if (const std::size_t nul = combined->find('\0'); nul != std::string::npos) combined->resize(nul);
   if (combined->size() >= kCombinedUrlBuffer) return {};
   return std::move(*combined);
+}
+
+std::string ReferenceBase(std::string_view pageUrl, std::string_view baseHrefValue) {
+  const std::string_view value = TrimControlChars(baseHrefValue);
+  if (value.empty() || value.starts_with('_')) return std::string(pageUrl);
+  std::string base = CombineUrl(pageUrl, value);
+  if (!IsWebUrl(base)) return std::string(pageUrl);
+  return base;
 }
 
 }  // namespace pellucor

@@ -16,4 +16,10 @@ namespace pellucor {
 /// without a scheme, and when the result would not fit the 10240-byte limit of an address.
 [[nodiscard]] std::string CombineUrl(std::string_view base, std::string_view reference);
 
+/// The address that the relative references of the page at `pageUrl` resolve against, as a
+/// browser resolves them: the value of its base tag, itself resolved against the page, when
+/// that gives a web address; the page's own URL when there is no base tag or its value is no
+/// address (a frame target such as "_top").
+[[nodiscard]] std::string ReferenceBase(std::string_view pageUrl, std::string_view baseHrefValue);
+
 }  // namespace pellucor

@@ -1,9 +1,10 @@
 // Whole runs of pages whose files a browser reads otherwise than they are written: protocol-
 // relative addresses, character references in attribute values, queries in the names of style
-// sheets and scripts, scripts that do not say their charset.
+// sheets and scripts, scripts that do not say their charset, a base tag.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "SiteRun.h"
@@ -95,6 +96,61 @@ TEST_F(ReferenceFormsRun, AScriptWithoutACharsetIsReadInItsPages) {
             std::string::npos)
       << Saved("js/w.js");
   EXPECT_NE(Saved("index.html").find(testing::Sjis("<p>ページ</p>")), std::string::npos);
+}
+
+// A base tag decides where every relative reference of the page leads, scripts and images as
+// well as style sheets: each is fetched from there and saved at that address's local path, and
+// the saved page leads to it whatever is done with the tag - kept as a folder of the save
+// folder (modes 0 and 1), or commented out (modes 2 and 3). Root-relative references climb to
+// the save folder from where the page's references lead.
+TEST_F(ReferenceFormsRun, ABaseTagLeadsEveryReferenceToItsFileInEachMode) {
+  server_.Serve("/s4/page.html",
+                "<html><head><base href=\"" + server_.Url("/s4/deep/") +
+                    "\"><link rel=\"stylesheet\" href=\"st.css\">"
+                    "<script src=\"app.js\"></script></head>\n<body><img src=\"pic.png\">\n"
+                    "<div style=\"background:url(bgattr.png)\">x</div>\n"
+                    "<img src=\"/root4.gif\"></body></html>");
+  server_.Serve("/s4/deep/st.css", "p { color: red; }\n", "text/css");
+  server_.Serve("/s4/deep/app.js", "var a = 1;\n", "application/javascript");
+  for (const char* image : {"/s4/deep/pic.png", "/s4/deep/bgattr.png", "/root4.gif"})
+    server_.Serve(image, kGif, "image/gif");
+
+  struct ModeCase {
+    int mode;
+    std::vector<std::string> written;  // as the saved page writes its references
+  };
+  const ModeCase cases[] = {
+      {0, {"src=\"app.js\"", "url(bgattr.png)", "src=\"../../root4.gif\""}},
+      {1, {"href=\"st.css\"", "src=\"pic.png\"", "src=\"../../root4.gif\""}},
+      {2,
+       {"href=\"deep/st.css\"", "src=\"deep/app.js\"", "src=\"deep/pic.png\"",
+        "url(deep/bgattr.png)", "src=\"../root4.gif\""}},
+      {3,
+       {"href=\"deep/st.css\"", "src=\"deep/app.js\"", "url(deep/bgattr.png)",
+        "src=\"../root4.gif\""}},
+  };
+  for (const ModeCase& c : cases) {
+    SCOPED_TRACE("mode " + std::to_string(c.mode));
+    const std::string folder = folder_ + "mode" + std::to_string(c.mode) + "/";
+    std::filesystem::create_directories(folder);
+    engine_.tab.BtnEditWBPageSaveFolder = folder;
+    engine_.tab.RadioGroupRemoveBaseHref = c.mode;
+    dialogs_.answers = {Answer::Yes};  // mode 0 asks first whether to go on
+    ASSERT_EQ(DownloadUrl(server_.Url("/s4/page.html")), 0);
+
+    for (const char* file :
+         {"s4/deep/st.css", "s4/deep/app.js", "s4/deep/pic.png", "s4/deep/bgattr.png", "root4.gif"})
+      EXPECT_TRUE(std::filesystem::exists(folder + file)) << file;
+    const std::string page = testing::ReadBytes(folder + "s4/page.html");
+    for (const std::string& reference : c.written)
+      EXPECT_NE(page.find(reference), std::string::npos) << reference << "\n" << page;
+    if (c.mode <= 1) {
+      EXPECT_NE(page.find("<base href=\"file://" + folder + "s4/deep/"), std::string::npos) << page;
+    }
+    const OfflineCheckResult check = CheckSavedPage(folder + "s4/page.html");
+    EXPECT_EQ(check.referenceCount, 5u);
+    EXPECT_TRUE(check.findings.empty()) << check.findings.front().reference;
+  }
 }
 
 }  // namespace

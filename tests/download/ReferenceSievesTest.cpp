@@ -52,16 +52,7 @@ TEST(SievePageCandidate, Cases) {
       {"empty", "", std::nullopt},
   };
   for (const SieveCase& c : cases)
-    ExpectSieve(c, SievePageCandidate(c.candidate, ""));
-}
-
-TEST(SievePageCandidate, AStyleSheetIsResolvedAgainstTheBaseTag) {
-  const std::optional<SievedReference> sheet = SievePageCandidate("a.css", "http://b/dir/");
-  ASSERT_TRUE(sheet);
-  EXPECT_EQ(sheet->base, "http://b/dir/");
-  const std::optional<SievedReference> script = SievePageCandidate("a.js", "http://b/dir/");
-  ASSERT_TRUE(script);
-  EXPECT_EQ(script->base, "");
+    ExpectSieve(c, SievePageCandidate(c.candidate));
 }
 
 TEST(SieveBodyCandidate, Cases) {
