@@ -2,12 +2,12 @@
 
 #include <gumbo.h>
 
-#include <charconv>
 #include <cstring>
 #include <iterator>
 #include <map>
 #include <memory>
 
+#include "html/Srcset.h"
 #include "text/ShiftJis.h"
 
 namespace pellucor {
@@ -37,36 +37,6 @@ bool HasToken(const std::vector<std::string>& tokens, std::string_view token) {
     if (candidate == token) return true;
   }
   return false;
-}
-
-// Whether the descriptors of one srcset candidate are valid; a browser drops a candidate with
-// invalid ones and loads nothing for it.
-bool ValidDescriptors(const std::vector<std::string>& descriptors) {
-  bool width = false;
-  bool density = false;
-  bool height = false;
-  for (const std::string& descriptor : descriptors) {
-    if (descriptor.size() < 2) return false;
-    const std::string_view number = std::string_view(descriptor).substr(0, descriptor.size() - 1);
-    const char unit = descriptor.back();
-    if (unit == 'w' || unit == 'h') {
-      bool& seen = unit == 'w' ? width : height;
-      if (seen || number.find_first_not_of("0123456789") != std::string_view::npos ||
-          number.find_first_not_of('0') == std::string_view::npos)
-        return false;
-      seen = true;
-    } else if (unit == 'x') {
-      double value = 0;
-      const auto [end, error] =
-          std::from_chars(number.data(), number.data() + number.size(), value);
-      if (density || error != std::errc() || end != number.data() + number.size() || value < 0)
-        return false;
-      density = true;
-    } else {
-      return false;
-    }
-  }
-  return !(width && density) && !(height && !width);
 }
 
 using GumboOutputPtr = std::unique_ptr<GumboOutput, void (*)(GumboOutput*)>;
@@ -238,47 +208,6 @@ class ReferenceCollector {
 };
 
 }  // namespace
-
-std::vector<std::string> SrcsetUrls(std::string_view srcset) {
-  std::vector<std::string> urls;
-  std::size_t i = 0;
-  while (true) {
-    while (i < srcset.size() && (IsAsciiWhitespace(srcset[i]) || srcset[i] == ','))
-      ++i;
-    if (i >= srcset.size()) return urls;
-    const std::size_t start = i;
-    while (i < srcset.size() && !IsAsciiWhitespace(srcset[i]))
-      ++i;
-    std::string_view url = srcset.substr(start, i - start);
-    std::vector<std::string> descriptors;
-    if (url.ends_with(',')) {
-      while (url.ends_with(','))
-        url.remove_suffix(1);
-    } else {
-      // The descriptors run to the next comma outside parentheses.
-      std::string current;
-      bool inParentheses = false;
-      for (; i < srcset.size(); ++i) {
-        const char c = srcset[i];
-        if (inParentheses) {
-          current.push_back(c);
-          if (c == ')') inParentheses = false;
-        } else if (c == ',') {
-          ++i;
-          break;
-        } else if (IsAsciiWhitespace(c)) {
-          if (!current.empty()) descriptors.push_back(std::move(current));
-          current.clear();
-        } else {
-          current.push_back(c);
-          if (c == '(') inParentheses = true;
-        }
-      }
-      if (!current.empty()) descriptors.push_back(std::move(current));
-    }
-    if (ValidDescriptors(descriptors)) urls.emplace_back(url);
-  }
-}
 
 PageReferences FindPageReferences(std::string_view utf8Page) {
   GumboOptions options = kGumboDefaultOptions;

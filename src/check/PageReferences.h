@@ -51,9 +51,4 @@ struct PageReferences {
 /// a browser that runs scripts loads neither.
 [[nodiscard]] PageReferences FindPageReferences(std::string_view utf8Page);
 
-/// The URLs of a srcset attribute's image candidates, as the HTML standard splits them:
-/// candidates separated by commas, each a URL and optional descriptors ("1x", "300w"); a URL
-/// may itself contain commas, but its trailing ones end the candidate.
-[[nodiscard]] std::vector<std::string> SrcsetUrls(std::string_view srcset);
-
 }  // namespace pellucor

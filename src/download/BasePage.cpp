@@ -1,17 +1,23 @@
 // Saving the page of a run: the as-fetched copy, the resource stages, and the rewritten page
 // made by a fixed sequence of text passes whose order matters - later passes look for what
 // earlier ones wrote.
+#include <unordered_set>
+
 #include "download/DistinctNames.h"
 #include "download/DownloadEngine.h"
 #include "download/DownloadMessages.h"
+#include "download/PageResourceStages.h"
 #include "download/ReferencePasses.h"
 #include "download/ReportFiles.h"
 #include "html/HtmlFormatter.h"
 #include "html/HtmlScan.h"
+#include "html/Integrity.h"
 #include "html/LocalLinks.h"
+#include "html/Srcset.h"
 #include "ports/HostFileEffects.h"
 #include "text/CodePage932.h"
 #include "text/ShiftJis.h"
+#include "text/TextTrim.h"
 #include "web/CombineUrl.h"
 #include "web/PageFiles.h"
 #include "web/UrlForms.h"
@@ -98,6 +104,17 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
     if (!run.BaseHrefDirPath.empty()) referenceFolder += run.BaseHrefDirPath + "/";
   }
 
+  // Style sheets and scripts are saved converted and rewritten, so the digests of their tags'
+  // integrity attributes no longer hold; files saved as they came keep theirs.
+  {
+    std::unordered_set<std::string> changed;
+    for (const std::string& row : tab.ListBoxPGTab02LTab02PageWebCSS)
+      changed.insert(SplitReferenceRow(row).reference);
+    RemoveIntegrityOf(text, [&changed](std::string_view reference) {
+      return changed.contains(std::string(TrimControlChars(reference)));
+    });
+  }
+
   // Images saved under names of their own, before the passes turn their addresses into the
   // name they shared; and with the base tag gone, the references that were resolved against it
   // made to lead to their files from the page's folder.
@@ -128,11 +145,16 @@ int DownloadEngine::DownLoadBasePage(std::string_view url, std::string_view save
   if (otherHostsRemoved) RemoveHTMLSrcUrlnameIn(url, text, tab.ListBoxPGTab02LTab09LHref);
 
   // Root-relative references and links to the site root, with the way up to the save folder
-  // from where relative references lead: the page's folder, or a kept base tag's.
+  // from where relative references lead: the page's folder, or a kept base tag's. The
+  // candidates of srcset values are references too, after the first of each as well.
   if (!baseTag) host_.clipboard.SetText(text);
-  RewriteRootRelativeIn(
-      text, keptBase ? RootRelativePrefix(run.BaseHrefDir, "") : RootRelativePrefix(url, dummy),
-      tab.EditTopPageHTMLFilename);
+  const std::string prefix =
+      keptBase ? RootRelativePrefix(run.BaseHrefDir, "") : RootRelativePrefix(url, dummy);
+  RewriteRootRelativeIn(text, prefix, tab.EditTopPageHTMLFilename);
+  RewriteSrcsetUrlsIn(text, [&prefix](std::string_view candidate) -> std::optional<std::string> {
+    if (!candidate.starts_with('/') || candidate.starts_with("//")) return std::nullopt;
+    return prefix + std::string(candidate.substr(1));
+  });
 
   if (!run.PreHeadText.empty()) {
     if (const std::size_t at = FindText(text, "<head", CaseMode::Exact);

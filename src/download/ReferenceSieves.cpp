@@ -20,6 +20,13 @@ std::string WithoutFirstJsComma(std::string text) {
 std::optional<SievedReference> SievePageCandidate(std::string_view candidate) {
   std::string c(TrimControlChars(candidate));
   if (c.empty() || ContainsText(c, "\\", CaseMode::Exact) || c.ends_with('/')) return std::nullopt;
+  // Fonts, newer images, module scripts and manifests are saved as they come, as images are,
+  // whatever their queries would make of them below: a font read as a script would be
+  // converted and lost.
+  if (IsModernFileReference(c)) {
+    if (ContainsAnyText(c, {"+", "'", "\"", " "}, CaseMode::Exact)) return std::nullopt;
+    return SievedReference{SievedKind::Image, std::move(c), {}};
+  }
   const ResourceClass kind = ClassifyResourceUrl(c);
   if (kind == ResourceClass::Text) {
     if (ContainsText(c, "\"", CaseMode::Exact)) c = TextBetween(c, "\"", "\"");
@@ -52,7 +59,8 @@ std::optional<SievedReference> SieveBodyCandidate(std::string_view candidate) {
   if (!ContainsText(lc, ".", CaseMode::Exact) && !ContainsText(lc, "=", CaseMode::Exact))
     return std::nullopt;
   if (ContainsText(lc, "/", CaseMode::Exact) && !ContainsText(lc, "?", CaseMode::Exact) &&
-      !ContainsAnyText(lc, {".gif", ".jpg", ".jpeg", ".png", ".swf"}, CaseMode::Exact))
+      !ContainsAnyText(lc, {".gif", ".jpg", ".jpeg", ".png", ".swf"}, CaseMode::Exact) &&
+      !IsModernFileReference(lc))
     return std::nullopt;
   if (ContainsText(lc, "[", CaseMode::Exact)) return std::nullopt;
   std::erase_if(c, [](char byte) { return byte == '"' || byte == '\''; });
@@ -108,9 +116,11 @@ std::optional<SievedReference> SieveSheetReference(std::string_view candidate) {
   const std::string lw = LowerCaseText(w);
   if (ContainsText(lw, "+", CaseMode::Exact) || ContainsText(lw, "{", CaseMode::Exact))
     return std::nullopt;
-  if (ContainsAnyText(lw, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"}, CaseMode::Exact))
+  const bool modern = IsModernFileReference(lw);
+  if (!modern &&
+      ContainsAnyText(lw, {".css", ".js", ".kss", ".rdf", ".xml", ".txt", ".htc"}, CaseMode::Exact))
     return SievedReference{SievedKind::StyleOrScript, std::move(w), {}};
-  if (!ContainsAnyText(lw, {".gif", ".jpg", ".jpeg", ".png", ".swf"}, CaseMode::Exact))
+  if (!modern && !ContainsAnyText(lw, {".gif", ".jpg", ".jpeg", ".png", ".swf"}, CaseMode::Exact))
     return std::nullopt;
   if (ContainsAnyText(lw, {"=http", ".htm", "\\", ";", "}", ")", "utf-8"}, CaseMode::Exact) ||
       ContainsText(lw, SjisFromUtf8Literal("検索"), CaseMode::Exact) ||

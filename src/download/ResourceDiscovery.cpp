@@ -11,6 +11,7 @@
 #include "download/ReferenceSieves.h"
 #include "html/HtmlScan.h"
 #include "html/ReferenceText.h"
+#include "html/Srcset.h"
 #include "text/CodePage932.h"
 #include "text/SafePath.h"
 #include "text/ShiftJis.h"
@@ -47,6 +48,18 @@ std::string LocalPathOf(DownloadEngine& engine, std::string_view absolute,
                         std::string_view saveFolder) {
   return UrlToLocalPath(absolute, saveFolder,
                         static_cast<UrlDecodeMode>(engine.tab.RadioGroupDLUrlWebDecode));
+}
+
+// The srcset values (and data-srcset, imagesrcset) with their attribute names and quotes: their
+// candidates are taken one by one, and the whole value is no reference.
+void DeleteSrcsetValuesIn(std::string& text) {
+  for (const std::string_view opener : {"srcset=\"", "srcset='"}) {
+    for (std::size_t at = text.find(opener); at != std::string::npos; at = text.find(opener, at)) {
+      const std::size_t close = text.find(opener.back(), at + opener.size());
+      if (close == std::string::npos) break;
+      text.erase(at, close + 1 - at);
+    }
+  }
 }
 
 }  // namespace
@@ -240,10 +253,22 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
            {"\"", "\""}, {"'", "'"}, {"background=\"", "\""}, {"url(", ")"}})
     Collect(bodyTag, start, end, run.CandidateList);
 
+  // Every candidate of the page's srcset, data-srcset and imagesrcset values (beyond the
+  // Parts, which knew none): a browser picks one by the screen, so all of them are saved. The
+  // values themselves are no references and are taken out of the body's quoted strings.
+  for (const std::string_view opener : {"srcset=\"", "srcset='"}) {
+    const std::string_view quote = opener.substr(opener.size() - 1);
+    ForEachBetween(text, opener, quote, [&run](const std::string& value) {
+      for (const std::string& candidate : SrcsetUrls(value))
+        run.CandidateList.Add(candidate);
+    });
+  }
+
   // The body.
   std::string body = DeleteEach(
       TextBetween(text, "<body", "</html"),
       {{"<a ", ">"}, {"<input ", ">"}, {"<textarea ", ">"}, {"<rdf", "rdf>"}, {"onclick=", "\""}});
+  DeleteSrcsetValuesIn(body);
   RemoveAttributeOpenersIn(body);
   ReplaceAllIn(body, "\",\"", "\",\r\n\"", CaseMode::Exact);
   ReplaceAllIn(body, "'\",'", "'\",\r\n'", CaseMode::Exact);

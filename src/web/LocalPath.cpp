@@ -44,6 +44,9 @@ std::string WithAsFetchedPrefix(std::string path) {
 std::string UrlToLocalPath(std::string_view url, std::string_view saveFolder, UrlDecodeMode mode,
                            LocalName name) {
   if (url.find("//") == kNotFound) return std::string(url);
+  // A fragment never reaches the server, and a browser looks for the file without it
+  // ("font.eot?#iefix" is the file "font.eot?").
+  url = url.substr(0, url.find('#'));
 
   std::string text = DecodeUrlText(url, mode);
   // A name handed to the system ends at a NUL byte; cut here so that what is checked below is

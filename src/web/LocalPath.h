@@ -16,7 +16,8 @@ enum class LocalName { Plain = 0, AsFetched = 1 };
 /// "http://www.host/a/b.css" with "/s/" gives "/s/a/b.css", and as fetched "/s/a/ZZOrg_b.css";
 /// "http://host/a/" as fetched gives "/s/a/ZZOrg_index.html".
 ///
-/// The URL is decoded by the mode, loses scheme and "www" prefix, its first "//" becomes "|",
+/// The URL loses its fragment (from the first "#" on: no server sees it, and a browser looks
+/// for the file without it), is decoded by the mode, loses scheme and "www" prefix, its first "//" becomes "|",
 /// everything up to its first "/" (the host) goes, "\" becomes "/" and ":" becomes ";"; the
 /// save folder is put in front and the whole made safe by MakeSafeFilePath.
 ///

@@ -46,6 +46,17 @@ bool IsPageUrl(std::string_view url) {
   return ContainsAnyText(rest, {".htm", ".php", "http://", "https://"}, CaseMode::Exact);
 }
 
+bool IsModernFileReference(std::string_view reference) {
+  static constexpr std::array<std::string_view, 11> kExtensions = {
+      ".woff2", ".woff", ".ttf", ".otf", ".eot",        ".webp",
+      ".avif",  ".svg",  ".bmp", ".mjs", ".webmanifest"};
+  const std::string path = LowerCaseText(reference.substr(0, reference.find_first_of("?#")));
+  for (const std::string_view extension : kExtensions) {
+    if (path.ends_with(extension)) return true;
+  }
+  return false;
+}
+
 ResourceClass ClassifyResourceUrl(std::string_view reference) {
   const std::string lower = LowerCaseText(reference);
   if (ContainsText(lower, " ", CaseMode::Exact)) return ResourceClass::NotFetched;

@@ -21,6 +21,13 @@ namespace pellucor {
 /// "http://host/dir/page" and "http://host/a.asp" are not. False for a text without "//".
 [[nodiscard]] bool IsPageUrl(std::string_view url);
 
+/// True when the reference's path (before any "?" or "#") ends, in any case, with the
+/// extension of a file that pages load but the classifications below do not know: web fonts
+/// (".woff2", ".woff", ".ttf", ".otf", ".eot"), newer image formats (".webp", ".avif", ".svg",
+/// ".bmp"), module scripts (".mjs") and web app manifests (".webmanifest"). A run saves such
+/// files as they come, byte for byte, as it saves images.
+[[nodiscard]] bool IsModernFileReference(std::string_view reference);
+
 /// The class of a referenced resource, decided from its address alone.
 enum class ResourceClass : int {
   NotFetched = -1,  // a page, a mail address, a text with a blank, or an unknown kind

@@ -122,31 +122,5 @@ TEST(FindPageReferences, FirstBaseWithAnHref) {
   EXPECT_EQ(FindPageReferences("<body><base href='late/'>").baseHref, "late/");
 }
 
-TEST(SrcsetUrls, SplitsCandidatesAsTheHtmlStandardDoes) {
-  struct Case {
-    const char* name;
-    std::string srcset;
-    Strings expected;
-  } cases[] = {
-      {"one URL", "a.gif", {"a.gif"}},
-      {"densities", " a.gif 1x ,b.gif 2x,c.gif 1.5x", {"a.gif", "b.gif", "c.gif"}},
-      {"widths", "s.jpg 300w, l.jpg 1024w", {"s.jpg", "l.jpg"}},
-      {"comma inside a URL", "a,b.gif 1x, c.gif 2x", {"a,b.gif", "c.gif"}},
-      {"trailing commas end a URL", "a.gif,,, b.gif", {"a.gif", "b.gif"}},
-      {"comma inside parentheses", "a.gif (x, y), b.gif", {"b.gif"}},
-      {"line ends and tabs", "a.gif\n1x,\tb.gif\r\n2x", {"a.gif", "b.gif"}},
-      {"invalid descriptors drop the candidate",
-       "a.gif 2q, b.gif 1x 2x, c.gif 0w, d.gif 1x",
-       {"d.gif"}},
-      {"width and density together", "a.gif 100w 1x", {}},
-      {"height needs a width", "a.gif 100h, b.gif 100w 50h", {"b.gif"}},
-      {"nothing", " , ", {}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(SrcsetUrls(c.srcset), c.expected);
-  }
-}
-
 }  // namespace
 }  // namespace pellucor

@@ -1,6 +1,7 @@
 // Whole runs of pages whose files a browser reads otherwise than they are written: protocol-
 // relative addresses, character references in attribute values, queries in the names of style
-// sheets and scripts, scripts that do not say their charset, a base tag.
+// sheets and scripts, scripts that do not say their charset, a base tag, and the references of
+// newer pages: srcset candidates, lazy-loading attributes, fonts, module scripts, preloads.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -151,6 +152,60 @@ TEST_F(ReferenceFormsRun, ABaseTagLeadsEveryReferenceToItsFileInEachMode) {
     EXPECT_EQ(check.referenceCount, 5u);
     EXPECT_TRUE(check.findings.empty()) << check.findings.front().reference;
   }
+}
+
+// The references of newer pages, which the text scan knew nothing of: every srcset candidate
+// (in <img>, <picture> sources and data-srcset), lazy-loading addresses, web fonts of the style
+// sheets and of preload links, module scripts, a manifest and SVG images are saved, and the
+// page leads to each. Module scripts and fonts are saved as they came and keep their integrity
+// attributes; the style sheet, converted and rewritten, loses its.
+TEST_F(ReferenceFormsRun, ModernReferencesAreSavedAndLeadToTheirFiles) {
+  server_.Serve("/index.html",
+                "<html><head>"
+                "<link rel=\"preload\" href=\"fonts/f.woff2\" as=\"font\" crossorigin>"
+                "<link rel=\"modulepreload\" href=\"js/mod.mjs\">"
+                "<link rel=\"manifest\" href=\"site.webmanifest\">"
+                "<link rel=\"stylesheet\" href=\"css/s.css\" integrity=\"sha384-A\">"
+                "<script type=\"module\" src=\"js/main.mjs\" integrity=\"sha384-B\"></script>"
+                "</head>\n<body>\n"
+                "<img src=\"img/a.png\" srcset=\"img/a-2x.png 2x, /img/a-3x.png 3x\">\n"
+                "<picture><source srcset=\"img/c.webp 1x, img/c-2.avif 2x\">"
+                "<img src=\"img/c.jpg\"></picture>\n"
+                "<img data-src=\"img/lazy.png\" data-srcset=\"img/lazy-2x.png 2x\" "
+                "src=\"img/placeholder.gif\">\n"
+                "<svg><image href=\"img/svg1.png\"/><image xlink:href=\"img/svg2.png\"/></svg>\n"
+                "</body></html>");
+  server_.Serve("/css/s.css",
+                "@font-face { font-family: F; src: url(../fonts/f.woff2) format(\"woff2\"),\n"
+                "  url(\"../fonts/g.eot?#iefix\") format(\"embedded-opentype\"); }\n",
+                "text/css");
+  const std::string module = "import {a} from \"./mod.mjs\";\ndocument.title = a;\n";
+  server_.Serve("/js/main.mjs", module, "text/javascript");
+  server_.Serve("/js/mod.mjs", "export const a = 1;\n", "text/javascript");
+  server_.Serve("/site.webmanifest", "{\"name\": \"m\"}\n", "application/manifest+json");
+  for (const char* font : {"/fonts/f.woff2", "/fonts/g.eot"})
+    server_.Serve(font, std::string("wOF2\0\x01", 6), "font/woff2");
+  const char* images[] = {"a.png",           "a-2x.png", "a-3x.png", "c.webp",
+                          "c-2.avif",        "c.jpg",    "lazy.png", "lazy-2x.png",
+                          "placeholder.gif", "svg1.png", "svg2.png"};
+  for (const char* image : images)
+    server_.Serve(std::string("/img/") + image, kGif, "image/gif");
+  ASSERT_EQ(DownloadUrl(server_.Url("/index.html")), 0);
+
+  for (const char* image : images)
+    EXPECT_TRUE(Exists(std::string("img/") + image)) << image;
+  for (const char* file : {"fonts/f.woff2", "fonts/g.eot@", "js/mod.mjs", "site.webmanifest"})
+    EXPECT_TRUE(Exists(file)) << file;
+  EXPECT_EQ(Saved("js/main.mjs"), module);
+  EXPECT_TRUE(engine_.tab.ListBoxPGTab02LTab06DLImageNotFound.empty())
+      << engine_.tab.ListBoxPGTab02LTab06DLImageNotFound.front();
+  const std::string page = Saved("index.html");
+  EXPECT_NE(page.find("srcset=\"img/a-2x.png 2x, img/a-3x.png 3x\""), std::string::npos) << page;
+  EXPECT_NE(page.find("<link rel=\"stylesheet\" href=\"css/s.css\">"), std::string::npos) << page;
+  EXPECT_NE(page.find("src=\"js/main.mjs\" integrity=\"sha384-B\""), std::string::npos) << page;
+  const OfflineCheckResult check = CheckSavedPage(folder_ + "index.html");
+  EXPECT_EQ(check.referenceCount, 16u);
+  EXPECT_TRUE(check.findings.empty()) << check.findings.front().reference;
 }
 
 }  // namespace

@@ -41,6 +41,8 @@ TEST(UrlToLocalPath, Names) {
        "/s/a/b.css"},
       {"second byte 0x5C kept", "http://h/" + Sjis("表.css"), UrlDecodeMode::None, LocalName::Plain,
        "/s/" + Sjis("表.css")},
+      {"fragment dropped", "http://h/f/g.eot?#iefix", UrlDecodeMode::None, LocalName::Plain,
+       "/s/f/g.eot@"},
       {"no // is unchanged", "../a/b.css", UrlDecodeMode::None, LocalName::AsFetched, "../a/b.css"},
       {"nothing left after decoding", "//", UrlDecodeMode::Base64, LocalName::Plain, ""},
   };

@@ -75,6 +75,33 @@ TEST(ClassifyResourceUrl, Cases) {
   }
 }
 
+TEST(IsModernFileReference, Cases) {
+  struct Case {
+    const char* reference;
+    bool expected;
+  } cases[] = {
+      {"fonts/f.woff2", true},
+      {"F.WOFF", true},
+      {"f.ttf?v=3", true},
+      {"g.eot?#iefix", true},
+      {"f.otf#x", true},
+      {"img/c.webp", true},
+      {"c.AVIF", true},
+      {"icon.svg", true},
+      {"old.bmp", true},
+      {"js/main.mjs", true},
+      {"site.webmanifest", true},
+      {"a.png", false},
+      {"font.php?f=a.woff2", false},
+      {"svg.html", false},
+      {"a.woff2.txt", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reference);
+    EXPECT_EQ(IsModernFileReference(c.reference), c.expected);
+  }
+}
+
 TEST(IsLinkStatusText, Cases) {
   const Verdict cases[] = {
       {"link address", "http://a/b.html", true},
