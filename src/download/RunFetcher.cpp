@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "text/CodePage932.h"
+#include "text/ShiftJis.h"
 #include "web/UrlKinds.h"
 
 namespace pellucor {
@@ -133,6 +134,24 @@ std::string RunFetcher::FailureOf(std::string_view url) const {
   }
   // Past the limit every URL not fetched yet is refused.
   return LimitReached() ? refused_.failureText : std::string();
+}
+
+std::string RunFetcher::MediaTypeOf(std::string_view url) {
+  const HttpResponse& response = Fetch(url);
+  if (!response.ok()) return {};
+  constexpr std::string_view kName = "content-type:";
+  for (const std::string& line : response.headerLines) {
+    if (line.size() < kName.size() || LowerAsciiBytes(line.substr(0, kName.size())) != kName)
+      continue;
+    std::string_view value = std::string_view(line).substr(kName.size());
+    value = value.substr(0, value.find(';'));
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
+      value.remove_prefix(1);
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\t'))
+      value.remove_suffix(1);
+    return LowerAsciiBytes(value);
+  }
+  return {};
 }
 
 std::string RunFetcher::ReadUrlText(std::string_view url) {

@@ -67,6 +67,11 @@ class RunFetcher {
   /// run's limit of files is reached, every URL not fetched yet has failed for that reason.
   [[nodiscard]] std::string FailureOf(std::string_view url) const;
 
+  /// The media type of the run's response of the URL (fetched now when it was not), as its
+  /// Content-Type header names it: in lower case, without parameters ("image/png"). Empty when
+  /// the fetch failed or the header is missing.
+  [[nodiscard]] std::string MediaTypeOf(std::string_view url);
+
   /// Whether the run made a request for the URL (and keeps its response).
   [[nodiscard]] bool Fetched(std::string_view url) const { return store_.contains(url); }
 

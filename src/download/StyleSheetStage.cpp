@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <tuple>
+#include <unordered_set>
 
 #include "download/DistinctNames.h"
 #include "download/DownloadEngine.h"
@@ -30,6 +31,30 @@
 
 namespace pellucor {
 namespace {
+
+// A url() value that no extension shows to be an image ("img.php?id=4", "/bg"): fetched, and
+// listed with the images (saved later from the same response) only when the server answers
+// with an image's media type. The reference as the sheet writes it, when listed.
+template <typename LocalOf>
+std::optional<std::string> ListServedImage(DownloadEngine& engine, std::string_view sheetUrl,
+                                           std::string_view value, const LocalOf& localOf) {
+  std::string reference(TrimControlChars(value));
+  std::erase_if(reference, [](char c) { return c == '"' || c == '\''; });
+  if (reference.empty() || reference.starts_with('#') ||
+      ContainsAnyText(reference, {" ", "(", "data:", "about:", "javascript:"},
+                      CaseMode::IgnoreAsciiCase))
+    return std::nullopt;
+  const std::string absolute = CombineUrl(sheetUrl, ReferenceFromAttribute(reference));
+  if (!IsWebUrl(absolute)) return std::nullopt;
+  const std::string target = localOf(absolute);
+  if (target.empty() || FileExists(target)) return std::nullopt;
+  if (!engine.fetcher().MediaTypeOf(absolute).starts_with("image/")) return std::nullopt;
+  DownloadTab& tab = engine.tab;
+  PageResourceStages::DLSetListbox(JoinReferenceRow(reference, absolute, target),
+                                   tab.ListBoxPGTab02LTab03PageImage, engine.run.ImageRowList,
+                                   tab.ListBoxPGTab02LTab06DLImportCSSImage);
+  return reference;
+}
 
 constexpr std::array<std::string_view, 4> kImageSignatures = {"GIF89a", "JFIF", "IHDR", "Exif"};
 
@@ -270,7 +295,24 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
   }
   ReplaceAllIn(saved, ".css/\"", ".css\"", CaseMode::IgnoreAsciiCase);
   ReplaceAllIn(saved, ".js/\"", ".js\"", CaseMode::IgnoreAsciiCase);
-  if (styleSheet) RewriteQueryReferencesIn(saved, run.SheetRefList.items());
+  const auto localOf = [&](std::string_view absolute) {
+    return UrlToLocalPath(absolute, saveFolder,
+                          static_cast<UrlDecodeMode>(tab.RadioGroupDLUrlWebDecode));
+  };
+  if (styleSheet) {
+    RewriteQueryReferencesIn(saved, run.SheetRefList.items());
+    // The url() values that no extension shows to be images: those the server says are images
+    // are listed with them, and a query in their names is written as in the file's name.
+    std::unordered_set<std::string> urlValues;
+    for (std::string& value : CollectBetween(split, "url(", ")"))
+      urlValues.insert(std::move(value));
+    for (const std::string& item : run.SheetRefList.items()) {
+      if (!urlValues.contains(item) || SieveSheetReference(item)) continue;
+      const std::optional<std::string> served = ListServedImage(engine, url, item, localOf);
+      if (served && ContainsText(*served, "?", CaseMode::Exact))
+        ReplaceWholeReferenceIn(saved, *served, MakeSafeFilePath(*served));
+    }
+  }
 
   files.Folder(local);
   if (FileExists(local)) {
@@ -286,10 +328,6 @@ int PageResourceStages::DLDownloadedResultCSSJS(DownloadEngine& engine, std::str
   tab.ListBoxPGTab02LTab07AllImportCSSFileDownloaedCSSJS.push_back(local);
 
   const std::string root = UrlRoot(url);
-  const auto localOf = [&](std::string_view absolute) {
-    return UrlToLocalPath(absolute, saveFolder,
-                          static_cast<UrlDecodeMode>(tab.RadioGroupDLUrlWebDecode));
-  };
   for (const std::string& item : run.SheetRefList.items()) {
     const std::optional<SievedReference> kept = SieveSheetReference(item);
     if (!kept) continue;

@@ -208,5 +208,30 @@ TEST_F(ReferenceFormsRun, ModernReferencesAreSavedAndLeadToTheirFiles) {
   EXPECT_TRUE(check.findings.empty()) << check.findings.front().reference;
 }
 
+// A style sheet's url() without a picture's extension is an image when its server says so: it is
+// saved, and the sheet leads to it; one that turns out to be a page is not saved as an image.
+TEST_F(ReferenceFormsRun, AStyleSheetsImageWithoutAnExtensionIsSavedWhenServedAsOne) {
+  server_.Serve("/index.html",
+                "<html><head><link rel=\"stylesheet\" href=\"s.css\"></head><body>x</body></html>");
+  server_.Serve("/s.css",
+                "div { background: url(img.php?id=4); }\np { background: url(\"/bg\"); }\n"
+                "q { background: url(page.php?x=1); }\n",
+                "text/css");
+  server_.Serve("/img.php", kGif, "image/gif");
+  server_.Serve("/bg", kGif, "IMAGE/PNG; charset=binary");
+  server_.Serve("/page.php", "<html><body>not an image</body></html>", "text/html");
+  ASSERT_EQ(DownloadUrl(server_.Url("/index.html")), 0);
+
+  EXPECT_EQ(Saved("img.php@id=4"), kGif);
+  EXPECT_EQ(Saved("bg"), kGif);
+  EXPECT_FALSE(Exists("page.php@x=1"));
+  const std::string sheet = Saved("s.css");
+  EXPECT_NE(sheet.find("url(img.php@id=4)"), std::string::npos) << sheet;
+  // The page's reference leads nowhere offline as it led to no image online.
+  const OfflineCheckResult check = CheckSavedPage(folder_ + "index.html");
+  ASSERT_EQ(check.findings.size(), 1u);
+  EXPECT_EQ(check.findings.front().reference, "page.php?x=1");
+}
+
 }  // namespace
 }  // namespace pellucor
