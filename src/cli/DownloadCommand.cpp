@@ -254,12 +254,14 @@ const char* const kDownloadUsage =
     "frameset page is saved as index.html when its URL names a folder, like any page.\n"
     "Questions, answers and messages are printed; progress goes to standard error on a\n"
     "terminal. A page that cannot be fetched ends the run with a message naming it and the\n"
-    "reason. After the saved page come the lines of `pellucor-cli check` on it: what it still\n"
-    "misses on the disk or loads from the web, its frames included (this does not change the\n"
-    "exit status; a page over 16 MiB is left to the check command). Exit status: 0 the run\n"
-    "completed (limits reached included), 1 it ended early or a frame of --frames all could\n"
-    "not be saved, 2 a URL that is\n"
-    "not a web URL or a folder that cannot be used, 64 usage error.\n";
+    "reason. A page that answers an error status (HTTP 404) is saved as the server sent it,\n"
+    "and \"page answered: HTTP 404  URL\" follows the saved page. After the saved page come\n"
+    "the lines of `pellucor-cli check` on it: what it still misses on the disk or loads from\n"
+    "the web, its frames included (this does not change the exit status; a page over 16 MiB\n"
+    "is left to the check command). Exit status: 0 the run completed (limits reached\n"
+    "included), 1 it ended early, the page answered an error status, or a frame of --frames\n"
+    "all could not be saved, 2 a URL that is not a web URL or a folder that cannot be used,\n"
+    "64 usage error.\n";
 
 namespace {
 
@@ -395,6 +397,7 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
   // The size of the text of the page the summary speaks of, before the runs of frames that
   // --frames all makes and forgets again.
   const std::size_t pageTextSize = engine.run.FetchedHtmlSize;
+  const long pageStatus = engine.run.PageStatus;
   AllFramesResult walked;
   if (request.allFrames && pageDone)
     walked = DownloadAllFrames(engine, TrimControlChars(engine.tab.ComboBoxWBUrl), kFrameLevels);
@@ -429,6 +432,10 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
   }
   out << "saved page: " << TerminalText(engine.tab.BtnEditWBLocalFilename, LineEnds::Escape)
       << "\n";
+  // The server's error page is saved as it was sent, as any page is, but it is not the page
+  // that was asked for.
+  if (pageStatus >= 400)
+    out << "page answered: HTTP " << pageStatus << "  " << TerminalTextUtf8(request.url) << "\n";
   for (const std::string* report :
        {&engine.tab.BtnEditLocalFileCSSJSList, &engine.tab.BtnEditLocalFileTotalCSSJS,
         &engine.tab.BtnEditLocalFileImageList}) {
@@ -451,6 +458,11 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
     } else {
       out << "offline check: " << TerminalTextUtf8(check.failure) << "\n";
     }
+  }
+  if (pageStatus >= 400) {
+    error << "the page answered HTTP " << pageStatus << ": " << TerminalTextUtf8(request.url)
+          << "\n";
+    return kEndedEarly;
   }
   // The frames were asked for: a frame left out leaves the page incomplete offline.
   if (!walked.failed.empty()) {

@@ -198,6 +198,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
   host_.pump.ProcessPendingEvents();
 
   std::string fetched;
+  run.PageStatus = 0;
   if (!tab.CheckBoxDLDownloadinnerHTML) {
     fetched = fetcher_.ReadUrlText(url);
     // Without the page there is nothing to save: saying so beats saving an empty page.
@@ -208,6 +209,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
       DLButtonEnable();
       return -1;
     }
+    run.PageStatus = fetcher_.StatusOf(url);
     if (pageTextViews) tab.RichEditWebPageDownloadHTMLFirst = fetched;
     // The redirect check reads the head alone, so only the page up to its end is lowered.
     std::size_t headEnd = 0;

@@ -25,6 +25,10 @@ struct DownloadRunState {
   std::string InnerPath;
   std::string ConvertedHtml;
   std::size_t FetchedHtmlSize = 0;  // the length of the page as fetched
+  // The HTTP status the page was answered with; 0 when it was not fetched (the browser's
+  // document was taken) or no response came. A page that answered an error status (404) is
+  // saved as the server sent it, and the front ends say so.
+  long PageStatus = 0;
   // The charset the page was read in: its style sheets and scripts that say nothing of theirs
   // are read in it.
   CharsetCode PageCharset = CharsetCode::Automatic;

@@ -136,6 +136,11 @@ std::string RunFetcher::FailureOf(std::string_view url) const {
   return LimitReached() ? refused_.failureText : std::string();
 }
 
+long RunFetcher::StatusOf(std::string_view url) const {
+  const auto found = store_.find(url);
+  return found == store_.end() ? 0 : found->second.response.status;
+}
+
 std::string RunFetcher::MediaTypeOf(std::string_view url) {
   const HttpResponse& response = Fetch(url);
   if (!response.ok()) return {};

@@ -72,6 +72,10 @@ class RunFetcher {
   /// the fetch failed or the header is missing.
   [[nodiscard]] std::string MediaTypeOf(std::string_view url);
 
+  /// The HTTP status of the run's final response of the URL; 0 when it was not fetched or no
+  /// response came.
+  [[nodiscard]] long StatusOf(std::string_view url) const;
+
   /// Whether the run made a request for the URL (and keeps its response).
   [[nodiscard]] bool Fetched(std::string_view url) const { return store_.contains(url); }
 

@@ -38,6 +38,23 @@ TEST(DownloadCommand, SavesThePageAndSaysWhere) {
       << outcome.out;
 }
 
+// The server's error page is saved as it came, as any page is, but the run says what it was and
+// does not end as done.
+TEST(DownloadCommand, APageThatAnswersAnErrorStatusIsSavedButNotDone) {
+  testing::LoopbackServer server;
+  server.NotFound("/gone.html", "<html><head></head><body>Not Found</body></html>");
+  TempFolder folder;
+  const CommandRun outcome = Download({server.Url("/gone.html"), folder / "save"});
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_TRUE(std::filesystem::exists(folder / "save/gone.html"));
+  EXPECT_NE(outcome.out.find("page answered: HTTP 404  " + server.Url("/gone.html")),
+            std::string::npos)
+      << outcome.out;
+  EXPECT_NE(outcome.error.find("the page answered HTTP 404: " + server.Url("/gone.html")),
+            std::string::npos)
+      << outcome.error;
+}
+
 TEST(DownloadCommand, APageThatCannotBeWrittenIsNotReportedSaved) {
   testing::LoopbackServer server;
   server.Serve("/index.html", "<html><head></head><body>page</body></html>");
