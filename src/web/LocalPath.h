@@ -17,9 +17,9 @@ enum class LocalName { Plain = 0, AsFetched = 1 };
 /// "http://host/a/" as fetched gives "/s/a/ZZOrg_index.html".
 ///
 /// The URL loses its fragment (from the first "#" on: no server sees it, and a browser looks
-/// for the file without it), is decoded by the mode, loses scheme and "www" prefix, its first "//" becomes "|",
-/// everything up to its first "/" (the host) goes, "\" becomes "/" and ":" becomes ";"; the
-/// save folder is put in front and the whole made safe by MakeSafeFilePath.
+/// for the file without it), is decoded by the mode, loses scheme and "www" prefix, its first
+/// "//" becomes "|", everything up to its first "/" (the host) goes, "\" becomes "/" and ":"
+/// becomes ";"; the save folder is put in front and the whole made safe by MakeSafeFilePath.
 ///
 /// However the URL is encoded ("%2e%2e", "..%5C", Base64), the result never climbs out of the
 /// save folder: after decoding, a NUL byte ends the text, and path segments made of dots only
