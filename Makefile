@@ -33,11 +33,14 @@ test: deps
 $(RELEASE_BUILD)/build.ninja:
 	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELLUCOR_BUILD_BENCH=ON
 
-# Serves the bundled sample site on 127.0.0.1 and downloads it into ./pellucor-demo/, with the
-# page in its inline frame, so that the offline check after the run finds everything saved.
+# Serves the bundled sample site on 127.0.0.1 and downloads it into ./pellucor-demo/ with every
+# frame, so that the offline check after the run finds everything saved; with a display, the
+# saved page then opens in the HTML viewer.
 demo: deps $(RELEASE_BUILD)/build.ninja
 	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target pellucor-cli
 	$(RELEASE_BUILD)/src/cli/pellucor-cli download --demo --frames all
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && command -v xdg-open > /dev/null; then \
+	  xdg-open pellucor-demo/index.html; fi
 
 # Google Benchmark programs and the whole-process comparisons, on a release build.
 bench: deps $(RELEASE_BUILD)/build.ninja

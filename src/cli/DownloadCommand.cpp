@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 #include "check/OfflineCheck.h"
 #include "cli/CheckCommand.h"
@@ -398,11 +399,15 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
   // --frames all makes and forgets again.
   const std::size_t pageTextSize = engine.run.FetchedHtmlSize;
   const long pageStatus = engine.run.PageStatus;
+  // The result panes of the page: the runs of its frames that --frames all makes fill them
+  // with their own.
+  std::ostringstream summary;
+  PrintSummary(engine.tab, summary);
   AllFramesResult walked;
   if (request.allFrames && pageDone)
     walked = DownloadAllFrames(engine, TrimControlChars(engine.tab.ComboBoxWBUrl), kFrameLevels);
   if (!shownProgress.empty()) error << "\r\x1B[K" << std::flush;
-  PrintSummary(engine.tab, out);
+  out << summary.str();
   if (!engine.tab.ListBoxWBInFrameFileList.empty() && request.frames.empty() &&
       !request.allFrames) {
     out << "frames: " << engine.tab.ListBoxWBInFrameFileList.size()

@@ -50,10 +50,14 @@ std::optional<std::string> TerminalDialogs::ChooseOpenFile(const FileDialogReque
 }
 
 std::optional<std::string> TerminalDialogs::ChooseSaveFile(const FileDialogRequest& request) {
-  const std::string name =
-      request.proposedName.empty() ? std::string("index.html") : request.proposedName;
-  out_ << "save as: " << TerminalText(saveFolder_ + name, LineEnds::Keep) << "\n";
-  return saveFolder_ + name;
+  // Without a proposed name the run names the file itself (a frameset page by its address) and
+  // takes only the folder of the answer.
+  if (request.proposedName.empty()) {
+    out_ << "save in: " << TerminalText(saveFolder_, LineEnds::Keep) << "\n";
+    return saveFolder_ + "index.html";
+  }
+  out_ << "save as: " << TerminalText(saveFolder_ + request.proposedName, LineEnds::Keep) << "\n";
+  return saveFolder_ + request.proposedName;
 }
 
 std::optional<std::string> TerminalDialogs::ChooseFolder(std::string_view, std::string_view) {

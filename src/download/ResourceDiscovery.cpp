@@ -53,13 +53,9 @@ std::string LocalPathOf(DownloadEngine& engine, std::string_view absolute,
 // The srcset values (and data-srcset, imagesrcset) with their attribute names and quotes: their
 // candidates are taken one by one, and the whole value is no reference.
 void DeleteSrcsetValuesIn(std::string& text) {
-  for (const std::string_view opener : {"srcset=\"", "srcset='"}) {
-    for (std::size_t at = text.find(opener); at != std::string::npos; at = text.find(opener, at)) {
-      const std::size_t close = text.find(opener.back(), at + opener.size());
-      if (close == std::string::npos) break;
-      text.erase(at, close + 1 - at);
-    }
-  }
+  const std::vector<SrcsetValue> values = SrcsetValues(text);
+  for (auto value = values.rbegin(); value != values.rend(); ++value)
+    text.erase(value->name, value->offset + value->length + 1 - value->name);
 }
 
 }  // namespace
@@ -256,12 +252,9 @@ int PageResourceStages::DLMakePageCSSJS(DownloadEngine& engine, std::string_view
   // Every candidate of the page's srcset, data-srcset and imagesrcset values (beyond the
   // Parts, which knew none): a browser picks one by the screen, so all of them are saved. The
   // values themselves are no references and are taken out of the body's quoted strings.
-  for (const std::string_view opener : {"srcset=\"", "srcset='"}) {
-    const std::string_view quote = opener.substr(opener.size() - 1);
-    ForEachBetween(text, opener, quote, [&run](const std::string& value) {
-      for (const std::string& candidate : SrcsetUrls(value))
-        run.CandidateList.Add(candidate);
-    });
+  for (const SrcsetValue& value : SrcsetValues(text)) {
+    for (const std::string& candidate : SrcsetUrls(text.substr(value.offset, value.length)))
+      run.CandidateList.Add(candidate);
   }
 
   // The body.

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "text/ShiftJis.h"
+
 namespace pellucor {
 namespace {
 
@@ -90,31 +92,48 @@ std::vector<std::string> SrcsetUrls(std::string_view srcset) {
   return urls;
 }
 
+std::vector<SrcsetValue> SrcsetValues(std::string_view page) {
+  std::vector<SrcsetValue> values;
+  constexpr std::string_view kName = "srcset";
+  for (std::size_t at = FindText(page, kName, CaseMode::IgnoreAsciiCase);
+       at != std::string_view::npos;
+       at = FindText(page, kName, at + 1, CaseMode::IgnoreAsciiCase)) {
+    std::size_t i = at + kName.size();
+    while (i < page.size() && IsAsciiWhitespace(page[i]))
+      ++i;
+    if (i >= page.size() || page[i] != '=') continue;
+    ++i;
+    while (i < page.size() && IsAsciiWhitespace(page[i]))
+      ++i;
+    if (i >= page.size() || (page[i] != '"' && page[i] != '\'')) continue;
+    const std::size_t close = page.find(page[i], i + 1);
+    if (close == std::string_view::npos) break;
+    values.push_back({at, i + 1, close - i - 1});
+    at = close;
+  }
+  return values;
+}
+
 void RewriteSrcsetUrlsIn(
     std::string& page, const std::function<std::optional<std::string>(std::string_view)>& rewrite) {
-  for (const std::string_view opener : {"srcset=\"", "srcset='"}) {
-    for (std::size_t at = page.find(opener); at != std::string::npos; at = page.find(opener, at)) {
-      const std::size_t from = at + opener.size();
-      const std::size_t close = page.find(opener.back(), from);
-      if (close == std::string::npos) break;
-      const std::string value = page.substr(from, close - from);
-      std::string rewritten;
-      std::size_t copied = 0;
-      for (const SrcsetCandidate& candidate : SrcsetCandidates(value)) {
-        const std::optional<std::string> replacement = rewrite(candidate.url);
-        if (!replacement) continue;
-        rewritten.append(value, copied, candidate.offset - copied);
-        rewritten += *replacement;
-        copied = candidate.offset + candidate.url.size();
-      }
-      if (copied == 0) {
-        at = close + 1;
-        continue;
-      }
-      rewritten.append(value, copied, std::string::npos);
-      page.replace(from, close - from, rewritten);
-      at = from + rewritten.size() + 1;
+  // From the last value back, so that the places of the values before stay where they are.
+  const std::vector<SrcsetValue> values = SrcsetValues(page);
+  for (auto value = values.rbegin(); value != values.rend(); ++value) {
+    const std::string text = page.substr(value->offset, value->length);
+    std::string rewritten;
+    std::size_t copied = 0;
+    bool changed = false;
+    for (const SrcsetCandidate& candidate : SrcsetCandidates(text)) {
+      const std::optional<std::string> replacement = rewrite(candidate.url);
+      if (!replacement) continue;
+      rewritten.append(text, copied, candidate.offset - copied);
+      rewritten += *replacement;
+      copied = candidate.offset + candidate.url.size();
+      changed = true;
     }
+    if (!changed) continue;
+    rewritten.append(text, copied, std::string::npos);
+    page.replace(value->offset, value->length, rewritten);
   }
 }
 

@@ -27,9 +27,20 @@ struct SrcsetCandidate {
 /// The URLs of the candidates a browser may load.
 [[nodiscard]] std::vector<std::string> SrcsetUrls(std::string_view srcset);
 
-/// Every candidate URL of every srcset, data-srcset and imagesrcset value of the page (in
-/// double or single quotes) that `rewrite` gives a new text for is replaced by it; the rest of
-/// the page is left as it is. A value without its closing quote ends the walk.
+/// Where a srcset, data-srcset or imagesrcset value stands in a page.
+struct SrcsetValue {
+  std::size_t name = 0;    // where "srcset" (any case) begins
+  std::size_t offset = 0;  // where the value begins, after its opening quote
+  std::size_t length = 0;  // up to its closing quote
+};
+
+/// The srcset values of the page in order: "srcset" in any case (so also the end of
+/// "data-srcset" and "imagesrcset"), an equals sign with blanks around it or none, and the value
+/// in double or single quotes. A value without its closing quote ends the list.
+[[nodiscard]] std::vector<SrcsetValue> SrcsetValues(std::string_view page);
+
+/// Every candidate URL of every srcset value of the page (as SrcsetValues finds them) that
+/// `rewrite` gives a new text for is replaced by it; the rest of the page is left as it is.
 void RewriteSrcsetUrlsIn(
     std::string& page, const std::function<std::optional<std::string>(std::string_view)>& rewrite);
 

@@ -15,6 +15,7 @@
 namespace pellucor::cli {
 namespace {
 
+using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -109,20 +110,23 @@ TEST(CheckCommand, TheDownloadedSampleSite) {
       {"the page alone",
        {},
        "missing  index.html: inner/news.html\n"
-       "offline check: 7 references, 1 missing, 0 leaks\n",
+       "missing  index.html: frames.html\n"
+       "offline check: 12 references, 2 missing, 0 leaks\n",
        1,
        "missing  index.html: inner/news.html\n"
-       "offline check: 7 references, 1 missing, 0 leaks\n"},
-      {"with its inline frame",
+       "missing  index.html: frames.html\n"
+       "offline check: 12 references, 2 missing, 0 leaks\n"},
+      {"with one inline frame",
        {"--frame", "inner/news.html"},
        "saved page: {folder}/inner/news.html\n",
-       0,
-       "offline check: 7 references, all saved\n"},
+       1,
+       "missing  index.html: frames.html\n"
+       "offline check: 12 references, 1 missing, 0 leaks\n"},
       {"with every frame",
        {"--frames", "all"},
-       "offline check: 7 references, all saved\n",
+       "offline check: 14 references, all saved\n",
        0,
-       "offline check: 7 references, all saved\n"},
+       "offline check: 14 references, all saved\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -147,6 +151,81 @@ TEST(CheckCommand, TheDownloadedSampleSite) {
     const CommandRun check = Check({folder / "demo/index.html"});
     EXPECT_EQ(check.status, c.checkStatus);
     EXPECT_EQ(check.out, c.checkOutput);
+  }
+}
+
+// What a picture file says of itself: its kind, its size in pixels, and whether its data runs
+// to the end its format marks (a JPEG's EOI marker, a PNG's IEND chunk, a GIF's trailer). Read
+// here from the formats' headers, enough to tell a whole picture from a stub or a page.
+struct Picture {
+  std::string kind;  // "jpeg", "png", "gif", or empty when the bytes are none of them
+  unsigned width = 0;
+  unsigned height = 0;
+  bool complete = false;
+};
+
+Picture PictureOf(const std::string& bytes) {
+  const auto byte = [&](std::size_t at) -> unsigned {
+    return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0u;
+  };
+  Picture picture;
+  if (bytes.starts_with("\x89PNG\r\n\x1a\n") && bytes.substr(12, 4) == "IHDR") {
+    picture.kind = "png";
+    picture.width = byte(16) << 24 | byte(17) << 16 | byte(18) << 8 | byte(19);
+    picture.height = byte(20) << 24 | byte(21) << 16 | byte(22) << 8 | byte(23);
+    picture.complete = bytes.size() >= 12 && bytes.substr(bytes.size() - 8, 4) == "IEND";
+  } else if (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a")) {
+    picture.kind = "gif";
+    picture.width = byte(6) | byte(7) << 8;
+    picture.height = byte(8) | byte(9) << 8;
+    picture.complete = bytes.ends_with(';');
+  } else if (bytes.starts_with("\xff\xd8")) {
+    picture.kind = "jpeg";
+    // The segments up to the first start-of-frame, which holds the size.
+    for (std::size_t at = 2; at + 9 < bytes.size() && byte(at) == 0xff;
+         at += 2 + (byte(at + 2) << 8 | byte(at + 3))) {
+      const unsigned marker = byte(at + 1);
+      if (marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc) {
+        picture.height = byte(at + 5) << 8 | byte(at + 6);
+        picture.width = byte(at + 7) << 8 | byte(at + 8);
+        break;
+      }
+    }
+    picture.complete = bytes.ends_with("\xff\xd9");
+  }
+  return picture;
+}
+
+// The sample site's pictures come through the demo download whole, at their sizes.
+TEST(CheckCommand, TheSampleSitesPicturesAreSavedWhole) {
+  DemoServer server(PELLUCOR_DEMO_SITE);
+  ASSERT_TRUE(server.ok());
+  TempFolder folder;
+  const CommandRun download =
+      Download({"--frames", "all", server.Url("/index.html"), folder / "demo"});
+  ASSERT_EQ(download.status, 0) << download.error;
+  EXPECT_NE(download.out.find("offline check: 14 references, all saved\n"), std::string::npos)
+      << download.out;
+  struct Expected {
+    const char* file;
+    const char* kind;
+    unsigned width;
+    unsigned height;
+  } pictures[] = {
+      {"img/photo.jpg", "jpeg", 160, 120},
+      {"img/photo-2x.jpg", "jpeg", 320, 240},
+      {"img/logo.png", "png", 120, 40},
+      {"img/bg.gif", "gif", 16, 16},
+  };
+  for (const Expected& expected : pictures) {
+    SCOPED_TRACE(expected.file);
+    const std::string saved = ReadBytes(folder / (std::string("demo/") + expected.file));
+    EXPECT_EQ(saved, ReadBytes(std::string(PELLUCOR_DEMO_SITE) + "/" + expected.file));
+    const Picture picture = PictureOf(saved);
+    EXPECT_EQ(picture.kind, expected.kind);
+    EXPECT_EQ(picture.width, expected.width);
+    EXPECT_EQ(picture.height, expected.height);
+    EXPECT_TRUE(picture.complete);
   }
 }
 

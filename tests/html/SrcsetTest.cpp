@@ -52,7 +52,8 @@ TEST(SrcsetCandidates, GiveWhereEachUrlStandsAndWhetherItIsLoaded) {
 TEST(RewriteSrcsetUrlsIn, RewritesTheCandidatesItIsGivenTextsFor) {
   std::string page =
       "<img srcset=\"/a.png 1x, b.png 2x,/c.png\" src=\"/d.png\">"
-      "<source data-srcset='/e.png 100w'><p>srcset=\"/f.png\"</p><img srcset=\"/g.png";
+      "<source data-srcset='/e.png 100w'><IMG SRCSET = \"/h.png 2x\"><img srcset>"
+      "<p>srcset=\"/f.png\"</p><img srcset=\"/g.png";
   RewriteSrcsetUrlsIn(page, [](std::string_view url) -> std::optional<std::string> {
     if (!url.starts_with('/')) return std::nullopt;
     return "../" + std::string(url.substr(1));
@@ -60,7 +61,8 @@ TEST(RewriteSrcsetUrlsIn, RewritesTheCandidatesItIsGivenTextsFor) {
   // Text that reads like a value is rewritten as one; a value without its end is left.
   EXPECT_EQ(page,
             "<img srcset=\"../a.png 1x, b.png 2x,../c.png\" src=\"/d.png\">"
-            "<source data-srcset='../e.png 100w'><p>srcset=\"../f.png\"</p><img srcset=\"/g.png");
+            "<source data-srcset='../e.png 100w'><IMG SRCSET = \"../h.png 2x\"><img srcset>"
+            "<p>srcset=\"../f.png\"</p><img srcset=\"/g.png");
 }
 
 }  // namespace
