@@ -56,6 +56,12 @@ struct DownloadTab {
   int RadioGroupRemoveOtherDmain = 1;
   int RadioGroupDLFilnalOpenIE = 1;
   int RadioGroupDLFrameDownload = 0;
+  // Options only the settings file and the tab's switching read.
+  int RadioGroupInitialLoad = 0;    // 1: navigate to the stored URL at start
+  int RadioGroupDLBaseLevel = 0;    // hidden
+  int RadioGroupDLMaskUrlRoot = 1;  // remove the root of links in generated pages
+  bool CheckBoxDLDontReDraw = false;
+  bool CheckBoxDLRemoveDomain = false;  // hidden
 
   // Labels and the status bar.
   std::string LabelDownloadedFileCount;
