@@ -9,21 +9,23 @@ THREAD_BUILD := build/thread
 THREADED_TESTS := ^(FindFileThreads|FindFile|FindCommand|Prefetch)\.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps test demo bench fuzz format lint clean
+.PHONY: all deps test demo run bench fuzz format lint clean
 
 all: test
 
 deps:
 	@scripts/install-deps.sh
 
-# The gate, repeatable and within ten minutes on two cores: every test built with the address
-# and undefined-behaviour sanitizers (the fuzz targets replay their corpora among them); the
-# threaded tests again under the thread sanitizer; then the format and clang-tidy checks. Timed
-# fuzzing is `make fuzz`, apart, since a new random input must not turn the gate red.
+# The gate, repeatable on two cores: every test built with the address and undefined-behaviour
+# sanitizers (the fuzz targets replay their corpora among them, the desktop program's tests run
+# on Qt's offscreen platform, and its screenshot test under xvfb-run); the threaded tests again
+# under the thread sanitizer; then the format and clang-tidy checks. Timed fuzzing is `make
+# fuzz`, apart, since a new random input must not turn the gate red.
 test: deps
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELLUCOR_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS) -LE screen
+	cd $(SANITIZE_BUILD) && xvfb-run -a ctest --output-on-failure -L screen
 	cmake -S . -B $(THREAD_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DPELLUCOR_THREAD_SANITIZE=ON
 	cmake --build $(THREAD_BUILD) -j $(JOBS) --target files_tests cli_tests download_tests
@@ -41,6 +43,11 @@ demo: deps $(RELEASE_BUILD)/build.ninja
 	$(RELEASE_BUILD)/src/cli/pellucor-cli download --demo --frames all
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && command -v xdg-open > /dev/null; then \
 	  xdg-open pellucor-demo/index.html; fi
+
+# Builds the desktop program and starts it (it needs a display).
+run: deps $(RELEASE_BUILD)/build.ninja
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target pellucor
+	$(RELEASE_BUILD)/app/pellucor
 
 # Google Benchmark programs and the whole-process comparisons, on a release build.
 bench: deps $(RELEASE_BUILD)/build.ninja

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:?usage: scripts/lint.sh BUILD_FOLDER}
-find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort |
+find src app tests bench fuzz -name '*.cpp' -o -name '*.h' | sort |
   xargs clang-format --dry-run -Werror
 echo "clang-format: clean"
 # The build's GCC-only warning options mean nothing to clang.

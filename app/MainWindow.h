@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+
+#include "app/Binder.h"
+#include "app/QtPorts.h"
+#include "download/DownloadTab.h"
+#include "ports/SystemLauncher.h"
+#include "search/NetSearchTab.h"
+#include "shell/MainWindowState.h"
+#include "shell/Settings.h"
+
+class QAction;
+class QLabel;
+class QTabWidget;
+
+// The main window (TAMainForm): the seven tabs of PGMain, the main menu, the status bar, the
+// window titles and the collapse toggles, with start-up and shut-down as the program runs them.
+// Its values live in plain structs (the window's, and one per tab); the binder moves them to
+// and from the widgets around every handler.
+namespace pellucor::app {
+
+class InformationBox;
+
+/// Where start-up looks for the program and its settings.
+struct StartupPaths {
+  std::string programPath;  // Shift_JIS
+  std::string configHome;   // Shift_JIS: $XDG_CONFIG_HOME, or $HOME/.config
+};
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(StartupPaths paths, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  /// The start-up steps that follow the window's creation: the settings read, the window
+  /// state, the URL history, the version title, the selected tabs and the focus.
+  void Start();
+
+  /// The tab switch rules, for the tab now shown.
+  void PGMainChange(int index);
+
+  MainWindowState& window() { return window_; }
+  NetSearchTab& search() { return search_; }
+  DownloadTab& download() { return download_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  SettingsTargets Targets() { return {window_, search_, download_}; }
+  /// Runs a handler between a pull of the widgets and a push of the values it changed.
+  template <typename Handler>
+  void Run(Handler handler);
+  void BuildMenus();
+  void BuildStatusBar();
+  void BuildTabs();
+  void BindControls();
+  void ApplyPanelHeights();
+  void ShowCaption();
+  void SelectSubTab(const char* pageName);
+  void FocusControl(const char* name);
+
+  StartupPaths paths_;
+  MainWindowState window_;
+  NetSearchTab search_;
+  DownloadTab download_;
+  Binder binder_;
+  InformationBox* informationBox_ = nullptr;
+  QWidget* watchRoot_ = nullptr;
+  QtDialogs dialogs_;
+  QtClipboard clipboard_;
+  QtEventPump pump_;
+  SystemLauncher launcher_;
+  QTabWidget* pgMain_ = nullptr;
+  QAction* maximized_ = nullptr;
+  QAction* reInitialize_ = nullptr;
+  QAction* stdTopHeight_ = nullptr;
+  std::array<QLabel*, 5> statusPanels_{};
+  FileDialogs fileDialogs_{};
+};
+
+}  // namespace pellucor::app

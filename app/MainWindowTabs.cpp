@@ -1,0 +1,298 @@
+#include "app/MainWindowTabs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <initializer_list>
+#include <utility>
+
+#include "app/RadioGroup.h"
+
+namespace pellucor::app {
+namespace {
+
+QString U(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name) {
+  widget->setObjectName(name);
+  return widget;
+}
+
+QLineEdit* Edit(const char* name, QWidget* parent) {
+  return Named(new QLineEdit(parent), name);
+}
+
+QComboBox* Combo(const char* name, QWidget* parent) {
+  auto* box = Named(new QComboBox(parent), name);
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  return box;
+}
+
+QCheckBox* Check(const char* name, const char* caption, QWidget* parent) {
+  return Named(new QCheckBox(U(caption), parent), name);
+}
+
+QToolButton* Button(const char* name, const char* text, const char* hint, QWidget* parent) {
+  auto* button = Named(new QToolButton(parent), name);
+  button->setText(U(text));
+  button->setToolTip(U(hint));
+  return button;
+}
+
+RadioGroup* Radio(const char* name, const char* caption, std::initializer_list<const char*> items,
+                  QWidget* parent) {
+  QStringList texts;
+  for (const char* item : items)
+    texts << U(item);
+  return new RadioGroup(name, U(caption), texts, parent);
+}
+
+QWidget* Panel(const char* name, QWidget* parent) {
+  auto* panel = Named(new QWidget(parent), name);
+  panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  return panel;
+}
+
+// A page control with named, captioned pages, each with an empty layout of its own.
+QTabWidget* SubTabs(const char* name,
+                    std::initializer_list<std::pair<const char*, const char*>> pages,
+                    QWidget* parent) {
+  auto* tabs = Named(new QTabWidget(parent), name);
+  for (const auto& [pageName, caption] : pages) {
+    auto* page = Named(new QWidget(tabs), pageName);
+    new QVBoxLayout(page);
+    tabs->addTab(page, U(caption));
+  }
+  return tabs;
+}
+
+QWidget* Page(const char* name, QWidget* parent) {
+  auto* page = Named(new QWidget(parent), name);
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(2, 2, 2, 2);
+  return page;
+}
+
+QLabel* Caption(const char* text, QWidget* parent) {
+  return new QLabel(U(text), parent);
+}
+
+// The close button every tab has; the window connects it to closing.
+QToolButton* CloseButton(const char* name, QWidget* parent) {
+  return Button(name, "×", "終了", parent);
+}
+
+}  // namespace
+
+QWidget* BuildNetSearchTab(QWidget* parent) {
+  QWidget* page = Page("PGMainTab01Search", parent);
+  QWidget* top = Panel("PanelPGSearchTabTop", page);
+  auto* topLayout = new QHBoxLayout(top);
+  topLayout->setAlignment(Qt::AlignTop);
+  topLayout->addWidget(Caption("ｷｰﾜｰﾄﾞ", top));
+  topLayout->addWidget(Combo("ComboBoxSearchKeyWord", top), 1);
+  topLayout->addWidget(Radio("RadioGroupIMEMode", "", {"日本語", "英語"}, top));
+  topLayout->addWidget(Button("sbSNCollapse", "▲", "ﾄｯﾌﾟ・ﾊﾟﾈﾙの高さの変更", top));
+  topLayout->addWidget(Button("SpeedButton4", "▼", "ﾄｯﾌﾟ・ﾊﾟﾈﾙの高さの変更", top));
+  topLayout->addWidget(CloseButton("sbSRClose", top));
+
+  auto* splitter = new QSplitter(Qt::Horizontal, page);
+  for (const bool left : {true, false}) {
+    auto* side = new QWidget(splitter);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(
+        Panel(left ? "PanelPGSearchTabLeftTop" : "PanelPGSearchTabRightTop", side));
+    if (left) {
+      sideLayout->addWidget(SubTabs("PGTab01L",
+                                    {{"PGTab01LTab01SearchMain", " メイン "},
+                                     {"PGTab01LTab02GetHTTP", " HTTPGet "},
+                                     {"PGTab01LTab03BrowserNewWindow", " 新規ｳｨﾝﾄﾞｳ "}},
+                                    side),
+                            1);
+    } else {
+      sideLayout->addWidget(SubTabs("PGTab01R", {{"PGTab01RTab01Target", " ﾀｰｹﾞｯﾄ "}}, side), 1);
+    }
+  }
+  page->layout()->addWidget(top);
+  page->layout()->addWidget(splitter);
+  return page;
+}
+
+QWidget* BuildDownloadTab(QWidget* parent) {
+  QWidget* page = Page("PGMainTab02Dowload", parent);
+  QWidget* top = Panel("PanelDLPGMainTabTop", page);
+  auto* topLayout = new QVBoxLayout(top);
+  topLayout->setContentsMargins(2, 2, 2, 2);
+  auto* request = new QGridLayout();
+  request->addWidget(Caption("Url", top), 0, 0);
+  request->addWidget(Combo("ComboBoxWBUrl", top), 0, 1);
+  auto* buttons = new QHBoxLayout();
+  buttons->addWidget(Button("sbDLCollapse", "▲▼", "ﾄｯﾌﾟ・ﾊﾟﾈﾙの高さの変更", top));
+  buttons->addWidget(CloseButton("sbDLClose", top));
+  request->addLayout(buttons, 0, 2);
+  request->addWidget(Caption("保存ﾌｫﾙﾀﾞｰ", top), 1, 0);
+  request->addWidget(Edit("BtnEditWBPageSaveFolder", top), 1, 1);
+  request->addWidget(Caption("ﾌｧｲﾙ名", top), 2, 0);
+  request->addWidget(Edit("BtnEditWBLocalFilename", top), 2, 1);
+  QLineEdit* basePage = Edit("EditWBBasePageLocalFimename", top);
+  basePage->hide();
+  request->addWidget(basePage, 2, 2);
+  topLayout->addLayout(request);
+
+  // The download settings, side by side and scrolled sideways in the top panel.
+  auto* scroll = new QScrollArea(top);
+  scroll->setWidgetResizable(true);
+  auto* settings = new QWidget(scroll);
+  auto* row = new QHBoxLayout(settings);
+  auto* names = new QWidget(settings);
+  auto* nameGrid = new QGridLayout(names);
+  const std::pair<const char*, const char*> nameBoxes[] = {
+      {"EditDLSaveFilename", "保存ﾌｧｲﾙ名"},
+      {"EditTopPageHTMLFilename", "ﾄｯﾌﾟﾍﾟｰｼﾞ名"},
+      {"EditDLTopDummyDirectory", "ﾀﾞﾐｰ・ﾌｫﾙﾀﾞｰ"},
+      {"EditFrameLinkUrl", "ﾌﾚｰﾑのUrl"},
+  };
+  int line = 0;
+  for (const auto& [name, caption] : nameBoxes) {
+    nameGrid->addWidget(Caption(caption, names), line, 0);
+    nameGrid->addWidget(Edit(name, names), line++, 1);
+  }
+  auto* options = new QWidget(settings);
+  auto* optionColumn = new QVBoxLayout(options);
+  optionColumn->addWidget(Check("CheckBoxDontEmptyFolder",
+                                "ﾀﾞｳﾝﾛｰﾄﾞに先立って、「保存ﾌｫﾙﾀﾞ」を【 空 】にしない  ", options));
+  optionColumn->addWidget(
+      Check("CheckBoxDonttSaveImage", "【 ｲﾒｰｼﾞ・ﾌｧｲﾙ 】を保存しない", options));
+  optionColumn->addWidget(Check("CheckBoxDLDontMakeCSSlist", "CSS/JS統合ﾘｽﾄを作成しない", options));
+  optionColumn->addWidget(Check("CheckBoxDLCSSOnly", "CSSのみ統合する ", options));
+  optionColumn->addWidget(
+      Check("CheckBoxDLDontReDraw", "ﾀﾌﾞを替えたらUrlのﾍﾟｰｼﾞを再表示する", options));
+  QCheckBox* removeDomain = Check("CheckBoxDLRemoveDomain", "ﾄﾞﾒｲﾝを除く", options);
+  removeDomain->hide();  // a hidden option
+  optionColumn->addWidget(removeDomain);
+  row->addWidget(names);
+  row->addWidget(options);
+  row->addWidget(Radio("RadioGroupDLFilnalOpenIE", "ﾀﾞｳﾝﾛｰﾄﾞ後の表示",
+                       {"Webﾍﾟｰｼﾞを【 右 】に表示", "ﾀﾞｳﾝﾛｰﾄﾞしたﾛｰｶﾙﾍﾟｰｼﾞを【 右 】に表示",
+                        "ＩＥを起動し、【 新しいウィンドウ 】に表示"},
+                       settings));
+  row->addWidget(Radio("RadioGroupInitialLoad", "起動時の自動的にﾅﾋﾞｹﾞｰﾄ",
+                       {"何もしない", "設定されたUrlのﾍﾟｰｼﾞをﾅﾋﾞｹﾞｰﾄ"}, settings));
+  row->addWidget(Radio("RadioGroupDLMaskUrlRoot", "ﾙｰﾄの処理",
+                       {"何もしない（ そのまま残す ）", "【 ﾙｰﾄ http：//ﾄﾞﾒｲﾝ/　】を除く"},
+                       settings));
+  row->addWidget(Radio("RadioGroupRemoveOtherDmain", "他のﾄﾞﾒｲﾝの処理",
+                       {"何もしない（ そのまま残す ）", "【 http:：//ﾄﾞﾒｲﾝ/ 】を除く"}, settings));
+  row->addWidget(
+      Radio("RadioGroupRemoveBaseHref", " 【 <base href=”ｈｔｔｐ：//・・ ” 】の処理 ",
+            {"【 Windows 】のＰａｔｈに変更する【 警告 】", "【 Windows 】のＰａｔｈに変更する",
+             "【 <base href=”http:：//・・/  】を除いて、CSSを変更する",
+             "【 <base href=\"http:：//・・/  】を除くのみ"},
+            settings));
+  row->addWidget(Radio("RadioGroupDLHTMLDQSlash", " 「　”／　” ， ”．．／” 」の処理 ",
+                       {"何もしない", "「 ”／　」　，「”．．／ ｝を除く"}, settings));
+  row->addWidget(Radio("RadioGroupDLUrlWebDecode", " UrlのWebﾃﾞｺｰﾄﾞ ",
+                       {"何もしない", "16進UTF-8", "16進EUC", "Web16進ｺｰﾄﾞ ",
+                        "【 %25 】を除去して16進UTF-8", "Base64ｺｰﾄﾞ"},
+                       settings));
+  for (const auto& [name, caption] :
+       {std::pair{"RadioGroupDLMainHTMLCharSet", " 【 HTML 】の文字コード（ Charset ） "},
+        std::pair{"RadioGroupDLCSSJSCharSet", " 【 ＣＳＳ／ＪＳ 】 の文字コード（ Charset ） "}})
+    row->addWidget(Radio(name, caption,
+                         {"自動", "EUC-JP", "UTF-8", "Shift_JIS", "ISO-2022-JP", "UTF-8N"},
+                         settings));
+  RadioGroup* baseLevel =
+      Radio("RadioGroupDLBaseLevel", "", {"なし", "．．/", "．．/．．/"}, settings);
+  baseLevel->hide();  // a hidden option
+  row->addWidget(baseLevel);
+  row->addStretch(1);
+  scroll->setWidget(settings);
+  topLayout->addWidget(scroll, 1);
+
+  auto* splitter = new QSplitter(Qt::Horizontal, page);
+  splitter->addWidget(SubTabs("PGTab02L", {{"PGTab02LTab01WB", " Webﾍﾟｰｼﾞの閲覧 "}}, splitter));
+  splitter->addWidget(SubTabs("PGTab02R", {{"PGTab02RTab02HTMLSrc", "　WebHTML "}}, splitter));
+  page->layout()->addWidget(top);
+  page->layout()->addWidget(splitter);
+  return page;
+}
+
+QWidget* BuildLocalPageTab(QWidget* parent) {
+  QWidget* page = Page("PGMainTab03BrowseLocalFile", parent);
+  QWidget* top = Panel("PanelPGMainTab03Top", page);
+  auto* grid = new QGridLayout(top);
+  grid->addWidget(Caption("ﾛｰｶﾙ・ﾍﾟｰｼﾞ", top), 0, 0);
+  grid->addWidget(Edit("BtnEditConfirmLocalHTMLFile", top), 0, 1);
+  grid->addWidget(Button("sbDLLocalCollapse", "▲▼", "ﾄｯﾌﾟ・ﾊﾟﾈﾙの高さの変更", top), 0, 2);
+  grid->addWidget(CloseButton("sbConfirmLocalHTMLFileExit", top), 0, 3);
+  grid->addWidget(Caption("元のHTML", top), 1, 0);
+  grid->addWidget(Edit("BtnEditLocalFileOrgHTML", top), 1, 1);
+  grid->addWidget(Check("CheckBoxLocalDontLoad", "ﾍﾟｰｼﾞを替えても再ﾛｰﾄﾞしない", top), 2, 1);
+  auto* splitter = new QSplitter(Qt::Horizontal, page);
+  splitter->addWidget(SubTabs("PGMainTab03LocalLeft",
+                              {{"PGMainTab03LocalLeftTab01Browser", " ﾌﾞﾗｳｻﾞ "}}, splitter));
+  splitter->addWidget(SubTabs("PGMainTab03LocalRight",
+                              {{"PGMainTab03LocalRightTab01HTMLSrc", " HTMLｿｰｽ "}}, splitter));
+  page->layout()->addWidget(top);
+  page->layout()->addWidget(splitter);
+  return page;
+}
+
+QWidget* BuildFlashTab(QWidget* parent) {
+  QWidget* page = Page("PGMainTab04FlashPlayer", parent);
+  page->layout()->addWidget(CloseButton("sbFlashPlayerClose", page));
+  return page;
+}
+
+QWidget* BuildExplorerTab(QWidget* parent) {
+  QWidget* page = Page("PGMainTab05TreeExplorer", parent);
+  auto* bar = new QHBoxLayout();
+  bar->addStretch(1);
+  bar->addWidget(CloseButton("sbTreeExpClose", page));
+  auto* splitter = new QSplitter(Qt::Horizontal, page);
+  splitter->addWidget(SubTabs(
+      "PGTabb05L", {{"PGTabb05LPGMainTreeExplorerTab01Main", " ﾌｫﾙﾀﾞｰ/ﾌｧｲﾙ一覧ﾂﾘｰ "}}, splitter));
+  splitter->addWidget(SubTabs("PGMainTab05TreeExplorerRight",
+                              {{"PGMainTab05TreeExplorerRightTab01FileContents", " ﾌｧｲﾙ内容 "}},
+                              splitter));
+  static_cast<QVBoxLayout*>(page->layout())->addLayout(bar);
+  page->layout()->addWidget(splitter);
+  return page;
+}
+
+QWidget* BuildWebCodeTab(QWidget* parent) {
+  QWidget* page = Page("PGMainTabb06WebDecode", parent);
+  page->layout()->addWidget(CloseButton("sbWebCodeExit", page));
+  static_cast<QVBoxLayout*>(page->layout())->addStretch(1);
+  return page;
+}
+
+QWidget* BuildFileSearchTab(QWidget* parent) {
+  QWidget* page = Page("PGMainTab07FileSearch", parent);
+  auto* splitter = new QSplitter(Qt::Horizontal, page);
+  auto* left = Named(new QWidget(splitter), "PanelPGMainTab07FileSearchLeft");
+  new QVBoxLayout(left);
+  auto* right = new QWidget(splitter);
+  auto* rightLayout = new QHBoxLayout(right);
+  rightLayout->addWidget(Caption("ﾌｧｲﾙ名", right));
+  rightLayout->addWidget(Combo("ComboBoxFSFile", right), 1);
+  rightLayout->addWidget(CloseButton("sbFileSearchClose", right));
+  page->layout()->addWidget(splitter);
+  return page;
+}
+
+}  // namespace pellucor::app

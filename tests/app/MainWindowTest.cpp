@@ -1,0 +1,293 @@
+// The main window as a user meets it: start-up and shut-down, the settings file, the collapse
+// toggles and tab switching, and the controls by name.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+#include <memory>
+
+#include "ControlNames.h"
+#include "app/Binder.h"
+#include "app/MainWindow.h"
+#include "app/RadioGroup.h"
+#include "app/SjisText.h"
+#include "support/TempFolder.h"
+
+namespace pellucor::app {
+namespace {
+
+QString U(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+// A program folder and a configuration folder of their own for each window.
+struct Place {
+  pellucor::testing::TempFolder folder;
+  [[nodiscard]] StartupPaths Paths() const {
+    std::filesystem::create_directories(folder / "bin");
+    return {folder / "bin/pellucor", folder / "config"};
+  }
+  [[nodiscard]] std::string Settings() const { return folder / "config/pellucor/pellucor.inf"; }
+};
+
+std::unique_ptr<MainWindow> Started(const Place& place) {
+  auto window = std::make_unique<MainWindow>(place.Paths());
+  window->show();
+  window->Start();
+  return window;
+}
+
+template <typename Widget>
+Widget* Find(const QObject* window, const char* name) {
+  auto* widget = window->findChild<Widget*>(name);
+  if (widget == nullptr) qWarning("no control named %s", name);
+  return widget;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void StartUpAndShutDown() {
+    Place place;
+    auto window = Started(place);
+    QCOMPARE(window->windowTitle(), U("Pellucor(HARVEXA) - [ Ver. 12.04.16 ]"));
+    auto* tabs = Find<QTabWidget>(window.get(), "PGMain");
+    QVERIFY(tabs != nullptr);
+    const char* captions[] = {"     ネット検索     ",
+                              " Ｗｅｂﾍﾟｰｼﾞのﾀﾞｳﾝﾛｰﾄﾞ ",
+                              " ﾛｰｶﾙ・ページの閲覧とHTML/CSS/JSﾌｧｲﾙの取得 ",
+                              " ﾛｰｶﾙFlashPlayer ",
+                              " ﾌｫﾙﾀﾞｰ/ﾌｧｲﾙのﾂﾘｰ表示とﾌｧｲﾙ検索  ",
+                              " Webｺｰﾄﾞ変換 ",
+                              " ﾌｧｲﾙ検索 "};
+    QCOMPARE(tabs->count(), 7);
+    for (int i = 0; i < 7; ++i)
+      QCOMPARE(tabs->tabText(i), U(captions[i]));
+    // The Flash and file search tabs exist but the tab row does not show them.
+    QVERIFY(!tabs->isTabVisible(3));
+    QVERIFY(!tabs->isTabVisible(6));
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(Find<QTabWidget>(window.get(), "PGTab01L")->currentWidget()->objectName(),
+             QString("PGTab01LTab01SearchMain"));
+    QCOMPARE(Find<QTabWidget>(window.get(), "PGTab02L")->currentWidget()->objectName(),
+             QString("PGTab02LTab01WB"));
+    QCOMPARE(window->focusWidget(), Find<QWidget>(window.get(), "ComboBoxSearchKeyWord"));
+
+    const std::pair<const char*, const char*> items[] = {
+        {"MenuFileClose", "終了"},
+        {"MenuViewMaximized", "最大表示"},
+        {"MenuViewStdTopHeight",
+         "ﾄｯﾌﾟ画面の高さを「ｷｰﾜｰﾄﾞ」と「検索結果の一括表示」のみの「 １行 」にする"},
+        {"ManuSettingsSave", "設定を保存する"},
+        {"MenuSettingsReInitialize", "初期状態に戻す"},
+        {"MenuDLSettingsSave", "設定を保存する"},
+        {"MenuDLSettingsAppend", "Url/保存ﾌｫﾙﾀﾞｰに登録・追加する"},
+        {"MenuDLSettingsRemove", "設定を解除する"},
+        {"MenuOtheVersion", "ﾊﾞｰｼﾞｮﾝ"},
+    };
+    for (const auto& [name, caption] : items)
+      QCOMPARE(Find<QAction>(window.get(), name)->text(), U(caption));
+    QStringList menus;
+    for (QAction* menu : window->menuBar()->actions()) {
+      if (menu->isVisible()) menus << menu->text();
+    }
+    QCOMPARE(menus, (QStringList{U("ﾌｧｲﾙ"), U("編集"), U("表示"), U("設定"), U("ﾀﾞｳﾝﾛｰﾄﾞ設定"),
+                                 U("その他")}));
+
+    // The version item sets the version title again; closing through the menu writes the file.
+    window->setWindowTitle("x");
+    Find<QAction>(window.get(), "MenuOtheVersion")->trigger();
+    QCOMPARE(window->windowTitle(), U("Pellucor(HARVEXA) - [ Ver. 12.04.16 ]"));
+    QVERIFY(!std::filesystem::exists(place.Settings()));
+    Find<QAction>(window.get(), "MenuFileClose")->trigger();
+    QVERIFY(!window->isVisible());
+    QVERIFY(std::filesystem::exists(place.Settings()));
+  }
+
+  // What the settings file holds comes back into the controls, and what the user changes there
+  // goes back into the file at close - Japanese included.
+  void SettingsComeBack() {
+    Place place;
+    std::filesystem::create_directories(place.folder / "config/pellucor");
+    pellucor::testing::WriteBytes(place.Settings(),
+                                  "[NS]\nKeyword=表示\nPageTopHeight=200\n"
+                                  "[DL]\nUrl=http://h/a.html\nSaveFolder=/保存/\nOpenIE=2\n"
+                                  "DontRedraw=1\n[DLUrl]\n0=http://b/|/s/\n1=http://a/|/t/\n");
+    {
+      auto window = Started(place);
+      QCOMPARE(Find<QComboBox>(window.get(), "ComboBoxSearchKeyWord")->currentText(), U("表示"));
+      QCOMPARE(Find<QLineEdit>(window.get(), "BtnEditWBPageSaveFolder")->text(), U("/保存/"));
+      QCOMPARE(Find<RadioGroup>(window.get(), "RadioGroupDLFilnalOpenIE")->ItemIndex(), 2);
+      QVERIFY(Find<QCheckBox>(window.get(), "CheckBoxDLDontReDraw")->isChecked());
+      QCOMPARE(Find<QWidget>(window.get(), "PanelPGSearchTabTop")->height(), 200);
+      // The URL history is the URL parts of the registered pairs, in their order.
+      auto* url = Find<QComboBox>(window.get(), "ComboBoxWBUrl");
+      QCOMPARE(url->count(), 2);
+      QCOMPARE(url->itemText(0), QString("http://a/"));
+      QCOMPARE(url->currentText(), QString("http://h/a.html"));
+
+      Find<QComboBox>(window.get(), "ComboBoxSearchKeyWord")->setEditText(U("ソフト 十二"));
+      Find<QCheckBox>(window.get(), "CheckBoxDonttSaveImage")->setChecked(true);
+      Find<RadioGroup>(window.get(), "RadioGroupRemoveBaseHref")->SetItemIndex(3);
+      window->close();
+    }
+    auto again = Started(place);
+    QCOMPARE(Find<QComboBox>(again.get(), "ComboBoxSearchKeyWord")->currentText(),
+             U("ソフト 十二"));
+    QVERIFY(Find<QCheckBox>(again.get(), "CheckBoxDonttSaveImage")->isChecked());
+    QCOMPARE(Find<RadioGroup>(again.get(), "RadioGroupRemoveBaseHref")->ItemIndex(), 3);
+    QCOMPARE(again->download().RadioGroupRemoveBaseHref, 3);
+    again->close();
+  }
+
+  void TogglesAndTabSwitching() {
+    Place place;
+    auto window = Started(place);
+    auto* top = Find<QWidget>(window.get(), "PanelDLPGMainTabTop");
+    auto* collapse = Find<QToolButton>(window.get(), "sbDLCollapse");
+    collapse->click();
+    QCOMPARE(top->height(), 42);
+    collapse->click();
+    QCOMPARE(top->height(), 240);
+    Find<QToolButton>(window.get(), "sbSNCollapse")->click();
+    QCOMPARE(Find<QWidget>(window.get(), "PanelPGSearchTabTop")->height(), 62);
+    QCOMPARE(Find<QWidget>(window.get(), "PanelPGSearchTabLeftTop")->height(), 10);
+
+    // After "初期状態に戻す" the download tab opens with its top at 500; after a toggle at 240.
+    auto* tabs = Find<QTabWidget>(window.get(), "PGMain");
+    Find<QAction>(window.get(), "MenuSettingsReInitialize")->trigger();
+    QVERIFY(Find<QAction>(window.get(), "MenuSettingsReInitialize")->isChecked());
+    tabs->setCurrentIndex(1);
+    QCOMPARE(top->height(), 500);
+    QCOMPARE(window->focusWidget(), Find<QWidget>(window.get(), "ComboBoxWBUrl"));
+    tabs->setCurrentIndex(0);
+    collapse->click();
+    QVERIFY(!Find<QAction>(window.get(), "MenuSettingsReInitialize")->isChecked());
+    tabs->setCurrentIndex(1);
+    QCOMPARE(top->height(), 240);
+
+    // Asked to show the URL's page again but holding no URL, the tab only sets its height.
+    tabs->setCurrentIndex(0);
+    Find<QCheckBox>(window.get(), "CheckBoxDLDontReDraw")->setChecked(true);
+    Find<QComboBox>(window.get(), "ComboBoxWBUrl")->setEditText("abc");
+    top->setFixedHeight(77);
+    window->download().LabelDownloadedFile = "kept";
+    tabs->setCurrentIndex(1);
+    QCOMPARE(top->height(), 240);
+    QCOMPARE(window->download().LabelDownloadedFile, std::string("kept"));
+    window->close();
+  }
+
+  // The binder moves only what changed, and a text nobody edited keeps its bytes, even bytes
+  // that are no Shift_JIS character and would not survive a round trip through QString.
+  void BinderKeepsBytesAndEdits() {
+    QWidget form;
+    auto* memo = new QLineEdit(&form);
+    auto* typed = new QLineEdit(&form);
+    auto* option = new QCheckBox(&form);
+    std::string invalid = "a%82\x82\xff";
+    std::string name = "x";
+    bool flag = false;
+    Binder binder;
+    binder.Bind(memo, &invalid);
+    binder.Bind(typed, &name);
+    binder.Bind(option, &flag);
+    binder.Pull();
+    QCOMPARE(invalid, std::string("a%82\x82\xff"));
+
+    // A run changes one value while the user types into another box and ticks the option.
+    typed->setText("typed");
+    option->setChecked(true);
+    invalid = "changed";
+    binder.Push();
+    QCOMPARE(memo->text(), QString("changed"));
+    QCOMPARE(typed->text(), QString("typed"));
+    QVERIFY(option->isChecked());
+    binder.Pull();
+    QCOMPARE(name, std::string("typed"));
+    QVERIFY(flag);
+    QCOMPARE(invalid, std::string("changed"));
+  }
+
+  // Every control the window has so far carries its name: the main window's own (menus,
+  // secondary windows, dialogs), each tab's page, and the controls the settings read and write.
+  void ControlsByName() {
+    Place place;
+    auto window = Started(place);
+    const testing::ControlGroups groups =
+        testing::ReadControlNames(PELLUCOR_FIXTURES "/gui-controls.py");
+    QCOMPARE(groups.size(), std::size_t{8});
+    QStringList missing;
+    for (const auto& [group, kinds] : groups) {
+      QStringList expected;
+      if (group.startsWith("Main window")) {
+        for (const auto& [kind, names] : kinds)
+          expected << names;
+      } else {
+        expected << kinds.at("Page").front();
+      }
+      for (const QString& name : expected) {
+        if (window->objectName() != name && window->findChild<QObject*>(name) == nullptr)
+          missing << name;
+      }
+    }
+    for (const char* name : {"ComboBoxSearchKeyWord",
+                             "RadioGroupIMEMode",
+                             "PanelPGSearchTabTop",
+                             "PanelPGSearchTabLeftTop",
+                             "PanelPGSearchTabRightTop",
+                             "ComboBoxWBUrl",
+                             "BtnEditWBPageSaveFolder",
+                             "BtnEditWBLocalFilename",
+                             "EditWBBasePageLocalFimename",
+                             "EditTopPageHTMLFilename",
+                             "EditDLTopDummyDirectory",
+                             "EditDLSaveFilename",
+                             "EditFrameLinkUrl",
+                             "RadioGroupDLFilnalOpenIE",
+                             "RadioGroupInitialLoad",
+                             "RadioGroupDLBaseLevel",
+                             "RadioGroupDLMaskUrlRoot",
+                             "RadioGroupRemoveOtherDmain",
+                             "RadioGroupRemoveBaseHref",
+                             "CheckBoxDontEmptyFolder",
+                             "CheckBoxDonttSaveImage",
+                             "CheckBoxDLDontReDraw",
+                             "CheckBoxDLRemoveDomain",
+                             "CheckBoxDLDontMakeCSSlist",
+                             "CheckBoxDLCSSOnly",
+                             "PanelDLPGMainTabTop",
+                             "PanelPGMainTab03Top",
+                             "BtnEditConfirmLocalHTMLFile",
+                             "BtnEditLocalFileOrgHTML",
+                             "CheckBoxLocalDontLoad",
+                             "PanelPGMainTab07FileSearchLeft",
+                             "ComboBoxFSFile",
+                             "sbSRClose",
+                             "sbDLClose",
+                             "sbTreeExpClose",
+                             "sbFileSearchClose",
+                             "sbSNCollapse",
+                             "SpeedButton4",
+                             "sbDLCollapse",
+                             "sbDLLocalCollapse"}) {
+      if (window->findChild<QObject*>(name) == nullptr) missing << name;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
+    window->close();
+  }
+};
+
+}  // namespace pellucor::app
+
+QTEST_MAIN(pellucor::app::MainWindowTest)
+#include "MainWindowTest.moc"
