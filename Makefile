@@ -59,6 +59,7 @@ bench: deps $(RELEASE_BUILD)/build.ninja
 	bench/compare_tidy.sh $(RELEASE_BUILD)
 	bench/run_sites.sh $(RELEASE_BUILD)
 	bench/run_big_page.sh $(RELEASE_BUILD)
+	bench/run_startup.sh $(RELEASE_BUILD)
 	bench/compare_highlight.sh $(RELEASE_BUILD)
 	bench/compare_find.sh $(RELEASE_BUILD)
 

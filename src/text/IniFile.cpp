@@ -89,10 +89,18 @@ IniFile IniFile::Load(std::string_view path) {
   const std::optional<std::string> name = SjisToUtf8Exact(path);
   if (!name) return file;
   std::ifstream stream(*name, std::ios::binary);
-  std::string line;
-  while (std::getline(stream, line)) {
+  std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+  // A file written in the code page (as the program's settings once were) is read as such, so
+  // that its Japanese values come through; it is written back as UTF-8.
+  if (!IsWellFormedUtf8(bytes)) bytes = SjisToUtf8(bytes);
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    std::string line = bytes.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    file.lines_.push_back(line);
+    file.lines_.push_back(std::move(line));
+    start = end + 1;
   }
   return file;
 }

@@ -30,6 +30,18 @@ TEST(IniFile, ReadsSectionsAndKeysWithoutCase) {
   EXPECT_EQ(ReadIniString(folder / "missing.inf", "DL", "Url", "none"), "none");
 }
 
+// A file in the code page, as settings files once were, keeps its Japanese values and is
+// written back as UTF-8.
+TEST(IniFile, AShiftJisFileIsReadAsSuch) {
+  TempFolder folder;
+  const std::string path = folder / "s.inf";
+  WriteBytes(path, Sjis("[NS]\r\nKeyword=表示ソフト\r\n[DL]\r\nSaveFolder=D:\\保存\\\r\n"));
+  EXPECT_EQ(ReadIniString(path, "NS", "Keyword"), Sjis("表示ソフト"));
+  EXPECT_EQ(ReadIniString(path, "DL", "SaveFolder"), Sjis("D:\\保存\\"));
+  ASSERT_TRUE(WriteIniString(path, "NS", "IMEMode", "1"));
+  EXPECT_EQ(ReadBytes(path), "[NS]\nKeyword=表示ソフト\nIMEMode=1\n[DL]\nSaveFolder=D:\\保存\\\n");
+}
+
 TEST(IniFile, WritesKeepOtherLinesAndAreUtf8OnDisk) {
   TempFolder folder;
   const std::string path = folder / "s.inf";
