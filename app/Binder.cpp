@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <type_traits>
 
 #include "app/RadioGroup.h"
@@ -83,6 +85,35 @@ class ItemsBinding : public Binder::Binding {
   std::vector<std::string> synced_;
 };
 
+// What only the core writes: a list box's lines or a label's text, shown when they change.
+template <typename Widget, typename Value>
+class ShownBinding : public Binder::Binding {
+ public:
+  ShownBinding(Widget* widget, Value* value) : widget_(widget), value_(value), synced_(*value) {
+    Show();
+  }
+  void Pull() override {}
+  void Push() override {
+    if (*value_ == synced_) return;
+    synced_ = *value_;
+    Show();
+  }
+
+ private:
+  void Show() {
+    if constexpr (std::is_same_v<Widget, QListWidget>) {
+      widget_->clear();
+      for (const std::string& line : synced_)
+        widget_->addItem(FromSjis(line));
+    } else {
+      widget_->setText(FromSjis(synced_));
+    }
+  }
+  Widget* widget_;
+  Value* value_;
+  Value synced_;
+};
+
 template <typename Widget, typename Value>
 class ValueBinding : public Binder::Binding {
  public:
@@ -141,6 +172,15 @@ void Binder::Bind(QCheckBox* widget, bool* value) {
 
 void Binder::Bind(RadioGroup* widget, int* value) {
   bindings_.push_back(std::make_unique<ValueBinding<RadioGroup, int>>(widget, value));
+}
+
+void Binder::Bind(QListWidget* widget, std::vector<std::string>* lines) {
+  bindings_.push_back(
+      std::make_unique<ShownBinding<QListWidget, std::vector<std::string>>>(widget, lines));
+}
+
+void Binder::Bind(QLabel* widget, std::string* value) {
+  bindings_.push_back(std::make_unique<ShownBinding<QLabel, std::string>>(widget, value));
 }
 
 void Binder::Pull() {

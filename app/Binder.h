@@ -6,7 +6,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QListWidget;
 
 // Moves values between the widgets and the tabs' state structs, so that handlers in the core
 // read and write plain values. Before a handler runs the widgets the user changed are pulled
@@ -30,6 +32,10 @@ class Binder {
   void Bind(QComboBox* widget, std::string* value, std::vector<std::string>* items = nullptr);
   void Bind(QCheckBox* widget, bool* value);
   void Bind(RadioGroup* widget, int* value);
+  /// A list box's lines; the user does not edit them, so they only ever go to the widget.
+  void Bind(QListWidget* widget, std::vector<std::string>* lines);
+  /// A label's text, which only the core sets.
+  void Bind(QLabel* widget, std::string* value);
 
   /// The values the user changed in the widgets since the last move, into the state.
   void Pull();

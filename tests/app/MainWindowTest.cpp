@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
@@ -18,6 +20,7 @@
 #include "app/RadioGroup.h"
 #include "app/SjisText.h"
 #include "support/TempFolder.h"
+#include "text/CodePage932.h"
 
 namespace pellucor::app {
 namespace {
@@ -216,6 +219,22 @@ class MainWindowTest : public QObject {
     QCOMPARE(name, std::string("typed"));
     QVERIFY(flag);
     QCOMPARE(invalid, std::string("changed"));
+
+    // Lists and labels only go to the widgets, and only when the core changed them.
+    auto* list = new QListWidget(&form);
+    auto* label = new QLabel(&form);
+    std::vector<std::string> lines = {"a"};
+    std::string text = SjisFromUtf8Literal("ラベル");
+    binder.Bind(list, &lines);
+    binder.Bind(label, &text);
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(label->text(), U("ラベル"));
+    list->setCurrentRow(0);
+    binder.Push();
+    QCOMPARE(list->currentRow(), 0);  // not filled again: the selection stays
+    lines.push_back("b");
+    binder.Push();
+    QCOMPARE(list->count(), 2);
   }
 
   // Every control the window has so far carries its name: the main window's own (menus,
