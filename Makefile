@@ -60,6 +60,7 @@ bench: deps $(RELEASE_BUILD)/build.ninja
 	bench/run_sites.sh $(RELEASE_BUILD)
 	bench/run_big_page.sh $(RELEASE_BUILD)
 	bench/run_startup.sh $(RELEASE_BUILD)
+	$(RELEASE_BUILD)/bench/view_bench
 	bench/compare_highlight.sh $(RELEASE_BUILD)
 	bench/compare_find.sh $(RELEASE_BUILD)
 

@@ -369,6 +369,19 @@ std::string SjisToUtf8(std::string_view text) {
   return out;
 }
 
+void ForEachSjisCharacter(
+    std::string_view text,
+    const std::function<void(std::size_t offset, std::size_t length, char32_t codePoint)>& visit) {
+  Tables& tables = CodePage();
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t length = 1;
+    char32_t codePoint = tables.available() ? tables.Decode(text, i, length) : kNoCharacter;
+    if (codePoint == kNoCharacter) codePoint = kReplacementCharacter;
+    visit(i, length, codePoint);
+    i += length;
+  }
+}
+
 std::optional<std::string> SjisToUtf8Exact(std::string_view text) {
   Tables& tables = CodePage();
   if (!tables.available()) return std::nullopt;

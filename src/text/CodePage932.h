@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,6 +45,13 @@ struct ConvertedText {
 
 /// Shift_JIS to UTF-8; a byte sequence with no character becomes U+FFFD. Never truncates.
 [[nodiscard]] std::string SjisToUtf8(std::string_view text);
+
+/// Shift_JIS read one character at a time: `visit(offset, length, codePoint)` for each
+/// character in order, a byte sequence with no character being one U+FFFD (of the bytes the
+/// table read for it, one as a rule). For views that keep a map between characters and bytes.
+void ForEachSjisCharacter(
+    std::string_view text,
+    const std::function<void(std::size_t offset, std::size_t length, char32_t codePoint)>& visit);
 
 /// Shift_JIS to UTF-8 for names handed to the system: nullopt when any byte sequence has no
 /// character, so that no name is silently changed.
