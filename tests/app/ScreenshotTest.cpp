@@ -12,7 +12,10 @@
 #include <filesystem>
 
 #include "app/MainWindow.h"
+#include "app/QtTextView.h"
 #include "support/TempFolder.h"
+#include "syntax/ViewColoring.h"
+#include "text/CodePage932.h"
 
 namespace pellucor::app {
 
@@ -49,6 +52,25 @@ class ScreenshotTest : public QObject {
     QVERIFY(shot.save(PELLUCOR_SCREENSHOT));
     window.findChild<QAction*>("MenuFileClose")->trigger();
     QVERIFY(!window.isVisible());
+  }
+
+  // A coloured Japanese source in the rich text view, kept beside the window's screenshot.
+  void ShowsAColouredJapaneseSource() {
+    if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server (xvfb-run)");
+    QtTextView view("RichEditExPGTab02RTab02HTMLSrc");
+    view.resize(720, 360);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    std::string page = SjisFromUtf8Literal(
+        "<html><head><title>見本</title></head>\r\n<body bgcolor=\"#ffffff\">\r\n"
+        "<!-- 表示・ソフト・十二・能力 -->\r\n<p class=\"note\">日本語の文章です。</p>\r\n"
+        "<a href=\"/shop/item.html?id=42&amp;c=7\">商品を見る</a>\r\n</body></html>\r\n");
+    view.SetText(page);
+    ColorizeHtmlView(view, [](std::chrono::milliseconds) {});
+    QTest::qWait(200);
+    const QPixmap shot = view.screen()->grabWindow(view.winId());
+    QVERIFY(!shot.isNull());
+    QVERIFY(shot.save(QFileInfo(PELLUCOR_SCREENSHOT).absolutePath() + "/text-view.png"));
   }
 };
 
