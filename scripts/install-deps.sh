@@ -31,6 +31,7 @@ packages=(
   time                # GNU time: the peak memory of the file search comparison
   qt6-base-dev        # the desktop program: Qt 6 Widgets, and Qt Test for its tests
   qt6-qpa-plugins     # Qt's platforms: xcb for a real window, offscreen for the tests
+  qt6-webengine-dev   # the desktop program's browsers
   xvfb                # an X server for the desktop program's screenshot test
   xauth               # xvfb-run's authority file
   fonts-noto-cjk      # Japanese glyphs for the window's captions

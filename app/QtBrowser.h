@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWebEngineView>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "ports/Browser.h"
+
+// One embedded browser of the window over Qt WebEngine, as the core's Browser port. Qt WebEngine
+// answers reads of the document later (runJavaScript); the port's calls wait for the answer
+// while the event loop runs, with a time limit after which they answer "no document", so a page
+// that never finishes or a script that never answers cannot hang the window. Right after a
+// navigation starts the document is still the old page: reads wait for the load to finish.
+namespace pellucor::app {
+
+class QtBrowser : public QWebEngineView, public Browser {
+  Q_OBJECT
+
+ public:
+  explicit QtBrowser(const QString& name, QWidget* parent = nullptr);
+
+  /// http, https and file addresses, local paths and "about:blank"; anything else (javascript:,
+  /// data:) is refused and leaves the browser as it is.
+  void Navigate(std::string_view urlOrPath) override;
+  void GoBack() override;
+  [[nodiscard]] std::string LocationUrl() const override;
+  [[nodiscard]] std::string DocumentOuterHtml() const override;
+  [[nodiscard]] std::vector<std::string> ImageAddresses() const override;
+  void WriteDocument(std::string_view html) override;
+
+  /// Whether a page is loading.
+  [[nodiscard]] bool Busy() const { return loading_; }
+
+  /// How long a read of the document waits for the page and its answer.
+  std::chrono::milliseconds waitLimit{5000};
+
+ private:
+  /// Waits (the event loop running) until no page is loading, or the limit; false at the limit.
+  bool WaitForLoad() const;
+  /// The script's answer, or an invalid value when none came within the limit.
+  QVariant Evaluate(const QString& script) const;
+
+  bool loading_ = false;
+};
+
+}  // namespace pellucor::app
