@@ -11,10 +11,55 @@
 
 namespace pellucor::app {
 
+// The page asks its browser before a navigation of the main frame and for a new window.
+class QtBrowser::Page : public QWebEnginePage {
+ public:
+  explicit Page(QtBrowser* browser) : QWebEnginePage(browser), browser_(browser) {}
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
+    if (!isMainFrame || browser_->writing_ || !browser_->events_.beforeNavigate) return true;
+    return browser_->events_.beforeNavigate(ToSjis(url.toString()));
+  }
+  QWebEnginePage* createWindow(WebWindowType) override {
+    if (!browser_->events_.newWindow) return nullptr;
+    auto* opened = dynamic_cast<QtBrowser*>(browser_->events_.newWindow());
+    return opened != nullptr ? opened->page() : nullptr;
+  }
+
+ private:
+  QtBrowser* browser_;
+};
+
 QtBrowser::QtBrowser(const QString& name, QWidget* parent) : QWebEngineView(parent) {
   setObjectName(name);
+  setPage(new Page(this));
   connect(this, &QWebEngineView::loadStarted, this, [this] { loading_ = true; });
-  connect(this, &QWebEngineView::loadFinished, this, [this] { loading_ = false; });
+  connect(this, &QWebEngineView::loadFinished, this, [this] {
+    loading_ = false;
+    writing_ = false;
+    if (events_.documentComplete) events_.documentComplete(LocationUrl());
+  });
+  connect(this, &QWebEngineView::urlChanged, this, [this](const QUrl& url) {
+    if (events_.navigateComplete) events_.navigateComplete(ToSjis(url.toString()));
+  });
+  connect(this, &QWebEngineView::titleChanged, this, [this](const QString& title) {
+    if (events_.titleChange) events_.titleChange(ToSjis(title));
+  });
+  connect(this, &QWebEngineView::loadProgress, this, [this](int percent) {
+    if (events_.progress) events_.progress(percent);
+  });
+  connect(page(), &QWebEnginePage::linkHovered, this, [this](const QString& url) {
+    if (events_.statusText) events_.statusText(ToSjis(url));
+  });
+}
+
+std::string QtBrowser::LocationName() const {
+  return ToSjis(title());
+}
+
+void QtBrowser::SetEvents(BrowserEvents events) {
+  events_ = std::move(events);
 }
 
 void QtBrowser::Navigate(std::string_view urlOrPath) {
@@ -102,6 +147,7 @@ std::vector<std::string> QtBrowser::ImageAddresses() const {
 
 void QtBrowser::WriteDocument(std::string_view html) {
   loading_ = true;
+  writing_ = true;
   setHtml(FromSjis(html), QUrl("about:blank"));
   (void)WaitForLoad();
 }

@@ -29,8 +29,9 @@ class QtBrowser : public QWebEngineView, public Browser {
   [[nodiscard]] std::vector<std::string> ImageAddresses() const override;
   void WriteDocument(std::string_view html) override;
 
-  /// Whether a page is loading.
-  [[nodiscard]] bool Busy() const { return loading_; }
+  [[nodiscard]] bool Busy() const override { return loading_; }
+  [[nodiscard]] std::string LocationName() const override;
+  void SetEvents(BrowserEvents events) override;
 
   /// How long a read of the document waits for the page and its answer.
   std::chrono::milliseconds waitLimit{5000};
@@ -41,7 +42,10 @@ class QtBrowser : public QWebEngineView, public Browser {
   /// The script's answer, or an invalid value when none came within the limit.
   QVariant Evaluate(const QString& script) const;
 
+  class Page;
   bool loading_ = false;
+  bool writing_ = false;  // a document written by the program is no navigation to ask about
+  BrowserEvents events_;
 };
 
 }  // namespace pellucor::app

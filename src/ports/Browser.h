@@ -1,10 +1,32 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace pellucor {
+
+class Browser;
+
+/// What a browser tells its owner as pages come and go. Texts are Shift_JIS; any handler may be
+/// left empty.
+struct BrowserEvents {
+  /// A navigation of the main frame is about to start (a link followed, a script's move, a
+  /// call of Navigate); false cancels it.
+  std::function<bool(std::string_view url)> beforeNavigate;
+  /// The main frame now shows the address (the navigation was committed).
+  std::function<void(std::string_view url)> navigateComplete;
+  /// The document has finished loading.
+  std::function<void(std::string_view url)> documentComplete;
+  /// The page asks for a new window: the browser to open it in, or nullptr to cancel it.
+  std::function<Browser*()> newWindow;
+  /// The status text: the address of the link under the pointer, empty when it leaves it.
+  std::function<void(std::string_view text)> statusText;
+  std::function<void(std::string_view title)> titleChange;
+  /// Loading progress in percent.
+  std::function<void(int percent)> progress;
+};
 
 /// One embedded web browser of the window. Texts are Shift_JIS. A host without a browser (the
 /// command line) answers with an empty document and no images.
@@ -22,6 +44,14 @@ class Browser {
   [[nodiscard]] virtual std::vector<std::string> ImageAddresses() const = 0;
   /// Replaces the document by the given HTML (clear, then write).
   virtual void WriteDocument(std::string_view html) = 0;
+
+  /// Whether a page is loading. A host without a browser is never busy.
+  [[nodiscard]] virtual bool Busy() const { return false; }
+  /// The title of the document shown; empty for none.
+  [[nodiscard]] virtual std::string LocationName() const { return {}; }
+  /// The handlers of the browser's events, replacing those set before. A host without a browser
+  /// has no events to tell.
+  virtual void SetEvents(BrowserEvents events) { (void)events; }
 };
 
 }  // namespace pellucor

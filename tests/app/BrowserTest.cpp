@@ -55,6 +55,60 @@ class BrowserTest : public QObject {
     QCOMPARE(browser.LocationUrl(), std::string("about:blank"));
   }
 
+  // The events a page raises reach the handlers: a navigation is asked about first and can be
+  // cancelled, its commit and its end are told with the address, the title and the progress;
+  // a new window opens in the browser the handler supplies.
+  void EventsReachTheirHandlers() {
+    pellucor::testing::LoopbackServer server;
+    server.Serve("/page.html",
+                 "<html><head><title>first</title></head><body>"
+                 "<a id=\"go\" href=\"next.html\">next</a>"
+                 "<a id=\"pop\" href=\"popup.html\" target=\"_blank\">popup</a></body></html>");
+    server.Serve("/next.html", "<html><head><title>next</title></head><body>n</body></html>");
+    server.Serve("/popup.html", "<html><head><title>popup</title></head><body>p</body></html>");
+    QtBrowser browser("WebBrowserNSBase");
+    QtBrowser opened("WebBrowserNSNewWindow");
+    std::vector<std::string> asked;
+    std::vector<std::string> completed;
+    std::string title;
+    int lastProgress = 0;
+    bool allow = false;
+    bool supplyWindow = true;
+    BrowserEvents events;
+    events.beforeNavigate = [&](std::string_view url) {
+      asked.emplace_back(url);
+      return allow || url.ends_with("/page.html");
+    };
+    events.documentComplete = [&](std::string_view url) { completed.emplace_back(url); };
+    events.titleChange = [&](std::string_view text) { title = std::string(text); };
+    events.progress = [&](int percent) { lastProgress = percent; };
+    events.newWindow = [&]() -> Browser* { return supplyWindow ? &opened : nullptr; };
+    browser.SetEvents(events);
+    browser.Navigate(server.Url("/page.html"));
+    QTRY_VERIFY(!browser.Busy() && !completed.empty());
+    QCOMPARE(completed.back(), server.Url("/page.html"));
+    QCOMPARE(title, std::string("first"));
+    QCOMPARE(browser.LocationName(), std::string("first"));
+    QCOMPARE(lastProgress, 100);
+
+    // Cancelled: the page stays.
+    browser.page()->runJavaScript("document.getElementById('go').click()");
+    QTRY_VERIFY(!asked.empty() && asked.back() == server.Url("/next.html"));
+    QTest::qWait(300);
+    QCOMPARE(browser.LocationUrl(), server.Url("/page.html"));
+    // Allowed: it goes.
+    allow = true;
+    browser.page()->runJavaScript("document.getElementById('go').click()");
+    QTRY_COMPARE(browser.LocationUrl(), server.Url("/next.html"));
+    QTRY_VERIFY(!browser.Busy());
+
+    // A new window opens in the browser supplied for it.
+    browser.Navigate(server.Url("/page.html"));
+    QTRY_VERIFY(!browser.Busy() && browser.LocationUrl() == server.Url("/page.html"));
+    browser.page()->runJavaScript("document.getElementById('pop').click()");
+    QTRY_COMPARE(opened.LocationUrl(), server.Url("/popup.html"));
+  }
+
   // A page that never finishes loading: the read gives up at its limit with "no document".
   void AHungPageDoesNotHangTheReads() {
     pellucor::testing::LoopbackServer server;

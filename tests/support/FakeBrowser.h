@@ -26,6 +26,13 @@ class FakeBrowser : public Browser {
   std::string DocumentOuterHtml() const override { return document; }
   std::vector<std::string> ImageAddresses() const override { return images; }
   void WriteDocument(std::string_view html) override { written = std::string(html); }
+
+  bool busy = false;
+  std::string title;
+  BrowserEvents events;
+  bool Busy() const override { return busy; }
+  std::string LocationName() const override { return title; }
+  void SetEvents(BrowserEvents handlers) override { events = std::move(handlers); }
 };
 
 }  // namespace pellucor::testing
