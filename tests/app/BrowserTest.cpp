@@ -109,6 +109,31 @@ class BrowserTest : public QObject {
     QTRY_COMPARE(opened.LocationUrl(), server.Url("/popup.html"));
   }
 
+  // The status text follows the pointer over a link and is emptied when it leaves.
+  void StatusTextFollowsThePointer() {
+    pellucor::testing::TempFolder folder;
+    pellucor::testing::WriteBytes(
+        folder / "links.html",
+        "<html><body style=\"margin:0\"><a href=\"http://example.com/x\" "
+        "style=\"display:block;width:200px;height:100px\">link</a></body></html>");
+    QtBrowser browser("WebBrowserDownload");
+    browser.resize(400, 300);
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    std::string status = "none";
+    BrowserEvents events;
+    events.statusText = [&](std::string_view text) { status = std::string(text); };
+    browser.SetEvents(events);
+    browser.Navigate(folder / "links.html");
+    QTRY_VERIFY(!browser.Busy());
+    QTest::qWait(200);
+    QWidget* target = browser.focusProxy() != nullptr ? browser.focusProxy() : &browser;
+    QTest::mouseMove(target, QPoint(50, 50));
+    QTRY_COMPARE(status, std::string("http://example.com/x"));
+    QTest::mouseMove(target, QPoint(300, 250));
+    QTRY_COMPARE(status, std::string());
+  }
+
   // A page that never finishes loading: the read gives up at its limit with "no document".
   void AHungPageDoesNotHangTheReads() {
     pellucor::testing::LoopbackServer server;
