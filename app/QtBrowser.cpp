@@ -2,14 +2,45 @@
 
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <memory>
 
 #include "app/SjisText.h"
 
 namespace pellucor::app {
+
+namespace {
+
+// The click listener, in a world of its own (the page's scripts neither see nor disturb it): on
+// every click it reports the element, its link and its image as a console message, and while
+// armed it holds a link's navigation back for the handler to decide.
+const QString kClickReport = "pellucor-click:";
+const char kClickListener[] = R"(
+window.pellucorArmed = window.pellucorArmed || false;
+document.addEventListener('click', function (event) {
+  var element = event.target;
+  if (!element || !element.tagName) return;
+  var link = element.closest ? element.closest('a[href], area[href]') : null;
+  var report = {
+    tag: element.tagName.toUpperCase(),
+    link: link ? link.href : '',
+    image: element.tagName.toUpperCase() === 'IMG' ? element.src : ''
+  };
+  if (window.pellucorArmed && link) {
+    event.preventDefault();
+    event.stopPropagation();
+  }
+  console.log('pellucor-click:' + JSON.stringify(report));
+}, true);
+)";
+
+}  // namespace
 
 // The page asks its browser before a navigation of the main frame and for a new window.
 class QtBrowser::Page : public QWebEnginePage {
@@ -20,6 +51,14 @@ class QtBrowser::Page : public QWebEnginePage {
   bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
     if (!isMainFrame || browser_->writing_ || !browser_->events_.beforeNavigate) return true;
     return browser_->events_.beforeNavigate(ToSjis(url.toString()));
+  }
+  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                int line, const QString& source) override {
+    if (message.startsWith(kClickReport)) {
+      browser_->OnClick(message.mid(kClickReport.size()));
+      return;
+    }
+    QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
   }
   QWebEnginePage* createWindow(WebWindowType) override {
     if (!browser_->events_.newWindow) return nullptr;
@@ -34,10 +73,18 @@ class QtBrowser::Page : public QWebEnginePage {
 QtBrowser::QtBrowser(const QString& name, QWidget* parent) : QWebEngineView(parent) {
   setObjectName(name);
   setPage(new Page(this));
+  QWebEngineScript listener;
+  listener.setName("pellucor-click-listener");
+  listener.setSourceCode(QString::fromLatin1(kClickListener));
+  listener.setInjectionPoint(QWebEngineScript::DocumentReady);
+  listener.setWorldId(QWebEngineScript::ApplicationWorld);
+  listener.setRunsOnSubFrames(false);
+  page()->scripts().insert(listener);
   connect(this, &QWebEngineView::loadStarted, this, [this] { loading_ = true; });
   connect(this, &QWebEngineView::loadFinished, this, [this] {
     loading_ = false;
     writing_ = false;
+    ArmClickListener();
     if (events_.documentComplete) events_.documentComplete(LocationUrl());
   });
   connect(this, &QWebEngineView::urlChanged, this, [this](const QUrl& url) {
@@ -60,6 +107,22 @@ std::string QtBrowser::LocationName() const {
 
 void QtBrowser::SetEvents(BrowserEvents events) {
   events_ = std::move(events);
+  ArmClickListener();
+}
+
+void QtBrowser::ArmClickListener() {
+  page()->runJavaScript(QString("window.pellucorArmed = %1;").arg(events_.click ? "true" : "false"),
+                        QWebEngineScript::ApplicationWorld);
+}
+
+void QtBrowser::OnClick(const QString& report) {
+  if (!events_.click) return;
+  const QJsonObject fields = QJsonDocument::fromJson(report.toUtf8()).object();
+  const ClickedElement element{ToSjis(fields.value("tag").toString()),
+                               ToSjis(fields.value("link").toString()),
+                               ToSjis(fields.value("image").toString())};
+  // The listener held the link back; the handler's yes follows it from here.
+  if (events_.click(element) && !element.link.empty()) Navigate(element.link);
 }
 
 void QtBrowser::Navigate(std::string_view urlOrPath) {

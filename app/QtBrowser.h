@@ -43,6 +43,11 @@ class QtBrowser : public QWebEngineView, public Browser {
   QVariant Evaluate(const QString& script) const;
 
   class Page;
+  /// A click the document's listener reported: the handler decides, and a link it lets go is
+  /// followed from here (the listener held it back).
+  void OnClick(const QString& report);
+  /// Tells the listener whether clicks on links are to be held back for the handler.
+  void ArmClickListener();
   bool loading_ = false;
   bool writing_ = false;  // a document written by the program is no navigation to ask about
   BrowserEvents events_;

@@ -9,6 +9,13 @@ namespace pellucor {
 
 class Browser;
 
+/// What a click in a browser's document hit (Shift_JIS texts).
+struct ClickedElement {
+  std::string tag;    // the element's tag name in upper case ("A", "IMG", "P")
+  std::string link;   // the absolute address of the link the element is in; empty for none
+  std::string image;  // the absolute address of the image clicked; empty for no image
+};
+
 /// What a browser tells its owner as pages come and go. Texts are Shift_JIS; any handler may be
 /// left empty.
 struct BrowserEvents {
@@ -26,6 +33,9 @@ struct BrowserEvents {
   std::function<void(std::string_view title)> titleChange;
   /// Loading progress in percent.
   std::function<void(int percent)> progress;
+  /// A click on an element of the document, while set (the click sink attached). Its answer
+  /// false cancels the click's own action (following a link); true lets it take place.
+  std::function<bool(const ClickedElement& element)> click;
 };
 
 /// One embedded web browser of the window. Texts are Shift_JIS. A host without a browser (the

@@ -15,30 +15,33 @@ namespace pellucor::app {
 class BrowserTest : public QObject {
   Q_OBJECT
 
+  // One server for every test: Chromium's network service keeps its connections open for the
+  // process's life, and each server would wait for them when it stops.
+  pellucor::testing::LoopbackServer server_;
+
  private slots:
   void ReadsTheLiveDocument() {
-    pellucor::testing::LoopbackServer server;
-    server.Serve("/page.html",
-                 "<html><head><meta charset=\"utf-8\"><title>t</title></head><body>"
-                 "<img src=\"a.gif\"><p id=\"p\">before</p><img src=\"/img/b.gif\">"
-                 "<script>document.getElementById('p').textContent = '日本語';</script>"
-                 "</body></html>");
+    server_.Serve("/page.html",
+                  "<html><head><meta charset=\"utf-8\"><title>t</title></head><body>"
+                  "<img src=\"a.gif\"><p id=\"p\">before</p><img src=\"/img/b.gif\">"
+                  "<script>document.getElementById('p').textContent = '日本語';</script>"
+                  "</body></html>");
     QtBrowser browser("WebBrowserDownload");
-    browser.Navigate(server.Url("/page.html"));
+    browser.Navigate(server_.Url("/page.html"));
     // The reads wait for the page: the document is the new page, after its script ran.
     const std::string html = browser.DocumentOuterHtml();
     QVERIFY2(html.find(SjisFromUtf8Literal("<p id=\"p\">日本語</p>")) != std::string::npos,
              html.c_str());
-    QCOMPARE(browser.LocationUrl(), server.Url("/page.html"));
+    QCOMPARE(browser.LocationUrl(), server_.Url("/page.html"));
     const std::vector<std::string> images = browser.ImageAddresses();
     QCOMPARE(images.size(), std::size_t{2});
-    QCOMPARE(images[0], server.Url("/a.gif"));
-    QCOMPARE(images[1], server.Url("/img/b.gif"));
+    QCOMPARE(images[0], server_.Url("/a.gif"));
+    QCOMPARE(images[1], server_.Url("/img/b.gif"));
 
     // Addresses that load nothing of the web's own are refused.
     browser.Navigate("javascript:alert(1)");
     browser.Navigate("data:text/html,<p>x</p>");
-    QCOMPARE(browser.LocationUrl(), server.Url("/page.html"));
+    QCOMPARE(browser.LocationUrl(), server_.Url("/page.html"));
   }
 
   void WritesAndOpensLocalFiles() {
@@ -59,13 +62,12 @@ class BrowserTest : public QObject {
   // cancelled, its commit and its end are told with the address, the title and the progress;
   // a new window opens in the browser the handler supplies.
   void EventsReachTheirHandlers() {
-    pellucor::testing::LoopbackServer server;
-    server.Serve("/page.html",
-                 "<html><head><title>first</title></head><body>"
-                 "<a id=\"go\" href=\"next.html\">next</a>"
-                 "<a id=\"pop\" href=\"popup.html\" target=\"_blank\">popup</a></body></html>");
-    server.Serve("/next.html", "<html><head><title>next</title></head><body>n</body></html>");
-    server.Serve("/popup.html", "<html><head><title>popup</title></head><body>p</body></html>");
+    server_.Serve("/e/page.html",
+                  "<html><head><title>first</title></head><body>"
+                  "<a id=\"go\" href=\"next.html\">next</a>"
+                  "<a id=\"pop\" href=\"popup.html\" target=\"_blank\">popup</a></body></html>");
+    server_.Serve("/e/next.html", "<html><head><title>next</title></head><body>n</body></html>");
+    server_.Serve("/e/popup.html", "<html><head><title>popup</title></head><body>p</body></html>");
     QtBrowser browser("WebBrowserNSBase");
     QtBrowser opened("WebBrowserNSNewWindow");
     std::vector<std::string> asked;
@@ -77,36 +79,36 @@ class BrowserTest : public QObject {
     BrowserEvents events;
     events.beforeNavigate = [&](std::string_view url) {
       asked.emplace_back(url);
-      return allow || url.ends_with("/page.html");
+      return allow || url.ends_with("/e/page.html");
     };
     events.documentComplete = [&](std::string_view url) { completed.emplace_back(url); };
     events.titleChange = [&](std::string_view text) { title = std::string(text); };
     events.progress = [&](int percent) { lastProgress = percent; };
     events.newWindow = [&]() -> Browser* { return supplyWindow ? &opened : nullptr; };
     browser.SetEvents(events);
-    browser.Navigate(server.Url("/page.html"));
+    browser.Navigate(server_.Url("/e/page.html"));
     QTRY_VERIFY(!browser.Busy() && !completed.empty());
-    QCOMPARE(completed.back(), server.Url("/page.html"));
+    QCOMPARE(completed.back(), server_.Url("/e/page.html"));
     QCOMPARE(title, std::string("first"));
     QCOMPARE(browser.LocationName(), std::string("first"));
     QCOMPARE(lastProgress, 100);
 
     // Cancelled: the page stays.
     browser.page()->runJavaScript("document.getElementById('go').click()");
-    QTRY_VERIFY(!asked.empty() && asked.back() == server.Url("/next.html"));
+    QTRY_VERIFY(!asked.empty() && asked.back() == server_.Url("/e/next.html"));
     QTest::qWait(300);
-    QCOMPARE(browser.LocationUrl(), server.Url("/page.html"));
+    QCOMPARE(browser.LocationUrl(), server_.Url("/e/page.html"));
     // Allowed: it goes.
     allow = true;
     browser.page()->runJavaScript("document.getElementById('go').click()");
-    QTRY_COMPARE(browser.LocationUrl(), server.Url("/next.html"));
+    QTRY_COMPARE(browser.LocationUrl(), server_.Url("/e/next.html"));
     QTRY_VERIFY(!browser.Busy());
 
     // A new window opens in the browser supplied for it.
-    browser.Navigate(server.Url("/page.html"));
-    QTRY_VERIFY(!browser.Busy() && browser.LocationUrl() == server.Url("/page.html"));
+    browser.Navigate(server_.Url("/e/page.html"));
+    QTRY_VERIFY(!browser.Busy() && browser.LocationUrl() == server_.Url("/e/page.html"));
     browser.page()->runJavaScript("document.getElementById('pop').click()");
-    QTRY_COMPARE(opened.LocationUrl(), server.Url("/popup.html"));
+    QTRY_COMPARE(opened.LocationUrl(), server_.Url("/e/popup.html"));
   }
 
   // The status text follows the pointer over a link and is emptied when it leaves.
@@ -134,13 +136,66 @@ class BrowserTest : public QObject {
     QTRY_COMPARE(status, std::string());
   }
 
+  // A click on the document reaches the click handler with the element's tag, link and image;
+  // the handler's no keeps the page, its yes follows the link; without a handler a link is
+  // followed as usual.
+  void ClicksReachTheHandler() {
+    server_.Serve("/c/page.html",
+                  "<html><body style=\"margin:0\">"
+                  "<a href=\"next.html\" style=\"display:block;height:100px\">"
+                  "<img src=\"pic.gif\" style=\"display:block;width:100px;height:50px\"></a>"
+                  "<p style=\"margin:0;height:100px\">text</p></body></html>");
+    server_.Serve("/c/next.html", "<html><body>next</body></html>");
+    server_.Serve("/c/pic.gif", std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13), "image/gif");
+    QtBrowser browser("WebBrowserDownload");
+    browser.resize(400, 300);
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    std::vector<ClickedElement> clicks;
+    bool answer = false;
+    BrowserEvents events;
+    events.click = [&](const ClickedElement& element) {
+      clicks.push_back(element);
+      return answer;
+    };
+    browser.SetEvents(events);
+    browser.Navigate(server_.Url("/c/page.html"));
+    QTRY_VERIFY(!browser.Busy());
+    QTest::qWait(200);
+    QWidget* target = browser.focusProxy() != nullptr ? browser.focusProxy() : &browser;
+
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(50, 25));  // the image in the link
+    QTRY_COMPARE(clicks.size(), std::size_t{1});
+    QCOMPARE(clicks[0].tag, std::string("IMG"));
+    QCOMPARE(clicks[0].image, server_.Url("/c/pic.gif"));
+    QCOMPARE(clicks[0].link, server_.Url("/c/next.html"));
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(50, 150));  // the paragraph
+    QTRY_COMPARE(clicks.size(), std::size_t{2});
+    QCOMPARE(clicks[1].tag, std::string("P"));
+    QCOMPARE(clicks[1].link, std::string());
+    QTest::qWait(300);
+    QCOMPARE(browser.LocationUrl(), server_.Url("/c/page.html"));  // the handler said no
+
+    answer = true;
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(200, 75));  // the link itself
+    QTRY_COMPARE(browser.LocationUrl(), server_.Url("/c/next.html"));
+    QCOMPARE(clicks.back().tag, std::string("A"));
+
+    // No handler: the link is followed as usual.
+    browser.SetEvents({});
+    browser.Navigate(server_.Url("/c/page.html"));
+    QTRY_VERIFY(!browser.Busy() && browser.LocationUrl() == server_.Url("/c/page.html"));
+    QTest::qWait(200);
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(200, 75));
+    QTRY_COMPARE(browser.LocationUrl(), server_.Url("/c/next.html"));
+  }
+
   // A page that never finishes loading: the read gives up at its limit with "no document".
   void AHungPageDoesNotHangTheReads() {
-    pellucor::testing::LoopbackServer server;
-    server.Hang("/slow.html", "<html><body><p>part", 100000);
+    server_.Hang("/slow.html", "<html><body><p>part", 100000);
     QtBrowser browser("WebBrowserNSBase");
     browser.waitLimit = std::chrono::milliseconds(500);
-    browser.Navigate(server.Url("/slow.html"));
+    browser.Navigate(server_.Url("/slow.html"));
     QCOMPARE(browser.DocumentOuterHtml(), std::string());
     QVERIFY(browser.ImageAddresses().empty());
     browser.stop();
