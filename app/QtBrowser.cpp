@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimer>
+#include <QUuid>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -19,8 +20,8 @@ namespace {
 
 // The click listener, in a world of its own (the page's scripts neither see nor disturb it): on
 // every click it reports the element, its link and its image as a console message, and while
-// armed it holds a link's navigation back for the handler to decide.
-const QString kClickReport = "pellucor-click:";
+// armed it holds a link's navigation back for the handler to decide. The report carries a key
+// made for each browser, which the page's own scripts cannot read, so a page cannot forge one.
 const char kClickListener[] = R"(
 window.pellucorArmed = window.pellucorArmed || false;
 document.addEventListener('click', function (event) {
@@ -36,7 +37,7 @@ document.addEventListener('click', function (event) {
     event.preventDefault();
     event.stopPropagation();
   }
-  console.log('pellucor-click:' + JSON.stringify(report));
+  console.log('pellucor-click:KEY:' + JSON.stringify(report));
 }, true);
 )";
 
@@ -54,8 +55,8 @@ class QtBrowser::Page : public QWebEnginePage {
   }
   void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                 int line, const QString& source) override {
-    if (message.startsWith(kClickReport)) {
-      browser_->OnClick(message.mid(kClickReport.size()));
+    if (message.startsWith(browser_->clickReport_)) {
+      browser_->OnClick(message.mid(browser_->clickReport_.size()));
       return;
     }
     QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
@@ -73,9 +74,11 @@ class QtBrowser::Page : public QWebEnginePage {
 QtBrowser::QtBrowser(const QString& name, QWidget* parent) : QWebEngineView(parent) {
   setObjectName(name);
   setPage(new Page(this));
+  const QString key = QUuid::createUuid().toString(QUuid::Id128);
+  clickReport_ = "pellucor-click:" + key + ":";
   QWebEngineScript listener;
   listener.setName("pellucor-click-listener");
-  listener.setSourceCode(QString::fromLatin1(kClickListener));
+  listener.setSourceCode(QString::fromLatin1(kClickListener).replace("KEY", key));
   listener.setInjectionPoint(QWebEngineScript::DocumentReady);
   listener.setWorldId(QWebEngineScript::ApplicationWorld);
   listener.setRunsOnSubFrames(false);

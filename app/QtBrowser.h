@@ -51,6 +51,7 @@ class QtBrowser : public QWebEngineView, public Browser {
   bool loading_ = false;
   bool writing_ = false;  // a document written by the program is no navigation to ask about
   BrowserEvents events_;
+  QString clickReport_;  // how the click listener's reports begin, with this browser's key
 };
 
 }  // namespace pellucor::app

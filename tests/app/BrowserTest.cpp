@@ -181,6 +181,14 @@ class BrowserTest : public QObject {
     QTRY_COMPARE(browser.LocationUrl(), server_.Url("/c/next.html"));
     QCOMPARE(clicks.back().tag, std::string("A"));
 
+    // The page's own scripts cannot pass for the listener.
+    const std::size_t reported = clicks.size();
+    browser.page()->runJavaScript(
+        "console.log('pellucor-click:' + JSON.stringify({tag: 'A', link: 'http://x/', image: "
+        "''}))");
+    QTest::qWait(300);
+    QCOMPARE(clicks.size(), reported);
+
     // No handler: the link is followed as usual.
     browser.SetEvents({});
     browser.Navigate(server_.Url("/c/page.html"));
