@@ -108,8 +108,8 @@ std::string QtBrowser::LocationName() const {
   return ToSjis(title());
 }
 
-void QtBrowser::SetEvents(BrowserEvents events) {
-  events_ = std::move(events);
+void QtBrowser::SetEvents(const BrowserEvents& events) {
+  events_ = events;
   ArmClickListener();
 }
 

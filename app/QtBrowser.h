@@ -31,7 +31,7 @@ class QtBrowser : public QWebEngineView, public Browser {
 
   [[nodiscard]] bool Busy() const override { return loading_; }
   [[nodiscard]] std::string LocationName() const override;
-  void SetEvents(BrowserEvents events) override;
+  void SetEvents(const BrowserEvents& events) override;
 
   /// How long a read of the document waits for the page and its answer.
   std::chrono::milliseconds waitLimit{5000};

@@ -61,7 +61,7 @@ class Browser {
   [[nodiscard]] virtual std::string LocationName() const { return {}; }
   /// The handlers of the browser's events, replacing those set before. A host without a browser
   /// has no events to tell.
-  virtual void SetEvents(BrowserEvents events) { (void)events; }
+  virtual void SetEvents(const BrowserEvents& events) { (void)events; }
 };
 
 }  // namespace pellucor

@@ -32,7 +32,7 @@ class FakeBrowser : public Browser {
   BrowserEvents events;
   bool Busy() const override { return busy; }
   std::string LocationName() const override { return title; }
-  void SetEvents(BrowserEvents handlers) override { events = std::move(handlers); }
+  void SetEvents(const BrowserEvents& handlers) override { events = handlers; }
 };
 
 }  // namespace pellucor::testing
