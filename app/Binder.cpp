@@ -20,23 +20,46 @@ struct Binder::Binding {
 
 namespace {
 
-// A text: `synced` holds the bytes widget and state last agreed on.
-template <typename Widget>
-class TextBinding : public Binder::Binding {
+// What the state and the widget last agreed on; a value the core changed since goes to the
+// widget (the derived binding's Show), anything else stays as the widget has it.
+template <typename Derived, typename Value>
+class SyncedBinding : public Binder::Binding {
  public:
-  TextBinding(Widget* widget, std::string* value) : widget_(widget), value_(value) {
-    synced_ = *value;
-    Show();
-  }
-  void Pull() override {
-    if (Text() == FromSjis(synced_)) return;  // not edited: the bytes stay as they are
-    *value_ = ToSjis(Text());
-    synced_ = *value_;
-  }
+  explicit SyncedBinding(Value* value) : value_(value), synced_(*value) {}
   void Push() override {
     if (*value_ == synced_) return;
     synced_ = *value_;
+    static_cast<Derived*>(this)->Show();
+  }
+
+ protected:
+  /// The user's value, taken into the state.
+  void Take(Value value) {
+    *value_ = std::move(value);
+    synced_ = *value_;
+  }
+  Value* value_;
+  Value synced_;
+};
+
+// A text: a widget whose text still reads as the bytes last agreed on was not edited, and the
+// bytes stay as they are.
+template <typename Widget>
+class TextBinding : public SyncedBinding<TextBinding<Widget>, std::string> {
+ public:
+  TextBinding(Widget* widget, std::string* value)
+      : SyncedBinding<TextBinding<Widget>, std::string>(value), widget_(widget) {
     Show();
+  }
+  void Pull() override {
+    if (Text() != FromSjis(this->synced_)) this->Take(ToSjis(Text()));
+  }
+  void Show() {
+    if constexpr (std::is_same_v<Widget, QComboBox>) {
+      widget_->setEditText(FromSjis(this->synced_));
+    } else {
+      widget_->setText(FromSjis(this->synced_));
+    }
   }
 
  private:
@@ -47,88 +70,69 @@ class TextBinding : public Binder::Binding {
       return widget_->text();
     }
   }
-  void Show() {
-    if constexpr (std::is_same_v<Widget, QComboBox>) {
-      widget_->setEditText(FromSjis(synced_));
-    } else {
-      widget_->setText(FromSjis(synced_));
-    }
-  }
   Widget* widget_;
-  std::string* value_;
-  std::string synced_;
 };
 
 // A combo box's list; the user changes it only through the box's text.
-class ItemsBinding : public Binder::Binding {
+class ItemsBinding : public SyncedBinding<ItemsBinding, std::vector<std::string>> {
  public:
   ItemsBinding(QComboBox* widget, std::vector<std::string>* items)
-      : widget_(widget), items_(items) {
+      : SyncedBinding(items), widget_(widget) {
     Show();
   }
   void Pull() override {}
-  void Push() override {
-    if (*items_ != synced_) Show();
-  }
-
- private:
   void Show() {
-    synced_ = *items_;
     const QString text = widget_->currentText();
     widget_->clear();
     for (const std::string& item : synced_)
       widget_->addItem(FromSjis(item));
     widget_->setEditText(text);
   }
+
+ private:
   QComboBox* widget_;
-  std::vector<std::string>* items_;
-  std::vector<std::string> synced_;
 };
 
-// What only the core writes: a list box's lines or a label's text, shown when they change.
+// What only the core writes: a list box's lines or a label's text.
 template <typename Widget, typename Value>
-class ShownBinding : public Binder::Binding {
+class ShownBinding : public SyncedBinding<ShownBinding<Widget, Value>, Value> {
  public:
-  ShownBinding(Widget* widget, Value* value) : widget_(widget), value_(value), synced_(*value) {
+  ShownBinding(Widget* widget, Value* value)
+      : SyncedBinding<ShownBinding<Widget, Value>, Value>(value), widget_(widget) {
     Show();
   }
   void Pull() override {}
-  void Push() override {
-    if (*value_ == synced_) return;
-    synced_ = *value_;
-    Show();
-  }
-
- private:
   void Show() {
     if constexpr (std::is_same_v<Widget, QListWidget>) {
       widget_->clear();
-      for (const std::string& line : synced_)
+      for (const std::string& line : this->synced_)
         widget_->addItem(FromSjis(line));
     } else {
-      widget_->setText(FromSjis(synced_));
+      widget_->setText(FromSjis(this->synced_));
     }
   }
+
+ private:
   Widget* widget_;
-  Value* value_;
-  Value synced_;
 };
 
+// A check box's state or a radio group's item.
 template <typename Widget, typename Value>
-class ValueBinding : public Binder::Binding {
+class ValueBinding : public SyncedBinding<ValueBinding<Widget, Value>, Value> {
  public:
-  ValueBinding(Widget* widget, Value* value) : widget_(widget), value_(value), synced_(*value) {
+  ValueBinding(Widget* widget, Value* value)
+      : SyncedBinding<ValueBinding<Widget, Value>, Value>(value), widget_(widget) {
     Show();
   }
   void Pull() override {
-    if (Current() == synced_) return;
-    *value_ = Current();
-    synced_ = *value_;
+    if (Current() != this->synced_) this->Take(Current());
   }
-  void Push() override {
-    if (*value_ == synced_) return;
-    synced_ = *value_;
-    Show();
+  void Show() {
+    if constexpr (std::is_same_v<Widget, QCheckBox>) {
+      widget_->setChecked(this->synced_);
+    } else {
+      widget_->SetItemIndex(this->synced_);
+    }
   }
 
  private:
@@ -139,16 +143,7 @@ class ValueBinding : public Binder::Binding {
       return widget_->ItemIndex();
     }
   }
-  void Show() {
-    if constexpr (std::is_same_v<Widget, QCheckBox>) {
-      widget_->setChecked(synced_);
-    } else {
-      widget_->SetItemIndex(synced_);
-    }
-  }
   Widget* widget_;
-  Value* value_;
-  Value synced_;
 };
 
 }  // namespace

@@ -61,10 +61,11 @@ QtTextView::QtTextView(const QString& name, QWidget* parent)
   UpdateMargins();
 }
 
-void QtTextView::MapText() const {
+void QtTextView::MapText(QString* shown) const {
   positionOfByte_.assign(text_.size() + 1, 0);
   byteOfPosition_.clear();
   byteOfPosition_.reserve(text_.size() + 1);
+  if (shown != nullptr) shown->reserve(static_cast<qsizetype>(text_.size()));
   std::uint32_t position = 0;
   ForEachSjisCharacter(text_, [&](std::size_t offset, std::size_t length, char32_t codePoint) {
     // The LF of a CR LF pair belongs to the CR's line end.
@@ -76,6 +77,10 @@ void QtTextView::MapText() const {
       positionOfByte_[offset + k] = position;
     byteOfPosition_.push_back(static_cast<std::uint32_t>(offset));
     ++position;
+    if (shown != nullptr)
+      shown->append(codePoint == U'\r' || codePoint == U'\n'
+                        ? QChar('\n')
+                        : QChar(static_cast<char16_t>(codePoint)));
   });
   positionOfByte_[text_.size()] = position;
   byteOfPosition_.push_back(static_cast<std::uint32_t>(text_.size()));
@@ -87,7 +92,7 @@ void QtTextView::SyncEdits() const {
   QString shown = toPlainText();
   shown.replace('\n', "\r\n");
   text_ = ToSjis(shown);
-  MapText();
+  MapText(nullptr);
 }
 
 int QtTextView::PositionOf(std::size_t offset) const {
@@ -119,15 +124,8 @@ void QtTextView::Show(std::string text, const std::vector<ColoredRun>& runs) {
   } else {
     text_ = std::move(text);
     edited_ = false;
-    MapText();
     QString shown;
-    shown.reserve(static_cast<qsizetype>(byteOfPosition_.size()));
-    ForEachSjisCharacter(text_, [&](std::size_t offset, std::size_t, char32_t codePoint) {
-      if (codePoint == U'\n' && offset > 0 && text_[offset - 1] == '\r') return;
-      shown.append(codePoint == U'\r' || codePoint == U'\n'
-                       ? QChar('\n')
-                       : QChar(static_cast<char16_t>(codePoint)));
-    });
+    MapText(&shown);
     setPlainText(shown);
   }
 

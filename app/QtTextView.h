@@ -56,7 +56,8 @@ class QtTextView : public QPlainTextEdit, public TextView {
  private:
   class Gutter;
   void Show(std::string text, const std::vector<ColoredRun>& runs);
-  void MapText() const;
+  /// The map between bytes and characters, from `text_`; and the view's text, when asked for.
+  void MapText(QString* shown) const;
   void SyncEdits() const;
   [[nodiscard]] int PositionOf(std::size_t offset) const;
   [[nodiscard]] std::size_t OffsetOf(int position) const;

@@ -1,6 +1,7 @@
 #include "check/PageReferences.h"
 
 #include <gumbo.h>
+#include "html/HtmlScan.h"
 
 #include <cstring>
 #include <iterator>
@@ -13,19 +14,15 @@
 namespace pellucor {
 namespace {
 
-bool IsAsciiWhitespace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
 // The words of an attribute such as rel, in lower case.
 std::vector<std::string> Tokens(std::string_view text) {
   std::vector<std::string> tokens;
   std::size_t i = 0;
   while (i < text.size()) {
-    while (i < text.size() && IsAsciiWhitespace(text[i]))
+    while (i < text.size() && IsHtmlWhitespace(text[i]))
       ++i;
     const std::size_t start = i;
-    while (i < text.size() && !IsAsciiWhitespace(text[i]))
+    while (i < text.size() && !IsHtmlWhitespace(text[i]))
       ++i;
     if (i > start) tokens.push_back(LowerAsciiBytes(text.substr(start, i - start)));
   }

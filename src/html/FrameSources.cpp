@@ -1,13 +1,10 @@
 #include "html/FrameSources.h"
 
 #include <algorithm>
+#include "html/HtmlScan.h"
 
 namespace pellucor {
 namespace {
-
-bool IsBlank(char byte) {
-  return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r' || byte == '\f';
-}
 
 char Lower(char byte) {
   return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
@@ -24,8 +21,8 @@ bool SameName(std::string_view text, std::string_view lowerName) {
 // The length of the tag name starting at `at` (up to a blank, "/" or ">").
 std::size_t NameLength(std::string_view text, std::size_t at) {
   std::size_t end = at;
-  while (end < text.size() && !IsBlank(text[end]) && text[end] != '/' && text[end] != '>' &&
-         text[end] != '=')
+  while (end < text.size() && !IsHtmlWhitespace(text[end]) && text[end] != '/' &&
+         text[end] != '>' && text[end] != '=')
     ++end;
   return end - at;
 }
@@ -36,7 +33,7 @@ std::string SourceOfTag(std::string_view text, std::size_t& at) {
   std::string source;
   bool found = false;
   while (at < text.size()) {
-    while (at < text.size() && (IsBlank(text[at]) || text[at] == '/'))
+    while (at < text.size() && (IsHtmlWhitespace(text[at]) || text[at] == '/'))
       ++at;
     if (at >= text.size()) break;
     if (text[at] == '>') {
@@ -48,11 +45,11 @@ std::string SourceOfTag(std::string_view text, std::size_t& at) {
     at += std::max<std::size_t>(NameLength(text, at), 1);
     const std::string_view name = text.substr(nameStart, at - nameStart);
     std::size_t next = at;
-    while (next < text.size() && IsBlank(text[next]))
+    while (next < text.size() && IsHtmlWhitespace(text[next]))
       ++next;
     if (next >= text.size() || text[next] != '=') continue;  // an attribute without a value
     at = next + 1;
-    while (at < text.size() && IsBlank(text[at]))
+    while (at < text.size() && IsHtmlWhitespace(text[at]))
       ++at;
     std::string_view value;
     if (at < text.size() && (text[at] == '"' || text[at] == '\'')) {
@@ -63,7 +60,7 @@ std::string SourceOfTag(std::string_view text, std::size_t& at) {
       at = close == std::string_view::npos ? text.size() : close + 1;
     } else {
       const std::size_t start = at;
-      while (at < text.size() && !IsBlank(text[at]) && text[at] != '>')
+      while (at < text.size() && !IsHtmlWhitespace(text[at]) && text[at] != '>')
         ++at;
       value = text.substr(start, at - start);
     }

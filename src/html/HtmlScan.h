@@ -9,6 +9,12 @@
 // define what is found.
 namespace pellucor {
 
+/// HTML's white space between attributes and words: blank, tab, line feed, carriage return and
+/// form feed.
+[[nodiscard]] constexpr bool IsHtmlWhitespace(char byte) {
+  return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r' || byte == '\f';
+}
+
 /// Every text between `start` and `end`, CR and LF removed, in the order found, for the caller
 /// to add to its list (which decides about order and duplicates). After each item the text is
 /// cut after the first `end` anywhere in it, so an item may be met again; a start marker

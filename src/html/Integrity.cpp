@@ -1,13 +1,10 @@
 #include "html/Integrity.h"
 
+#include "html/HtmlScan.h"
 #include "text/ShiftJis.h"
 
 namespace pellucor {
 namespace {
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
 
 // Where an attribute stands in a start tag: from the blank before its name to the end of its
 // value, and the value itself (quoted or not).
@@ -20,13 +17,13 @@ struct AttributeSpan {
 AttributeSpan FindAttribute(std::string_view tag, std::string_view name) {
   for (std::size_t at = FindText(tag, name, CaseMode::IgnoreAsciiCase);
        at != std::string_view::npos; at = FindText(tag, name, at + 1, CaseMode::IgnoreAsciiCase)) {
-    if (at == 0 || !IsBlank(tag[at - 1])) continue;
+    if (at == 0 || !IsHtmlWhitespace(tag[at - 1])) continue;
     std::size_t i = at + name.size();
-    while (i < tag.size() && IsBlank(tag[i]))
+    while (i < tag.size() && IsHtmlWhitespace(tag[i]))
       ++i;
     if (i >= tag.size() || tag[i] != '=') continue;
     ++i;
-    while (i < tag.size() && IsBlank(tag[i]))
+    while (i < tag.size() && IsHtmlWhitespace(tag[i]))
       ++i;
     AttributeSpan span;
     span.from = at - 1;
@@ -37,7 +34,7 @@ AttributeSpan FindAttribute(std::string_view tag, std::string_view name) {
       span.to = close == std::string_view::npos ? tag.size() : close + 1;
     } else {
       std::size_t end = i;
-      while (end < tag.size() && !IsBlank(tag[end]) && tag[end] != '>')
+      while (end < tag.size() && !IsHtmlWhitespace(tag[end]) && tag[end] != '>')
         ++end;
       span.value = tag.substr(i, end - i);
       span.to = end;

@@ -1,15 +1,12 @@
 #include "html/Srcset.h"
 
 #include <charconv>
+#include "html/HtmlScan.h"
 
 #include "text/ShiftJis.h"
 
 namespace pellucor {
 namespace {
-
-bool IsAsciiWhitespace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
 
 // Whether the descriptors of one srcset candidate are valid; a browser drops a candidate with
 // invalid ones and loads nothing for it.
@@ -47,11 +44,11 @@ std::vector<SrcsetCandidate> SrcsetCandidates(std::string_view srcset) {
   std::vector<SrcsetCandidate> candidates;
   std::size_t i = 0;
   while (true) {
-    while (i < srcset.size() && (IsAsciiWhitespace(srcset[i]) || srcset[i] == ','))
+    while (i < srcset.size() && (IsHtmlWhitespace(srcset[i]) || srcset[i] == ','))
       ++i;
     if (i >= srcset.size()) return candidates;
     const std::size_t start = i;
-    while (i < srcset.size() && !IsAsciiWhitespace(srcset[i]))
+    while (i < srcset.size() && !IsHtmlWhitespace(srcset[i]))
       ++i;
     std::string_view url = srcset.substr(start, i - start);
     std::vector<std::string> descriptors;
@@ -70,7 +67,7 @@ std::vector<SrcsetCandidate> SrcsetCandidates(std::string_view srcset) {
         } else if (c == ',') {
           ++i;
           break;
-        } else if (IsAsciiWhitespace(c)) {
+        } else if (IsHtmlWhitespace(c)) {
           if (!current.empty()) descriptors.push_back(std::move(current));
           current.clear();
         } else {
@@ -99,11 +96,11 @@ std::vector<SrcsetValue> SrcsetValues(std::string_view page) {
        at != std::string_view::npos;
        at = FindText(page, kName, at + 1, CaseMode::IgnoreAsciiCase)) {
     std::size_t i = at + kName.size();
-    while (i < page.size() && IsAsciiWhitespace(page[i]))
+    while (i < page.size() && IsHtmlWhitespace(page[i]))
       ++i;
     if (i >= page.size() || page[i] != '=') continue;
     ++i;
-    while (i < page.size() && IsAsciiWhitespace(page[i]))
+    while (i < page.size() && IsHtmlWhitespace(page[i]))
       ++i;
     if (i >= page.size() || (page[i] != '"' && page[i] != '\'')) continue;
     const std::size_t close = page.find(page[i], i + 1);
