@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -95,6 +96,7 @@ void MainWindow::Run(Handler handler) {
   binder_.Push();
   ApplyPanelHeights();
   ShowCaption();
+  if (!window_.WriteNotice.empty()) statusPanels_[2]->setText(FromSjis(window_.WriteNotice));
 }
 
 void MainWindow::BuildMenus() {
@@ -338,7 +340,10 @@ void MainWindow::PGMainChange(int index) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   binder_.Pull();
-  (void)SaveIniSettings(window_.SettingsPath, Targets());
+  // The window goes, so a settings file that cannot be written is told in a message box.
+  if (!SaveIniSettings(window_.SettingsPath, Targets()))
+    QMessageBox::warning(this, QString::fromUtf8(kApplicationTitle),
+                         U("設定ファイルに書けませんでした： ") + FromSjis(window_.SettingsPath));
   informationBox_->close();
   watchRoot_->close();
   event->accept();

@@ -44,6 +44,9 @@ struct MainWindowState {
   /// A message for the status bar that start-up leaves (an unreadable settings file); shown
   /// once by the desktop.
   std::string StartupNotice;
+  /// Set by a menu command whose write of the settings file failed, emptied by one that
+  /// succeeded; the desktop shows it in the status bar.
+  std::string WriteNotice;
 };
 
 }  // namespace pellucor

@@ -150,6 +150,13 @@ bool ExistsUnreadable(std::string_view path) {
   return ::access(name->c_str(), R_OK) != 0;
 }
 
+// A failed write of a menu command is told in the status bar, a good one clears the message.
+void NoteWrite(MainWindowState& window, bool written) {
+  window.WriteNotice =
+      written ? std::string()
+              : SjisFromUtf8Literal("設定ファイルに書けませんでした： ") + window.SettingsPath;
+}
+
 }  // namespace
 
 std::string GetInf(std::string_view folder) {
@@ -251,7 +258,7 @@ void AddRegisteredUrlFolder(MainWindowState& window, std::string entry) {
 
 void ManuSettingsSaveClick(SettingsTargets targets) {
   if (!targets.window.SettingsPath.empty())
-    (void)SaveIniSettings(targets.window.SettingsPath, targets);
+    NoteWrite(targets.window, SaveIniSettings(targets.window.SettingsPath, targets));
 }
 
 void MenuSettingsReInitializeClick(SettingsTargets targets) {
@@ -266,16 +273,16 @@ void MenuViewStdTopHeightClick(SettingsTargets targets) {
   window.MenuViewStdTopHeight = !window.MenuViewStdTopHeight;
   window.PanelPGSearchTabTop = window.MenuViewStdTopHeight ? 62 : 140;
   if (!window.SettingsPath.empty())
-    (void)WriteIniString(window.SettingsPath, "NS", "PageTopHeight",
-                         std::to_string(window.PanelPGSearchTabTop));
+    NoteWrite(window, WriteIniString(window.SettingsPath, "NS", "PageTopHeight",
+                                     std::to_string(window.PanelPGSearchTabTop)));
 }
 
 void MenuDLSettingsSaveClick(SettingsTargets targets) {
-  const MainWindowState& window = targets.window;
+  MainWindowState& window = targets.window;
   if (window.RegisteredUrlFolders.empty() || window.SettingsPath.empty()) return;
   IniFile file = IniFile::Load(window.SettingsPath);
   WritePairs(file, window.RegisteredUrlFolders);
-  (void)file.Save(window.SettingsPath);
+  NoteWrite(window, file.Save(window.SettingsPath));
 }
 
 void MenuDLSettingsAppendClick(SettingsTargets targets) {
@@ -292,7 +299,7 @@ void MenuDLSettingsRemoveClick(SettingsTargets targets) {
   targets.window.RegisteredUrlFolders.clear();
   targets.download.ComboBoxWBUrlItems.clear();
   if (!targets.window.SettingsPath.empty())
-    (void)EraseIniSection(targets.window.SettingsPath, "DLUrl");
+    NoteWrite(targets.window, EraseIniSection(targets.window.SettingsPath, "DLUrl"));
 }
 
 void ApplyRegisteredUrls(SettingsTargets targets) {

@@ -54,7 +54,8 @@ void ReleaseInitialize(SettingsTargets targets);
 /// already there (in any case) leaves the list as it was.
 void AddRegisteredUrlFolder(MainWindowState& window, std::string entry);
 
-// The menu commands of the settings.
+// The menu commands of the settings. A command whose write fails says so in
+// `window.WriteNotice`; one that writes empties it.
 /// "設定を保存する": the whole file, when the window knows where it is.
 void ManuSettingsSaveClick(SettingsTargets targets);
 /// "初期状態に戻す": checks the item, re-initialises and writes the file.

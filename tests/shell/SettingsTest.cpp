@@ -208,6 +208,19 @@ TEST(Settings, AnUnreadableFileIsToldAndKept) {
   EXPECT_TRUE(std::filesystem::is_directory(path + "/inside"));
 }
 
+// A menu command whose write fails says so for the status bar; one that writes clears it.
+TEST(Settings, AFailedWriteOfAMenuCommandIsTold) {
+  TempFolder folder;
+  WriteBytes(folder / "file", "x");
+  Window w;
+  w.window.SettingsPath = folder / "file/pellucor.inf";  // below a file: no folder can be made
+  ManuSettingsSaveClick(w.Targets());
+  EXPECT_NE(w.window.WriteNotice.find(w.window.SettingsPath), std::string::npos);
+  w.window.SettingsPath = folder / "pellucor.inf";
+  ManuSettingsSaveClick(w.Targets());
+  EXPECT_EQ(w.window.WriteNotice, "");
+}
+
 TEST(Settings, WhereTheFileIs) {
   TempFolder folder;
   const std::string program = folder / "bin/pellucor";
