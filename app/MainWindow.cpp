@@ -17,8 +17,10 @@
 
 #include "app/InformationBox.h"
 #include "app/MainWindowTabs.h"
+#include "app/PageWidgets.h"
 #include "app/RadioGroup.h"
 #include "app/SjisText.h"
+#include "app/SystemColors.h"
 #include "shell/Layout.h"
 #include "web/UrlKinds.h"
 
@@ -80,11 +82,15 @@ MainWindow::MainWindow(StartupPaths paths, QWidget* parent)
   dialogs_.SetFileDialogs(fileDialogs_);
   BuildMenus();
   BuildStatusBar();
+  // The colourers take the system colours from this desktop's palette.
+  SetHostSystemColors(QtSystemColor);
   BuildTabs();
+  pageWidgets_ = std::make_unique<PageWidgets>(*this);
   BindControls();
   ApplyPanelHeights();
   ShowCaption();
   resize(1100, 760);
+  pageWidgets_->BlankAllBrowsers();
 }
 
 MainWindow::~MainWindow() = default;

@@ -23,6 +23,7 @@ class QTabWidget;
 namespace pellucor::app {
 
 class InformationBox;
+class PageWidgets;
 
 /// Where start-up looks for the program and its settings.
 struct StartupPaths {
@@ -47,6 +48,8 @@ class MainWindow : public QMainWindow {
   MainWindowState& window() { return window_; }
   NetSearchTab& search() { return search_; }
   DownloadTab& download() { return download_; }
+  /// The browsers and source views of the tabs, by name.
+  [[nodiscard]] const PageWidgets& pages() const { return *pageWidgets_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -71,6 +74,7 @@ class MainWindow : public QMainWindow {
   DownloadTab download_;
   Binder binder_;
   InformationBox* informationBox_ = nullptr;
+  std::unique_ptr<PageWidgets> pageWidgets_;
   QWidget* watchRoot_ = nullptr;
   QtDialogs dialogs_;
   QtClipboard clipboard_;

@@ -224,8 +224,24 @@ QWidget* BuildDownloadTab(QWidget* parent) {
   topLayout->addWidget(scroll, 1);
 
   auto* splitter = new QSplitter(Qt::Horizontal, page);
-  splitter->addWidget(SubTabs("PGTab02L", {{"PGTab02LTab01WB", " Webﾍﾟｰｼﾞの閲覧 "}}, splitter));
-  splitter->addWidget(SubTabs("PGTab02R", {{"PGTab02RTab02HTMLSrc", "　WebHTML "}}, splitter));
+  splitter->addWidget(SubTabs("PGTab02L",
+                              {{"PGTab02LTab01WB", " Webﾍﾟｰｼﾞの閲覧 "},
+                               {"PGTab02LTab02PageCSSJS", " PageCSS/JS"},
+                               {"PGTab02LTab03LPageImage", "PageImage"},
+                               {"PGTab02LTab09LocalFileHTML", " ﾛｰｶﾙHTML "},
+                               {"PGTab02LTab11InnerHTML", " Java実行後の内部HTML "},
+                               {"PGTab02LTab12OrgHTML", " ｵﾘｼﾞﾅﾙWebHTML "}},
+                              splitter));
+  splitter->addWidget(SubTabs("PGTab02R",
+                              {{"PGTab02RTab00ResultBrowser", " ﾛｰｶﾙﾍﾟｰｼﾞの閲覧 "},
+                               {"PGTab02RTab02HTMLSrc", "　WebHTML "},
+                               {"PGTab02RTab03HTMLOrg", " ｵﾘｼﾞﾅﾙWebHTML "},
+                               {"PGTab02RTab04PDownload", " WebHTMLNative"},
+                               {"PGTab02RTab05First", " Redirect前のWebHTML  "},
+                               {"PGTab02RTab06CSSJSText", " CSS/JSﾃｷｽﾄ  "},
+                               {"PGTab02RTab07Individual", " CSS/JSﾀﾞｳﾝﾛｰﾄﾞ "},
+                               {"PGTab02RTab08ImageIndividual", " Imageﾀﾞｳﾝﾛｰﾄﾞ "}},
+                              splitter));
   page->layout()->addWidget(top);
   page->layout()->addWidget(splitter);
   return page;
@@ -244,9 +260,21 @@ QWidget* BuildLocalPageTab(QWidget* parent) {
   grid->addWidget(Check("CheckBoxLocalDontLoad", "ﾍﾟｰｼﾞを替えても再ﾛｰﾄﾞしない", top), 2, 1);
   auto* splitter = new QSplitter(Qt::Horizontal, page);
   splitter->addWidget(SubTabs("PGMainTab03LocalLeft",
-                              {{"PGMainTab03LocalLeftTab01Browser", " ﾌﾞﾗｳｻﾞ "}}, splitter));
+                              {{"PGMainTab03LocalLeftTab01Browser", " ﾌﾞﾗｳｻﾞ "},
+                               {"PGMainTab03LocalLeftTab02TotalCSSJS", " CSS/JS統合ﾌｧｲﾙ "},
+                               {"PGMainTab03LocalLeftTab03FileList", " CSS/JSﾌｧｲﾙ一覧 "},
+                               {"PGMainTab03LocalLeftTab04ImageList", " イメージ一覧 "},
+                               {"PGMainTab03LocalLeftTab05OuertHTML", " Java実行後の内部HTMLｿｰｽ "},
+                               {"PGMainTab03LocalLeftTab06OrigHTML", " ｵﾘｼﾞﾅﾙHTML "},
+                               {"PGMainTab03LocalLeftTab07CSS", " 個別CSS "},
+                               {"PGMainTab03LocalLeftTab08JS", " 個別JS "}},
+                              splitter));
   splitter->addWidget(SubTabs("PGMainTab03LocalRight",
-                              {{"PGMainTab03LocalRightTab01HTMLSrc", " HTMLｿｰｽ "}}, splitter));
+                              {{"PGMainTab03LocalRightTab01HTMLSrc", " HTMLｿｰｽ "},
+                               {"PGMainTab03LocalRightTab02OuterHTML", " Java実行後の内部HTMLｿｰｽ "},
+                               {"PGMainTab03LocalRightTab03RightFileList", " CSS/JSﾌｧｲﾙ一覧 "},
+                               {"PGMainTab03LocalRightTab04Ref", " ｵﾘｼﾞﾅﾙとの比較 "}},
+                              splitter));
   page->layout()->addWidget(top);
   page->layout()->addWidget(splitter);
   return page;

@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimer>
@@ -41,6 +42,80 @@ document.addEventListener('click', function (event) {
 }, true);
 )";
 
+// Marks every occurrence of each word in the text the document shows, word after word. The
+// marks of a word lie within the text node it was found in, so each text node that holds a word
+// is marked with every word in list order, one node after the other, which leaves the same
+// marks as a walk of the whole page per word. Text of scripts and styles is passed over, and
+// so is that of hidden elements: whether an element is shown is asked before the first change
+// (the page is laid out already), and a mark is shown as its element is, so the page is laid
+// out again only once, to scroll the last mark into view. A word is found within one text node:
+// the engine's search would also find one that a tag splits in two.
+const char kMarkText[] = R"(
+(function (marks) {
+  var body = document.body;
+  if (!body || body.tagName !== 'BODY') return 'none';
+  var unseen = { SCRIPT: 1, STYLE: 1, NOSCRIPT: 1, TEMPLATE: 1, TEXTAREA: 1, TITLE: 1 };
+  var wanted = marks.map(function (mark) { return mark[0].toLowerCase(); });
+  try {
+    var openings = marks.map(function (mark) {
+      var template = document.createElement('template');
+      template.innerHTML = mark[1] + '</span>';
+      if (!template.content.firstChild) throw new Error('no mark');
+      return template.content.firstChild;
+    });
+    var found = [];
+    var shown = new Map();
+    var walker = document.createTreeWalker(body, NodeFilter.SHOW_TEXT);
+    for (var node = walker.nextNode(); node; node = walker.nextNode()) {
+      var parent = node.parentElement;
+      if (unseen[parent.nodeName]) continue;
+      var lower = node.data.toLowerCase();
+      if (!wanted.some(function (word) { return word !== '' && lower.indexOf(word) >= 0; }))
+        continue;
+      if (!shown.has(parent)) shown.set(parent, parent.getClientRects().length > 0);
+      if (shown.get(parent)) found.push(node);
+    }
+    var last = null;
+    var lastPlace = -1;
+    found.forEach(function (node) {
+      var pieces = [node];
+      marks.forEach(function (mark, place) {
+        var word = mark[0];
+        if (word === '') return;
+        var next = [];
+        pieces.forEach(function (text) {
+          for (;;) {
+            var lower = text.data.toLowerCase();
+            // A letter whose lower case is longer would shift the offsets: search as typed.
+            var at = lower.length === text.data.length ? lower.indexOf(wanted[place])
+                                                       : text.data.indexOf(word);
+            if (at < 0) break;
+            var piece = text.splitText(at);
+            var rest = piece.splitText(word.length);
+            var wrapper = openings[place].cloneNode(false);
+            text.parentNode.replaceChild(wrapper, piece);
+            wrapper.appendChild(piece);
+            if (text.data !== '') next.push(text);
+            next.push(piece);
+            text = rest;
+            if (place >= lastPlace) {
+              last = wrapper;
+              lastPlace = place;
+            }
+          }
+          if (text.data !== '') next.push(text);
+        });
+        pieces = next;
+      });
+    });
+    if (last) last.scrollIntoView({ block: 'nearest' });
+    return 'marked';
+  } catch (error) {
+    return 'failed';
+  }
+})
+)";
+
 }  // namespace
 
 // The page asks its browser before a navigation of the main frame and for a new window.
@@ -50,8 +125,13 @@ class QtBrowser::Page : public QWebEnginePage {
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
-    if (!isMainFrame || browser_->writing_ || !browser_->events_.beforeNavigate) return true;
-    return browser_->events_.beforeNavigate(ToSjis(url.toString()));
+    if (!isMainFrame || browser_->writing_) return true;
+    if (browser_->events_.beforeNavigate &&
+        !browser_->events_.beforeNavigate(ToSjis(url.toString())))
+      return false;
+    // The document is about to be left: its clicks no longer reach the handler.
+    browser_->DetachClickSink();
+    return true;
   }
   void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                 int line, const QString& source) override {
@@ -87,6 +167,7 @@ QtBrowser::QtBrowser(const QString& name, QWidget* parent) : QWebEngineView(pare
   connect(this, &QWebEngineView::loadFinished, this, [this] {
     loading_ = false;
     writing_ = false;
+    attached_ = true;  // a new document exists: its clicks reach the handler
     ArmClickListener();
     if (events_.documentComplete) events_.documentComplete(LocationUrl());
   });
@@ -114,12 +195,18 @@ void QtBrowser::SetEvents(const BrowserEvents& events) {
 }
 
 void QtBrowser::ArmClickListener() {
-  page()->runJavaScript(QString("window.pellucorArmed = %1;").arg(events_.click ? "true" : "false"),
+  const bool armed = attached_ && events_.click;
+  page()->runJavaScript(QString("window.pellucorArmed = %1;").arg(armed ? "true" : "false"),
                         QWebEngineScript::ApplicationWorld);
 }
 
+void QtBrowser::DetachClickSink() {
+  attached_ = false;
+  ArmClickListener();
+}
+
 void QtBrowser::OnClick(const QString& report) {
-  if (!events_.click) return;
+  if (!attached_ || !events_.click) return;
   const QJsonObject fields = QJsonDocument::fromJson(report.toUtf8()).object();
   const ClickedElement element{ToSjis(fields.value("tag").toString()),
                                ToSjis(fields.value("link").toString()),
@@ -169,7 +256,7 @@ bool QtBrowser::WaitForLoad() const {
   return !loading_;
 }
 
-QVariant QtBrowser::Evaluate(const QString& script) const {
+QVariant QtBrowser::Evaluate(const QString& script, ScriptWorld world) const {
   if (!WaitForLoad()) return {};
   // The page keeps the callback, which may answer after the wait gave up: what it writes to
   // lives as long as the callback, not in this frame.
@@ -179,7 +266,9 @@ QVariant QtBrowser::Evaluate(const QString& script) const {
     QEventLoop* waiting = nullptr;
   };
   const auto answer = std::make_shared<Answer>();
-  page()->runJavaScript(script, [answer](const QVariant& value) {
+  const quint32 worldId =
+      world == ScriptWorld::Page ? QWebEngineScript::MainWorld : QWebEngineScript::ApplicationWorld;
+  page()->runJavaScript(script, worldId, [answer](const QVariant& value) {
     answer->value = value;
     answer->given = true;
     if (answer->waiting != nullptr) answer->waiting->quit();
@@ -209,6 +298,19 @@ std::vector<std::string> QtBrowser::ImageAddresses() const {
        Evaluate("Array.from(document.images, function (image) { return image.src; })").toList())
     addresses.push_back(ToSjis(image.toString()));
   return addresses;
+}
+
+MarkOutcome QtBrowser::MarkText(const std::vector<TextMark>& marks) {
+  QJsonArray pairs;
+  for (const TextMark& mark : marks)
+    pairs.append(QJsonArray{FromSjis(mark.word), FromSjis(mark.openingTag)});
+  const QString call = QString::fromLatin1(kMarkText) + "(" +
+                       QString::fromUtf8(QJsonDocument(pairs).toJson(QJsonDocument::Compact)) + ")";
+  // The program's own world: a page's scripts cannot change what the marking calls.
+  const QString answer = Evaluate(call, ScriptWorld::Program).toString();
+  if (answer == "marked") return MarkOutcome::Marked;
+  if (answer == "none") return MarkOutcome::NoDocument;
+  return MarkOutcome::Failed;
 }
 
 void QtBrowser::WriteDocument(std::string_view html) {

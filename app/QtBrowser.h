@@ -32,6 +32,7 @@ class QtBrowser : public QWebEngineView, public Browser {
   [[nodiscard]] bool Busy() const override { return loading_; }
   [[nodiscard]] std::string LocationName() const override;
   void SetEvents(const BrowserEvents& events) override;
+  [[nodiscard]] MarkOutcome MarkText(const std::vector<TextMark>& marks) override;
 
   /// How long a read of the document waits for the page and its answer.
   std::chrono::milliseconds waitLimit{5000};
@@ -39,8 +40,10 @@ class QtBrowser : public QWebEngineView, public Browser {
  private:
   /// Waits (the event loop running) until no page is loading, or the limit; false at the limit.
   bool WaitForLoad() const;
-  /// The script's answer, or an invalid value when none came within the limit.
-  QVariant Evaluate(const QString& script) const;
+  enum class ScriptWorld { Page, Program };
+  /// The script's answer, or an invalid value when none came within the limit. The program's
+  /// world sees the same document, but not the variables and overrides of the page's scripts.
+  QVariant Evaluate(const QString& script, ScriptWorld world = ScriptWorld::Page) const;
 
   class Page;
   /// A click the document's listener reported: the handler decides, and a link it lets go is
@@ -48,8 +51,12 @@ class QtBrowser : public QWebEngineView, public Browser {
   void OnClick(const QString& report);
   /// Tells the listener whether clicks on links are to be held back for the handler.
   void ArmClickListener();
+  /// Before the document is left: its clicks no longer reach the handler until the next
+  /// document has loaded.
+  void DetachClickSink();
   bool loading_ = false;
-  bool writing_ = false;  // a document written by the program is no navigation to ask about
+  bool writing_ = false;   // a document written by the program is no navigation to ask about
+  bool attached_ = false;  // the click sink: from a document's load to the next navigation
   BrowserEvents events_;
   QString clickReport_;  // how the click listener's reports begin, with this browser's key
 };

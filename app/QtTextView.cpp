@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/SjisText.h"
+#include "app/SystemColors.h"
 #include "text/CodePage932.h"
 
 namespace pellucor::app {
@@ -35,8 +36,8 @@ QColor FromCoreColor(Color color) {
 
 }  // namespace
 
-QtTextView::QtTextView(const QString& name, QWidget* parent)
-    : QPlainTextEdit(parent), gutter_(new Gutter(this)) {
+QtTextView::QtTextView(const QString& name, QWidget* parent, LineNumbers lineNumbers)
+    : QPlainTextEdit(parent), lineNumbers_(lineNumbers), gutter_(new Gutter(this)) {
   setObjectName(name);
   setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont font("Noto Sans Mono CJK JP");
@@ -301,11 +302,17 @@ void QtTextView::SetChangeNotifications(ChangeNotifications state) {
   notifications_ = state;
 }
 
-int QtTextView::GutterWidth() const {
-  int digits = 1;
-  for (int lines = std::max(1, blockCount()); lines >= 10; lines /= 10)
+int QtTextView::DigitCount() const {
+  // The smallest whole number not below log10(lines + 1): the digits of the largest number.
+  int digits = 0;
+  for (int lines = blockCount(); lines > 0; lines /= 10)
     ++digits;
-  return 8 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * std::max(digits, 3);
+  return digits;
+}
+
+int QtTextView::GutterWidth() const {
+  if (lineNumbers_ == LineNumbers::Hidden) return 0;
+  return fontMetrics().horizontalAdvance(QLatin1Char('8')) * DigitCount() + 8;
 }
 
 void QtTextView::UpdateMargins() {
@@ -319,16 +326,28 @@ void QtTextView::resizeEvent(QResizeEvent* event) {
 }
 
 void QtTextView::PaintGutter(QPaintEvent* event) {
+  const int width = gutter_->width();
+  if (width == 0) return;
   QPainter painter(gutter_);
-  painter.fillRect(event->rect(), palette().color(QPalette::AlternateBase));
-  painter.setPen(palette().color(QPalette::PlaceholderText));
+  const QRect area = event->rect();
+  // The face of a button, a light and a dark line at its right edge, and the view's own
+  // background between it and the text; the numbers in black, zero-padded to the same width.
+  painter.fillRect(QRect(width - 4, area.top(), 4, area.height()), palette().color(QPalette::Base));
+  painter.fillRect(QRect(0, area.top(), width - 2, area.height()),
+                   FromCoreColor(QtSystemColor(15)));
+  painter.setPen(FromCoreColor(QtSystemColor(20)));
+  painter.drawLine(width - 4, area.top(), width - 4, area.bottom());
+  painter.setPen(FromCoreColor(QtSystemColor(16)));
+  painter.drawLine(width - 3, area.top(), width - 3, area.bottom());
+  painter.setPen(Qt::black);
+  const int digits = DigitCount();
   QTextBlock block = firstVisibleBlock();
   int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
-  while (block.isValid() && top <= event->rect().bottom()) {
+  while (block.isValid() && top <= area.bottom()) {
     const int height = qRound(blockBoundingRect(block).height());
-    if (block.isVisible() && top + height >= event->rect().top())
-      painter.drawText(0, top, gutter_->width() - 4, height, Qt::AlignRight,
-                       QString::number(block.blockNumber() + 1));
+    if (block.isVisible() && top + height >= area.top())
+      painter.drawText(2, top, width - 6, height, Qt::AlignLeft,
+                       QString("%1").arg(block.blockNumber() + 1, digits, 10, QLatin1Char('0')));
     block = block.next();
     top += height;
   }

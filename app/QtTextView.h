@@ -17,11 +17,16 @@
 // a cursor per run, and marks are laid over them the same way, so colouring never wipes them.
 namespace pellucor::app {
 
+/// Whether a view shows the gutter with line numbers: the window's source views do, its plain
+/// list boxes do not.
+enum class LineNumbers { Hidden, Shown };
+
 class QtTextView : public QPlainTextEdit, public TextView {
   Q_OBJECT
 
  public:
-  explicit QtTextView(const QString& name, QWidget* parent = nullptr);
+  explicit QtTextView(const QString& name, QWidget* parent = nullptr,
+                      LineNumbers lineNumbers = LineNumbers::Shown);
 
   [[nodiscard]] std::string Text() const override;
   void SetText(std::string_view text) override;
@@ -62,6 +67,8 @@ class QtTextView : public QPlainTextEdit, public TextView {
   [[nodiscard]] int PositionOf(std::size_t offset) const;
   [[nodiscard]] std::size_t OffsetOf(int position) const;
   void AddFormat(TextRange range, const QTextCharFormat& format);
+  /// The digits of the largest line number; the gutter's width in pixels (0 without numbers).
+  [[nodiscard]] int DigitCount() const;
   [[nodiscard]] int GutterWidth() const;
   void UpdateMargins();
   void PaintGutter(QPaintEvent* event);
@@ -76,6 +83,7 @@ class QtTextView : public QPlainTextEdit, public TextView {
   PlainTextMode plainText_ = PlainTextMode::On;
   ChangeNotifications notifications_ = ChangeNotifications::Attached;
   QTextCharFormat defaultFormat_;
+  LineNumbers lineNumbers_;
   int leftMargin_ = 0;
   int rightMargin_ = 0;
   Gutter* gutter_;

@@ -11,6 +11,9 @@
 int main(int argc, char** argv) {
   QElapsedTimer sinceStart;
   sinceStart.start();
+  // The embedded browsers share their graphics contexts, which must be asked for before the
+  // application exists.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(pellucor::kApplicationTitle));
   QApplication::setApplicationDisplayName(QString::fromUtf8(pellucor::kApplicationTitle));

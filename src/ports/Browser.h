@@ -38,6 +38,19 @@ struct BrowserEvents {
   std::function<bool(const ClickedElement& element)> click;
 };
 
+/// What marking a word in a browser's document came to.
+enum class MarkOutcome {
+  Marked,      // every occurrence is marked (none may have been found)
+  NoDocument,  // no HTML document with a body: nothing loaded, a frameset, not HTML
+  Failed,      // the document refused the change or did not answer in time
+};
+
+/// A word to mark in a document and the tag that opens its mark (Shift_JIS).
+struct TextMark {
+  std::string word;
+  std::string openingTag;
+};
+
 /// One embedded web browser of the window. Texts are Shift_JIS. A host without a browser (the
 /// command line) answers with an empty document and no images.
 class Browser {
@@ -62,6 +75,16 @@ class Browser {
   /// The handlers of the browser's events, replacing those set before. A host without a browser
   /// has no events to tell.
   virtual void SetEvents(const BrowserEvents& events) { (void)events; }
+  /// Marks every occurrence of each word in the text the document shows (letters without case,
+  /// not only whole words), word after word, from the top down: an occurrence becomes the
+  /// word's opening tag + its HTML + "</span>", and the last one is scrolled into view. The
+  /// search goes on after the inserted mark, so a word marked before gets a second mark nested
+  /// inside the first. An error ends the whole operation: the words after it are not marked.
+  /// The page on disk or on the web is not touched. A host without a browser has no document.
+  [[nodiscard]] virtual MarkOutcome MarkText(const std::vector<TextMark>& marks) {
+    (void)marks;
+    return MarkOutcome::NoDocument;
+  }
 };
 
 }  // namespace pellucor

@@ -1,9 +1,12 @@
 #include "syntax/RtfSyntax.h"
 
+#include <atomic>
 #include <charconv>
 
 namespace pellucor {
 namespace {
+
+std::atomic<SystemColorResolver> hostSystemColors{nullptr};
 
 void AppendNumber(std::string& out, long long number) {
   char digits[24];
@@ -52,6 +55,14 @@ std::string_view FamilyWord(std::uint8_t pitchAndFamily) {
 }
 
 }  // namespace
+
+void SetHostSystemColors(SystemColorResolver resolver) {
+  hostSystemColors.store(resolver);
+}
+
+SystemColorResolver HostSystemColors() {
+  return hostSystemColors.load();
+}
 
 TpsvRTFSyntax::TpsvRTFSyntax() {
   codePage_ = 1252;

@@ -20,6 +20,11 @@ using Color = std::int32_t;
 /// Resolves a system colour's number to its current RGB value.
 using SystemColorResolver = Color (*)(std::uint8_t systemColor);
 
+/// The system colours every colourer starts with: the host's (the desktop program sets its
+/// palette's at start-up, before any colouring). Without one, a system colour is written black.
+void SetHostSystemColors(SystemColorResolver resolver);
+[[nodiscard]] SystemColorResolver HostSystemColors();
+
 /// A font of the font table, with the metrics it has as realised on the screen. The defaults
 /// are what a Linux host reports for every font: the Shift_JIS character set (128) and the
 /// modern family (0x30 in the high four bits of the pitch-and-family byte), so that the views
@@ -80,7 +85,8 @@ class TpsvRTFSyntax {
   /// Switches to the colourer's second palette; the base has none.
   virtual void ApplyAlternatePalette();
 
-  /// Used by ColorEntry for negative colours. Without one, a system colour is written black.
+  /// Used by ColorEntry for negative colours, in place of the host's. Without one, a system
+  /// colour is written black.
   void SetSystemColorResolver(SystemColorResolver resolver) { systemColors_ = resolver; }
 
   [[nodiscard]] const std::string& Header() const { return header_; }
@@ -97,7 +103,7 @@ class TpsvRTFSyntax {
   std::string colorTable_;
   std::string fontTable_;
   std::int32_t codePage_ = 1252;
-  SystemColorResolver systemColors_ = nullptr;
+  SystemColorResolver systemColors_ = HostSystemColors();
   std::string token_;  // the output loop's token buffer, kept to reuse its storage
 };
 

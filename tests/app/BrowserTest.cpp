@@ -5,6 +5,8 @@
 #include <QTest>
 #include <string>
 
+#include "WebEngineTestMain.h"
+#include "analysis/PageHighlight.h"
 #include "app/QtBrowser.h"
 #include "support/LoopbackServer.h"
 #include "support/TempFolder.h"
@@ -198,6 +200,43 @@ class BrowserTest : public QObject {
     QTRY_COMPARE(browser.LocationUrl(), server_.Url("/c/next.html"));
   }
 
+  // The words of a highlight box marked in the page shown: each word in its colour in list
+  // order, letters without case, a word searched twice nested in its first mark, nothing in
+  // scripts or hidden text, nothing in a frameset, nothing while a page loads.
+  void HighlightsWordsInThePage() {
+    struct : EventPump {
+      void ProcessPendingEvents() override {}
+      void SetBusyCursor(BusyCursor) override {}
+    } pump;
+    QtBrowser browser("WebBrowserDownload");
+    browser.WriteDocument(SjisFromUtf8Literal(
+        "<html><body><p>Alpha beta ALPHA <b>gamma</b> 日本語 x</p>"
+        "<p style=\"display:none\">alpha</p><script>var alpha = 1;</script></body></html>"));
+    const std::vector<std::string> words =
+        HighlightSearch(SjisFromUtf8Literal(" alpha  gamma 日本 eta eta x y z "), browser, pump);
+    QCOMPARE(words.size(), std::size_t{8});
+    const auto tag = [](std::size_t place) { return std::string(HighlightOpeningTag(place)); };
+    const std::string html = browser.DocumentOuterHtml();
+    for (const std::string& marked :
+         {tag(0) + "Alpha</span>", tag(0) + "ALPHA</span>", "<b>" + tag(1) + "gamma</span></b>",
+          tag(2) + SjisFromUtf8Literal("日本</span>語"),
+          // "eta" twice: the second mark nested inside the first
+          "b" + tag(3) + tag(4) + "eta</span></span>", tag(5) + "x</span>",
+          // text that is not shown keeps no mark
+          std::string("display:none\">alpha</p>"), std::string("var alpha = 1;")})
+      QVERIFY2(html.find(marked) != std::string::npos, (marked + "\n" + html).c_str());
+
+    browser.WriteDocument(
+        "<html><frameset cols=\"50%,50%\"><frame src=\"about:blank\"></frameset></html>");
+    QCOMPARE(SearchAndHighlightText(browser, {"frame"}, pump), MarkOutcome::NoDocument);
+
+    server_.Hang("/loading.html", "<html><body><p>loading alpha", 100000);
+    browser.Navigate(server_.Url("/loading.html"));
+    QVERIFY(browser.Busy());
+    QCOMPARE(SearchAndHighlightText(browser, {"alpha"}, pump), MarkOutcome::NoDocument);
+    browser.stop();
+  }
+
   // A page that never finishes loading: the read gives up at its limit with "no document".
   void AHungPageDoesNotHangTheReads() {
     server_.Hang("/slow.html", "<html><body><p>part", 100000);
@@ -212,11 +251,5 @@ class BrowserTest : public QObject {
 
 }  // namespace pellucor::app
 
-// Qt WebEngine wants its contexts shared before the application exists.
-int main(int argc, char** argv) {
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-  QApplication application(argc, argv);
-  pellucor::app::BrowserTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+PELLUCOR_WEBENGINE_TEST_MAIN(pellucor::app::BrowserTest)
 #include "BrowserTest.moc"

@@ -15,8 +15,12 @@
 #include <memory>
 
 #include "ControlNames.h"
+#include "WebEngineTestMain.h"
 #include "app/Binder.h"
 #include "app/MainWindow.h"
+#include "app/PageWidgets.h"
+#include "app/QtBrowser.h"
+#include "app/QtTextView.h"
 #include "app/RadioGroup.h"
 #include "app/SjisText.h"
 #include "support/TempFolder.h"
@@ -304,9 +308,46 @@ class MainWindowTest : public QObject {
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
     window->close();
   }
+
+  // The browsers and source views of every tab exist by name as the window's own kinds, each
+  // view in its panel; the browsers show "about:blank", the views have line numbers.
+  void BrowsersAndViewsByName() {
+    Place place;
+    auto window = Started(place);
+    const testing::ControlGroups groups =
+        testing::ReadControlNames(PELLUCOR_FIXTURES "/gui-controls.py");
+    QStringList wrong;
+    int browsers = 0;
+    int views = 0;
+    for (const auto& [group, kinds] : groups) {
+      for (const auto& [kind, names] : kinds) {
+        for (const QString& name : names) {
+          if (kind == "Browser") {
+            ++browsers;
+            auto* browser = window->findChild<QtBrowser*>(name);
+            if (browser == nullptr || window->pages().Browser(name.toStdString()) != browser)
+              wrong << name;
+          } else if (kind == "View") {
+            ++views;
+            auto* view = window->findChild<QtTextView*>(name);
+            if (view == nullptr || !view->parent()->objectName().startsWith("Panel")) wrong << name;
+          }
+        }
+      }
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(", ")));
+    QCOMPARE(browsers, 11);
+    QCOMPARE(views, 16);
+    for (const auto& [name, browser] : window->pages().browsers())
+      QTRY_COMPARE(browser->LocationUrl(), std::string("about:blank"));
+    QtTextView* fileList = window->pages().View("RichEditPGMainTab03LocalLeftTab03FileList");
+    QVERIFY(fileList != nullptr);
+    QVERIFY(fileList->viewport()->x() >= 40);  // the list's margin
+    window->close();
+  }
 };
 
 }  // namespace pellucor::app
 
-QTEST_MAIN(pellucor::app::MainWindowTest)
+PELLUCOR_WEBENGINE_TEST_MAIN(pellucor::app::MainWindowTest)
 #include "MainWindowTest.moc"

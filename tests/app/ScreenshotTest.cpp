@@ -11,6 +11,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "WebEngineTestMain.h"
 #include "app/MainWindow.h"
 #include "app/QtTextView.h"
 #include "support/TempFolder.h"
@@ -76,5 +77,5 @@ class ScreenshotTest : public QObject {
 
 }  // namespace pellucor::app
 
-QTEST_MAIN(pellucor::app::ScreenshotTest)
+PELLUCOR_WEBENGINE_TEST_MAIN(pellucor::app::ScreenshotTest)
 #include "ScreenshotTest.moc"

@@ -33,6 +33,14 @@ class FakeBrowser : public Browser {
   bool Busy() const override { return busy; }
   std::string LocationName() const override { return title; }
   void SetEvents(const BrowserEvents& handlers) override { events = handlers; }
+
+  /// The words of every MarkText call, and what the calls answer.
+  std::vector<std::vector<TextMark>> marked;
+  MarkOutcome markOutcome = MarkOutcome::Marked;
+  MarkOutcome MarkText(const std::vector<TextMark>& marks) override {
+    marked.push_back(marks);
+    return markOutcome;
+  }
 };
 
 }  // namespace pellucor::testing

@@ -54,6 +54,11 @@ TEST(TpsvRTFSyntax, ColorEntries) {
   syntax.SetSystemColorResolver(
       [](std::uint8_t number) { return RgbColor(number, 2 * number, 3 * number); });
   EXPECT_EQ(syntax.ColorEntry(windowText), "\\red8\\green16\\blue24;");
+
+  // The host's system colours reach every colourer made after they are set.
+  SetHostSystemColors([](std::uint8_t number) { return RgbColor(number, number, 1); });
+  EXPECT_EQ(TpsvRTFSyntax().ColorEntry(windowText), "\\red8\\green8\\blue1;");
+  SetHostSystemColors(nullptr);
 }
 
 TEST(TpsvRTFSyntax, ColorTables) {
