@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/HighlightBoxes.h"
 #include "app/InformationBox.h"
 #include "app/MainWindowTabs.h"
 #include "app/PageWidgets.h"
@@ -86,6 +87,7 @@ MainWindow::MainWindow(StartupPaths paths, QWidget* parent)
   SetHostSystemColors(QtSystemColor);
   BuildTabs();
   pageWidgets_ = std::make_unique<PageWidgets>(*this);
+  AddHighlightBoxes(*pageWidgets_, clipboard_, pump_);
   BindControls();
   ApplyPanelHeights();
   ShowCaption();
@@ -221,6 +223,10 @@ void MainWindow::BindControls() {
   radio("RadioGroupIMEMode", &search_.RadioGroupIMEMode);
   binder_.Bind(findChild<QComboBox*>("ComboBoxWBUrl"), &download_.ComboBoxWBUrl,
                &download_.ComboBoxWBUrlItems);
+  edit("edSearchAndHighlight", &search_.edSearchAndHighlight);
+  edit("edDLTargetSearchAndHighlight", &search_.edDLTargetSearchAndHighlight);
+  binder_.Bind(findChild<QComboBox*>("ComboBoxWBBrowserSearch"),
+               &download_.ComboBoxWBBrowserSearch);
   edit("BtnEditWBPageSaveFolder", &download_.BtnEditWBPageSaveFolder);
   edit("BtnEditWBLocalFilename", &download_.BtnEditWBLocalFilename);
   edit("EditWBBasePageLocalFimename", &download_.EditWBBasePageLocalFimename);

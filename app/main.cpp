@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <cstdio>
 
+#include <unistd.h>
+
 #include "app/MainWindow.h"
 #include "app/SjisText.h"
 #include "shell/MainWindowState.h"
@@ -11,6 +13,10 @@
 int main(int argc, char** argv) {
   QElapsedTimer sinceStart;
   sinceStart.start();
+  // Chromium cannot sandbox its pages for the root user and refuses to start there; as root
+  // the browsers run without it rather than not at all.
+  if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   // The embedded browsers share their graphics contexts, which must be asked for before the
   // application exists.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -302,7 +303,22 @@ class MainWindowTest : public QObject {
                              "sbSNCollapse",
                              "SpeedButton4",
                              "sbDLCollapse",
-                             "sbDLLocalCollapse"}) {
+                             "sbDLLocalCollapse",
+                             "edSearchAndHighlight",
+                             "sbNSBaseSearch",
+                             "sbNSBasePaste",
+                             "edDLTargetSearchAndHighlight",
+                             "sbNSTargetSearch",
+                             "sbNSTargetSearchPaste",
+                             "ComboBoxWBBrowserSearch",
+                             "sbDLWebBrowserSearch",
+                             "sbDLWebBrowserSearchPaste",
+                             "ComboBoxWBBrowserLocalSearch",
+                             "sbDLWebBrowserLocalSearch",
+                             "sbDLWebBrowserLocalSearchPaste",
+                             "ComboBoxLocalBrowserSearch",
+                             "sbDLLocalBrowserSearch",
+                             "sbDLLocalBrowserSearchPaste"}) {
       if (window->findChild<QObject*>(name) == nullptr) missing << name;
     }
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
@@ -343,6 +359,35 @@ class MainWindowTest : public QObject {
     QtTextView* fileList = window->pages().View("RichEditPGMainTab03LocalLeftTab03FileList");
     QVERIFY(fileList != nullptr);
     QVERIFY(fileList->viewport()->x() >= 40);  // the list's margin
+    window->close();
+  }
+
+  // A highlight box marks its words in its own browser on Enter and on its search button; the
+  // net search boxes' paste buttons only paste, the download tab's paste and then search.
+  void HighlightBoxesMarkTheirBrowsersPage() {
+    Place place;
+    auto window = Started(place);
+    const std::string tag =
+        SjisFromUtf8Literal("<span style=\"background-color: red ; font-weight: bolder;\">");
+    QtBrowser* download = window->pages().Browser("WebBrowserDownload");
+    download->WriteDocument(SjisFromUtf8Literal("<html><body><p>日本語 words</p></body></html>"));
+    auto* box = window->findChild<QComboBox*>("ComboBoxWBBrowserSearch");
+    box->setCurrentText(U("日本語"));
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    QVERIFY(download->DocumentOuterHtml().find(tag + SjisFromUtf8Literal("日本語</span>")) !=
+            std::string::npos);
+
+    QApplication::clipboard()->setText("words");
+    QtBrowser* base = window->pages().Browser("WebBrowserNSBase");
+    base->WriteDocument("<html><body><p>words</p></body></html>");
+    window->findChild<QToolButton*>("sbNSBasePaste")->click();
+    QCOMPARE(window->findChild<QLineEdit*>("edSearchAndHighlight")->text(), QString("words"));
+    QVERIFY(base->DocumentOuterHtml().find(tag) == std::string::npos);  // pasted only
+    window->findChild<QToolButton*>("sbNSBaseSearch")->click();
+    QVERIFY(base->DocumentOuterHtml().find(tag + "words</span>") != std::string::npos);
+    // The download page's paste button searches too: "words" now marked there as well.
+    window->findChild<QToolButton*>("sbDLWebBrowserSearchPaste")->click();
+    QVERIFY(download->DocumentOuterHtml().find(tag + "words</span>") != std::string::npos);
     window->close();
   }
 };

@@ -12,7 +12,10 @@
 #include <filesystem>
 
 #include "WebEngineTestMain.h"
+#include "analysis/PageHighlight.h"
 #include "app/MainWindow.h"
+#include "app/PageWidgets.h"
+#include "app/QtBrowser.h"
 #include "app/QtTextView.h"
 #include "support/TempFolder.h"
 #include "syntax/ViewColoring.h"
@@ -72,6 +75,42 @@ class ScreenshotTest : public QObject {
     const QPixmap shot = view.screen()->grabWindow(view.winId());
     QVERIFY(!shot.isNull());
     QVERIFY(shot.save(QFileInfo(PELLUCOR_SCREENSHOT).absolutePath() + "/text-view.png"));
+  }
+
+  // The download tab with a page in its browser, three words highlighted, and the page's
+  // source coloured beside it, kept as highlighted-page.png.
+  void ShowsAHighlightedPageBesideItsSource() {
+    if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server (xvfb-run)");
+    pellucor::testing::TempFolder folder;
+    std::filesystem::create_directories(folder / "bin");
+    MainWindow window({folder / "bin/pellucor", folder / "config"});
+    window.show();
+    window.Start();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QTabWidget*>("PGMain")->setCurrentWidget(
+        window.findChild<QWidget*>("PGMainTab02Dowload"));
+    const std::string page = SjisFromUtf8Literal(
+        "<html><head><title>見本</title></head>\r\n<body>\r\n<h1>日本語の見本ページ</h1>\r\n"
+        "<p>ソフトの価格は1,980円です。Pellucor は pages を保存します。</p>\r\n"
+        "<p>もう一度：価格、日本語、pages。</p>\r\n</body></html>\r\n");
+    QtBrowser* browser = window.pages().Browser("WebBrowserDownload");
+    browser->WriteDocument(page);
+    struct : EventPump {
+      void ProcessPendingEvents() override {}
+      void SetBusyCursor(BusyCursor) override {}
+    } pump;
+    QVERIFY(browser != nullptr);
+    QCOMPARE(
+        SearchAndHighlightText(
+            *browser, {SjisFromUtf8Literal("日本語"), SjisFromUtf8Literal("価格"), "pages"}, pump),
+        MarkOutcome::Marked);
+    QtTextView* source = window.pages().View("RichEditExPGTab02RTab02HTMLSrc");
+    source->SetText(page);
+    ColorizeHtmlView(*source, [](std::chrono::milliseconds) {});
+    QTest::qWait(500);  // the browser paints its marks
+    const QPixmap shot = window.screen()->grabWindow(window.winId());
+    QVERIFY(shot.save(QFileInfo(PELLUCOR_SCREENSHOT).absolutePath() + "/highlighted-page.png"));
+    window.close();
   }
 };
 
