@@ -61,6 +61,7 @@ bench: deps $(RELEASE_BUILD)/build.ninja
 	bench/run_big_page.sh $(RELEASE_BUILD)
 	bench/run_startup.sh $(RELEASE_BUILD)
 	$(RELEASE_BUILD)/bench/view_bench
+	QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu $(RELEASE_BUILD)/bench/highlight_bench
 	bench/compare_highlight.sh $(RELEASE_BUILD)
 	bench/compare_find.sh $(RELEASE_BUILD)
 
