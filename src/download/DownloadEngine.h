@@ -67,6 +67,30 @@ class DownloadEngine {
   /// The click action on one frame address, by RadioGroupDLFrameDownload.
   void DLInFrameFileGo(std::string_view url, std::string_view saveFolder, std::string_view frame);
 
+  // The commands around the page shown.
+  /// Navigates to the URL box's text (trimmed, without "\\"): the browser shows the page and
+  /// the source views fill; a base tag of the page is told in LabelDownloadedFile; a redirect
+  /// the browser followed becomes the box's URL, which joins the box's history.
+  void sbDLNavigateClick();
+  /// Adds the URL box's text to its history when the history does not hold it yet.
+  void AddComboBoxURL();
+  /// Empties the save folder, local file, save name, top page and dummy folder boxes.
+  void sbDLFolderlClearClick();
+  /// The download browser's live document, formatted, into the native HTML view.
+  void sbDLGetInnerHTMLClick();
+  /// The window title shows the URL box's text decoded by the tab's decode choice.
+  void sbDLDecodeUrlClick();
+  /// A key pressed in the URL box: its text is the user's own from now on.
+  void ComboBoxWBUrlKeyDown();
+  /// The URL box's text changed: unless the user typed it, the tab is reset.
+  void ComboBoxWBUrlChange();
+  /// The download browser's status text: a link under the pointer is remembered and shown.
+  void DLBaseStatusText(std::string_view text);
+  /// A click in the download browser's document: with "ジャンプし、Urlを変更する" checked, the
+  /// link under the pointer is followed and becomes the URL. Always false: the document never
+  /// follows a click by itself.
+  bool DLBaseDocOnClick();
+
   // The run.
   /// One run: 0 when it completed, -1 when it ended early.
   int DLDownloadAll(std::string_view url);
