@@ -7,8 +7,10 @@
 #include <QListWidget>
 #include <type_traits>
 
+#include "app/QtTextView.h"
 #include "app/RadioGroup.h"
 #include "app/SjisText.h"
+#include "syntax/ViewColoring.h"
 
 namespace pellucor::app {
 
@@ -146,6 +148,41 @@ class ValueBinding : public SyncedBinding<ValueBinding<Widget, Value>, Value> {
   Widget* widget_;
 };
 
+// A source view: only a text the user edited is read back (reading a whole page out of the view
+// at every move would cost more than the move itself).
+class ViewBinding : public SyncedBinding<ViewBinding, std::string> {
+ public:
+  ViewBinding(QtTextView* widget, std::string* value, ViewColoring coloring)
+      : SyncedBinding(value), widget_(widget), coloring_(coloring) {
+    QObject::connect(widget, &QtTextView::Changed, widget, [this] { edited_ = true; });
+    Show();
+  }
+  void Pull() override {
+    if (!edited_) return;
+    edited_ = false;
+    Take(widget_->Text());
+  }
+  void Show() {
+    widget_->SetText(synced_);
+    switch (coloring_) {
+      case ViewColoring::Plain:
+        break;
+      case ViewColoring::CaretToStart:
+        ColorizeHtmlView(*widget_);
+        break;
+      case ViewColoring::KeepCaret:
+        ColorizeHtmlViewEx(*widget_);
+        break;
+    }
+    edited_ = false;
+  }
+
+ private:
+  QtTextView* widget_;
+  ViewColoring coloring_;
+  bool edited_ = false;
+};
+
 }  // namespace
 
 Binder::Binder() = default;
@@ -176,6 +213,10 @@ void Binder::Bind(QListWidget* widget, std::vector<std::string>* lines) {
 
 void Binder::Bind(QLabel* widget, std::string* value) {
   bindings_.push_back(std::make_unique<ShownBinding<QLabel, std::string>>(widget, value));
+}
+
+void Binder::Bind(QtTextView* widget, std::string* value, ViewColoring coloring) {
+  bindings_.push_back(std::make_unique<ViewBinding>(widget, value, coloring));
 }
 
 void Binder::Pull() {

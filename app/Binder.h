@@ -18,7 +18,12 @@ class QListWidget;
 // rewritten by a round trip through QString, and typing during a run is not overwritten.
 namespace pellucor::app {
 
+class QtTextView;
 class RadioGroup;
+
+/// How a source view shows a text the core put there: as it is, or with syntax colours and the
+/// caret then at the start (ColorizeHtmlView) or where it was (ColorizeHtmlViewEx).
+enum class ViewColoring { Plain, CaretToStart, KeepCaret };
 
 class Binder {
  public:
@@ -36,6 +41,9 @@ class Binder {
   void Bind(QListWidget* widget, std::vector<std::string>* lines);
   /// A label's text, which only the core sets.
   void Bind(QLabel* widget, std::string* value);
+  /// A source view's text, coloured as asked whenever the core changed it; what the user typed
+  /// into the view goes back.
+  void Bind(QtTextView* widget, std::string* value, ViewColoring coloring);
 
   /// The values the user changed in the widgets since the last move, into the state.
   void Pull();

@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/DownloadTabController.h"
 #include "app/HighlightBoxes.h"
 #include "app/InformationBox.h"
 #include "app/MainWindowTabs.h"
@@ -88,6 +89,15 @@ MainWindow::MainWindow(StartupPaths paths, QWidget* parent)
   BuildTabs();
   pageWidgets_ = std::make_unique<PageWidgets>(*this);
   AddHighlightBoxes(*pageWidgets_, clipboard_, pump_);
+  downloadTab_ = std::make_unique<DownloadTabController>(
+      *this, *pageWidgets_, binder_, dialogs_, clipboard_, pump_, launcher_,
+      [this](const std::function<void()>& command) { Run(command); });
+  // Long work shows its progress: what the core changed goes to the widgets at every pump
+  // point.
+  pump_.beforeEvents = [this] {
+    binder_.Push();
+    AfterCommand();
+  };
   BindControls();
   ApplyPanelHeights();
   ShowCaption();
@@ -95,7 +105,13 @@ MainWindow::MainWindow(StartupPaths paths, QWidget* parent)
   pageWidgets_->BlankAllBrowsers();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  pump_.beforeEvents = nullptr;
+}
+
+DownloadTab& MainWindow::download() {
+  return downloadTab_->tab();
+}
 
 template <typename Handler>
 void MainWindow::Run(Handler handler) {
@@ -103,8 +119,15 @@ void MainWindow::Run(Handler handler) {
   handler();
   binder_.Push();
   ApplyPanelHeights();
-  ShowCaption();
+  AfterCommand();
   if (!window_.WriteNotice.empty()) statusPanels_[2]->setText(FromSjis(window_.WriteNotice));
+}
+
+void MainWindow::AfterCommand() {
+  if (std::string caption = downloadTab_->TakeWindowCaption(); !caption.empty())
+    window_.Caption = std::move(caption);
+  ShowCaption();
+  downloadTab_->ShowChosenTabs();
 }
 
 void MainWindow::BuildMenus() {
@@ -221,38 +244,38 @@ void MainWindow::BindControls() {
   binder_.Bind(findChild<QComboBox*>("ComboBoxSearchKeyWord"), &search_.ComboBoxSearchKeyWord,
                &search_.ComboBoxSearchKeyWordItems);
   radio("RadioGroupIMEMode", &search_.RadioGroupIMEMode);
-  binder_.Bind(findChild<QComboBox*>("ComboBoxWBUrl"), &download_.ComboBoxWBUrl,
-               &download_.ComboBoxWBUrlItems);
+  binder_.Bind(findChild<QComboBox*>("ComboBoxWBUrl"), &download().ComboBoxWBUrl,
+               &download().ComboBoxWBUrlItems);
   edit("edSearchAndHighlight", &search_.edSearchAndHighlight);
   edit("edDLTargetSearchAndHighlight", &search_.edDLTargetSearchAndHighlight);
   binder_.Bind(findChild<QComboBox*>("ComboBoxWBBrowserSearch"),
-               &download_.ComboBoxWBBrowserSearch);
-  edit("BtnEditWBPageSaveFolder", &download_.BtnEditWBPageSaveFolder);
-  edit("BtnEditWBLocalFilename", &download_.BtnEditWBLocalFilename);
-  edit("EditWBBasePageLocalFimename", &download_.EditWBBasePageLocalFimename);
-  edit("EditDLSaveFilename", &download_.EditDLSaveFilename);
-  edit("EditTopPageHTMLFilename", &download_.EditTopPageHTMLFilename);
-  edit("EditDLTopDummyDirectory", &download_.EditDLTopDummyDirectory);
-  edit("EditFrameLinkUrl", &download_.EditFrameLinkUrl);
-  edit("BtnEditConfirmLocalHTMLFile", &download_.BtnEditConfirmLocalHTMLFile);
-  edit("BtnEditLocalFileOrgHTML", &download_.BtnEditLocalFileOrgHTML);
-  check("CheckBoxDontEmptyFolder", &download_.CheckBoxDontEmptyFolder);
-  check("CheckBoxDonttSaveImage", &download_.CheckBoxDonttSaveImage);
-  check("CheckBoxDLDontMakeCSSlist", &download_.CheckBoxDLDontMakeCSSlist);
-  check("CheckBoxDLCSSOnly", &download_.CheckBoxDLCSSOnly);
-  check("CheckBoxDLDontReDraw", &download_.CheckBoxDLDontReDraw);
-  check("CheckBoxDLRemoveDomain", &download_.CheckBoxDLRemoveDomain);
-  check("CheckBoxLocalDontLoad", &download_.CheckBoxLocalDontLoad);
-  radio("RadioGroupDLFilnalOpenIE", &download_.RadioGroupDLFilnalOpenIE);
-  radio("RadioGroupInitialLoad", &download_.RadioGroupInitialLoad);
-  radio("RadioGroupDLBaseLevel", &download_.RadioGroupDLBaseLevel);
-  radio("RadioGroupDLMaskUrlRoot", &download_.RadioGroupDLMaskUrlRoot);
-  radio("RadioGroupRemoveOtherDmain", &download_.RadioGroupRemoveOtherDmain);
-  radio("RadioGroupRemoveBaseHref", &download_.RadioGroupRemoveBaseHref);
-  radio("RadioGroupDLHTMLDQSlash", &download_.RadioGroupDLHTMLDQSlash);
-  radio("RadioGroupDLUrlWebDecode", &download_.RadioGroupDLUrlWebDecode);
-  radio("RadioGroupDLMainHTMLCharSet", &download_.RadioGroupDLMainHTMLCharSet);
-  radio("RadioGroupDLCSSJSCharSet", &download_.RadioGroupDLCSSJSCharSet);
+               &download().ComboBoxWBBrowserSearch);
+  edit("BtnEditWBPageSaveFolder", &download().BtnEditWBPageSaveFolder);
+  edit("BtnEditWBLocalFilename", &download().BtnEditWBLocalFilename);
+  edit("EditWBBasePageLocalFimename", &download().EditWBBasePageLocalFimename);
+  edit("EditDLSaveFilename", &download().EditDLSaveFilename);
+  edit("EditTopPageHTMLFilename", &download().EditTopPageHTMLFilename);
+  edit("EditDLTopDummyDirectory", &download().EditDLTopDummyDirectory);
+  edit("EditFrameLinkUrl", &download().EditFrameLinkUrl);
+  edit("BtnEditConfirmLocalHTMLFile", &download().BtnEditConfirmLocalHTMLFile);
+  edit("BtnEditLocalFileOrgHTML", &download().BtnEditLocalFileOrgHTML);
+  check("CheckBoxDontEmptyFolder", &download().CheckBoxDontEmptyFolder);
+  check("CheckBoxDonttSaveImage", &download().CheckBoxDonttSaveImage);
+  check("CheckBoxDLDontMakeCSSlist", &download().CheckBoxDLDontMakeCSSlist);
+  check("CheckBoxDLCSSOnly", &download().CheckBoxDLCSSOnly);
+  check("CheckBoxDLDontReDraw", &download().CheckBoxDLDontReDraw);
+  check("CheckBoxDLRemoveDomain", &download().CheckBoxDLRemoveDomain);
+  check("CheckBoxLocalDontLoad", &download().CheckBoxLocalDontLoad);
+  radio("RadioGroupDLFilnalOpenIE", &download().RadioGroupDLFilnalOpenIE);
+  radio("RadioGroupInitialLoad", &download().RadioGroupInitialLoad);
+  radio("RadioGroupDLBaseLevel", &download().RadioGroupDLBaseLevel);
+  radio("RadioGroupDLMaskUrlRoot", &download().RadioGroupDLMaskUrlRoot);
+  radio("RadioGroupRemoveOtherDmain", &download().RadioGroupRemoveOtherDmain);
+  radio("RadioGroupRemoveBaseHref", &download().RadioGroupRemoveBaseHref);
+  radio("RadioGroupDLHTMLDQSlash", &download().RadioGroupDLHTMLDQSlash);
+  radio("RadioGroupDLUrlWebDecode", &download().RadioGroupDLUrlWebDecode);
+  radio("RadioGroupDLMainHTMLCharSet", &download().RadioGroupDLMainHTMLCharSet);
+  radio("RadioGroupDLCSSJSCharSet", &download().RadioGroupDLCSSJSCharSet);
 }
 
 void MainWindow::ApplyPanelHeights() {
@@ -321,10 +344,10 @@ void MainWindow::PGMainChange(int index) {
         break;
       case kDownload:
         window_.PanelDLPGMainTabTop = 240;
-        if (download_.CheckBoxDLDontReDraw) {
+        if (download().CheckBoxDLDontReDraw) {
           // Only a web address is shown again (with the download tab's browser); anything else
           // leaves the tab as it is.
-          if (!IsWebUrl(download_.ComboBoxWBUrl)) return;
+          if (!IsWebUrl(download().ComboBoxWBUrl)) return;
           SelectSubTab("PGTab02LTab01WB");
         }
         if (window_.MenuSettingsReInitialize) window_.PanelDLPGMainTabTop = 500;

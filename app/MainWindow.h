@@ -23,6 +23,7 @@ class QTabWidget;
 namespace pellucor::app {
 
 class InformationBox;
+class DownloadTabController;
 class PageWidgets;
 
 /// Where start-up looks for the program and its settings.
@@ -47,7 +48,9 @@ class MainWindow : public QMainWindow {
 
   MainWindowState& window() { return window_; }
   NetSearchTab& search() { return search_; }
-  DownloadTab& download() { return download_; }
+  DownloadTab& download();
+  /// The download tab's engine and widgets.
+  [[nodiscard]] DownloadTabController& downloadTab() { return *downloadTab_; }
   /// The browsers and source views of the tabs, by name.
   [[nodiscard]] const PageWidgets& pages() const { return *pageWidgets_; }
 
@@ -55,7 +58,7 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  SettingsTargets Targets() { return {window_, search_, download_}; }
+  SettingsTargets Targets() { return {window_, search_, download()}; }
   /// Runs a handler between a pull of the widgets and a push of the values it changed.
   template <typename Handler>
   void Run(Handler handler);
@@ -65,16 +68,18 @@ class MainWindow : public QMainWindow {
   void BindControls();
   void ApplyPanelHeights();
   void ShowCaption();
+  /// What every command and pump point ends with: the title and sub-tabs the tabs chose.
+  void AfterCommand();
   void SelectSubTab(const char* pageName);
   void FocusControl(const char* name);
 
   StartupPaths paths_;
   MainWindowState window_;
   NetSearchTab search_;
-  DownloadTab download_;
   Binder binder_;
   InformationBox* informationBox_ = nullptr;
   std::unique_ptr<PageWidgets> pageWidgets_;
+  std::unique_ptr<DownloadTabController> downloadTab_;
   QWidget* watchRoot_ = nullptr;
   QtDialogs dialogs_;
   QtClipboard clipboard_;

@@ -6,13 +6,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <initializer_list>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "app/RadioGroup.h"
 
@@ -141,17 +145,45 @@ QWidget* BuildDownloadTab(QWidget* parent) {
   request->addWidget(Caption("Url", top), 0, 0);
   request->addWidget(Combo("ComboBoxWBUrl", top), 0, 1);
   auto* buttons = new QHBoxLayout();
+  buttons->addWidget(Button("sbDLNavigate", "Go", "ﾅﾋﾞｹﾞｰﾄ", top));
+  buttons->addWidget(Button("sbDLDecodeUrl", "ﾃﾞｺｰﾄﾞ", "Ｗｅｂデコード", top));
   buttons->addWidget(Button("sbDLCollapse", "▲▼", "ﾄｯﾌﾟ・ﾊﾟﾈﾙの高さの変更", top));
   buttons->addWidget(CloseButton("sbDLClose", top));
   request->addLayout(buttons, 0, 2);
   request->addWidget(Caption("保存ﾌｫﾙﾀﾞｰ", top), 1, 0);
   request->addWidget(Edit("BtnEditWBPageSaveFolder", top), 1, 1);
+  auto* folderButtons = new QHBoxLayout();
+  folderButtons->addWidget(Button("btnHTMLPageSaveFolder", "…", "保存ﾌｫﾙﾀﾞｰの設定", top));
+  folderButtons->addWidget(Button("sbDLFolderlClear", "ｸﾘｱ", "入力ﾎﾞｯｸｽのｸﾘｱ", top));
+  folderButtons->addWidget(Button("sbDLGetInnerHTML", "内部HTML", "内部ＨＴＭＬの取得", top));
+  folderButtons->addStretch(1);
+  request->addLayout(folderButtons, 1, 2);
   request->addWidget(Caption("ﾌｧｲﾙ名", top), 2, 0);
   request->addWidget(Edit("BtnEditWBLocalFilename", top), 2, 1);
   QLineEdit* basePage = Edit("EditWBBasePageLocalFimename", top);
   basePage->hide();
   request->addWidget(basePage, 2, 2);
   topLayout->addLayout(request);
+  // The run's commands and its progress.
+  auto* run = new QHBoxLayout();
+  for (const auto& [name, caption] :
+       {std::pair{"btnDownloadAll",
+                  "「 ﾌｫﾙﾀﾞ 」を指定/作成して ” HTML/CSS/JS/Image ” をﾀﾞｳﾝﾛｰﾄﾞする"},
+        std::pair{"btnDownloadStop", "ﾀﾞｳﾝﾛｰﾄﾞ中止"},
+        std::pair{"btnDLSaveHTMLOnly", "HTMLのみ再生成・保存する "},
+        std::pair{"btnDLOpenFrameset",
+                  "【 frameset / iframe 】で保存した場合に【 ﾍﾞｰｽ・ﾍﾟｰｼﾞHTML 】で ＩＥ を起動"}}) {
+    auto* button = Named(new QPushButton(U(caption), top), name);
+    button->setToolTip(button->text());
+    // The long captions are read in full from the hint; the buttons stay side by side.
+    button->setMaximumWidth(260);
+    run->addWidget(button);
+  }
+  run->addWidget(Named(new QLabel(top), "LabelDownloadedFileCount"));
+  auto* current = Named(new QLabel(top), "LabelDownloadedFile");
+  current->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  run->addWidget(current, 1);
+  topLayout->addLayout(run);
 
   // The download settings, side by side and scrolled sideways in the top panel.
   auto* scroll = new QScrollArea(top);
@@ -224,14 +256,52 @@ QWidget* BuildDownloadTab(QWidget* parent) {
   topLayout->addWidget(scroll, 1);
 
   auto* splitter = new QSplitter(Qt::Horizontal, page);
-  splitter->addWidget(SubTabs("PGTab02L",
-                              {{"PGTab02LTab01WB", " Webﾍﾟｰｼﾞの閲覧 "},
-                               {"PGTab02LTab02PageCSSJS", " PageCSS/JS"},
-                               {"PGTab02LTab03LPageImage", "PageImage"},
-                               {"PGTab02LTab09LocalFileHTML", " ﾛｰｶﾙHTML "},
-                               {"PGTab02LTab11InnerHTML", " Java実行後の内部HTML "},
-                               {"PGTab02LTab12OrgHTML", " ｵﾘｼﾞﾅﾙWebHTML "}},
-                              splitter));
+  QTabWidget* left = SubTabs("PGTab02L",
+                             {{"PGTab02LTab01WB", " Webﾍﾟｰｼﾞの閲覧 "},
+                              {"PGTab02LTab02PageCSSJS", " PageCSS/JS"},
+                              {"PGTab02LTab03LPageImage", "PageImage"},
+                              {"PGTab02LTab04CSSFileImportCSS", " CSSFileImportCSS "},
+                              {"PGTab02LTab05UseRoot", " UseRoot Page(CSS/image)  "},
+                              {"PGTab02LTab06ImportCSSImage", " ImportCSSImage"},
+                              {"PGTab02LTab07AllImportCSSJS", " AllImportCSSJS "},
+                              {"PGTab02LTab08InnerCSSImage", " InnerCSSImage"},
+                              {"PGTab02LTab09HrefList", " HrefList"},
+                              {"PGTab02LTab09LocalFileHTML", " ﾛｰｶﾙHTML "},
+                              {"PGTab02LTab11InnerHTML", " Java実行後の内部HTML "},
+                              {"PGTab02LTab12OrgHTML", " ｵﾘｼﾞﾅﾙWebHTML "}},
+                             splitter);
+  // The result panes, each list in its page. The engine's working lists stand on pages whose
+  // tabs are hidden.
+  const std::pair<const char*, std::vector<const char*>> panes[] = {
+      {"PGTab02LTab02PageCSSJS",
+       {"ListBoxPGTab02LTab02PageWebCSS", "ListBoxPGTab02LTab02PageFileDownloaedCSSJS"}},
+      {"PGTab02LTab03LPageImage",
+       {"ListBoxPGTab02LTab03PageImage", "ListBoxPGTab02LTab03PageImageDownloaedImage"}},
+      {"PGTab02LTab04CSSFileImportCSS",
+       {"ListBoxPGTab02LTab04DLCSSFileImportCSS", "ListBoxPGTab02LTab04ImportCSSFileDownloaedCSSJS",
+        "ListBoxPGTab02LTab04ImportHTMLCSSForBase", "ListBoxPGTab02LTab04ImportHTMLSWF"}},
+      {"PGTab02LTab05UseRoot", {"ListBoxPGTab02LTab05UseRoot"}},
+      {"PGTab02LTab06ImportCSSImage",
+       {"ListBoxPGTab02LTab06DLImportCSSImage", "ListBoxPGTab02LTab06DLImageNotFound"}},
+      {"PGTab02LTab07AllImportCSSJS",
+       {"ListBoxPGTab02LTab07DLAllCSSFileImportCSS",
+        "ListBoxPGTab02LTab07AllImportCSSFileDownloaedCSSJS"}},
+      {"PGTab02LTab08InnerCSSImage", {"ListBoxPGTab02LTab08UnkownImage"}},
+      {"PGTab02LTab09HrefList", {"ListBoxPGTab02LTab09LHref"}},
+  };
+  for (const auto& [pageName, lists] : panes) {
+    auto* pane = left->findChild<QWidget*>(pageName);
+    for (const char* list : lists)
+      pane->layout()->addWidget(Named(new QListWidget(pane), list));
+    const bool shown = std::string_view(pageName) == "PGTab02LTab02PageCSSJS" ||
+                       std::string_view(pageName) == "PGTab02LTab03LPageImage";
+    left->setTabVisible(left->indexOf(pane), shown);
+  }
+  // The frame list under the browser.
+  auto* frames = Named(new QListWidget(left), "ListBoxWBInFrameFileList");
+  frames->setMaximumHeight(64);
+  left->findChild<QWidget*>("PGTab02LTab01WB")->layout()->addWidget(frames);
+  splitter->addWidget(left);
   splitter->addWidget(SubTabs("PGTab02R",
                               {{"PGTab02RTab00ResultBrowser", " ﾛｰｶﾙﾍﾟｰｼﾞの閲覧 "},
                                {"PGTab02RTab02HTMLSrc", "　WebHTML "},

@@ -126,6 +126,7 @@ QtEventPump::~QtEventPump() {
 }
 
 void QtEventPump::ProcessPendingEvents() {
+  if (beforeEvents) beforeEvents();
   QCoreApplication::processEvents();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QObject>
 
 #include "ports/Clipboard.h"
@@ -62,8 +64,13 @@ class QtClipboard : public Clipboard {
 class QtEventPump : public EventPump {
  public:
   ~QtEventPump() override;
+  /// Shows what the core changed (through `beforeEvents`), then lets pending events run.
   void ProcessPendingEvents() override;
   void SetBusyCursor(BusyCursor cursor) override;
+
+  /// Runs at every pump point before the events: the window pushes the values the core changed
+  /// to the widgets, so that long work shows its progress.
+  std::function<void()> beforeEvents;
 
  private:
   bool busy_ = false;

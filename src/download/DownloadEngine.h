@@ -74,6 +74,9 @@ class DownloadEngine {
   void sbDLNavigateClick();
   /// Adds the URL box's text to its history when the history does not hold it yet.
   void AddComboBoxURL();
+  /// The save folder from the folder dialog (starting at the save folder, else at the folder
+  /// chosen last), with a "/" at its end; cancelled, nothing changes.
+  void btnHTMLPageSaveFolderClick();
   /// Empties the save folder, local file, save name, top page and dummy folder boxes.
   void sbDLFolderlClearClick();
   /// The download browser's live document, formatted, into the native HTML view.

@@ -18,6 +18,7 @@ inline constexpr std::string_view kContinueQuestion =
 inline constexpr std::string_view kBaseTagQuestion =
     "<base href=\"http://・・ >\"が含まれています。\r\n\r\n【 このままの設定（ WindowsのPath( 例："
     "「 F:/・・」）=はい（Ｙ）】／【 ﾀﾞｳﾝﾛｰﾄﾞ設定で、指定 ＝ いいえ（Ｎ）】";
+inline constexpr std::string_view kChooseFolderTitle = "フォルダの指定";
 inline constexpr std::string_view kFolderNotFound = "【 フォルダー 】が見つかりません";
 // The save folder could not be emptied before the run; its path and the reason follow.
 inline constexpr std::string_view kFolderNotEmptied = "【 フォルダー 】を空にできません： ";

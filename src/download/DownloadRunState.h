@@ -16,7 +16,9 @@ struct DownloadRunState {
   std::string PreviousLocalPageFile;
   bool FramesetSaved = false;
   bool UrlTypedByUser = false;
-  std::string HoveredLink;  // the link address the download browser last showed
+  std::string HoveredLink;
+  std::string LastSaveFolder;  // the folder last chosen with the folder button  // the link address
+                               // the download browser last showed
   std::string FetchedHeadHtml;  // empty: not navigated yet
   std::string BrowserHtml;
   // The page's names and texts of the current run.

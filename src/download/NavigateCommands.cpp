@@ -75,6 +75,18 @@ void DownloadEngine::sbDLFolderlClearClick() {
   DLButtonEnable();
 }
 
+void DownloadEngine::btnHTMLPageSaveFolderClick() {
+  std::string start(TrimControlChars(tab.BtnEditWBPageSaveFolder));
+  if (start.empty()) start = run.LastSaveFolder;
+  const std::optional<std::string> chosen =
+      host_.dialogs.ChooseFolder(Message(messages::kChooseFolderTitle), start);
+  if (!chosen || chosen->empty()) return;
+  std::string folder = *chosen;
+  if (!folder.ends_with('/')) folder += '/';
+  tab.BtnEditWBPageSaveFolder = folder;
+  run.LastSaveFolder = folder;
+}
+
 void DownloadEngine::sbDLGetInnerHTMLClick() {
   tab.RichEditExPGTab02RTab04PDownload =
       FormatHTMLSource(host_.downloadBrowser.DocumentOuterHtml());

@@ -84,6 +84,12 @@ TEST_F(NavigateCommands, InnerHtmlDecodeAndClear) {
   engine_.sbDLDecodeUrlClick();
   EXPECT_EQ(engine_.tab.WindowCaption, Sjis("HRAVEXA[ http://example.com/日.html ]"));
 
+  dialogs_.choices = {"/tmp/chosen"};
+  engine_.btnHTMLPageSaveFolderClick();
+  EXPECT_EQ(engine_.tab.BtnEditWBPageSaveFolder, "/tmp/chosen/");
+  engine_.btnHTMLPageSaveFolderClick();  // cancelled: nothing changes
+  EXPECT_EQ(engine_.tab.BtnEditWBPageSaveFolder, "/tmp/chosen/");
+
   engine_.tab.EditDLSaveFilename = "name";
   engine_.sbDLFolderlClearClick();
   EXPECT_EQ(engine_.tab.BtnEditWBPageSaveFolder, "");

@@ -1,0 +1,191 @@
+#include "app/DownloadTabController.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "app/Binder.h"
+#include "app/PageWidgets.h"
+#include "app/QtBrowser.h"
+#include "app/QtTextView.h"
+
+namespace pellucor::app {
+namespace {
+
+// Selects the page in the page control it lies on.
+void SelectPage(QWidget& window, const std::string& name) {
+  auto* page = window.findChild<QWidget*>(QString::fromStdString(name));
+  if (page == nullptr) return;
+  for (QWidget* up = page->parentWidget(); up != nullptr; up = up->parentWidget()) {
+    if (auto* tabs = qobject_cast<QTabWidget*>(up)) {
+      tabs->setCurrentWidget(page);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+DownloadTabController::DownloadTabController(QWidget& window, const PageWidgets& pages,
+                                             Binder& binder, Dialogs& dialogs, Clipboard& clipboard,
+                                             EventPump& pump, Launcher& launcher, Runner run)
+    : window_(window),
+      run_(std::move(run)),
+      http_(WaitingOptions()),
+      engine_({dialogs, clipboard, pump, launcher, *pages.Browser("WebBrowserDownload"),
+               *pages.Browser("WebBrowserDownloadResult"), http_},
+              stages_),
+      shownLeftTab_(engine_.tab.LeftTabShown),
+      shownRightTab_(engine_.tab.RightTabShown) {
+  Bind(binder);
+  Connect(pages);
+}
+
+HttpClientOptions DownloadTabController::WaitingOptions() {
+  // Every transfer waits with the window's events running; during a run it ends once the stop
+  // button was pressed. (The engine's own test of its stop button reads a run that has not
+  // reached its files yet as stopped, so the page's own fetch would end at once.) The engine
+  // exists by the time a transfer starts.
+  HttpClientOptions options;
+  options.idle = [this] {
+    engine_.host().pump.ProcessPendingEvents();
+    return running_ && stopPressed_ ? TransferControl::Abort : TransferControl::Continue;
+  };
+  return options;
+}
+
+void DownloadTabController::Bind(Binder& binder) {
+  DownloadTab& tab = engine_.tab;
+  const auto view = [&](const char* name, std::string* text, ViewColoring coloring) {
+    binder.Bind(window_.findChild<QtTextView*>(name), text, coloring);
+  };
+  // The page's source as read and as formatted keep their caret; the saved page, the document
+  // after its scripts and the browser's document are shown from the top.
+  view("RichEditExPGTab02RTab02HTMLSrc", &tab.RichEditExPGTab02RTab02HTMLSrc,
+       ViewColoring::KeepCaret);
+  view("RichEditExPGTab02LTab12OrgHTML", &tab.RichEditExPGTab02LTab12OrgHTML,
+       ViewColoring::KeepCaret);
+  view("RichEditExPGTab02RTab03HTMLOrg", &tab.RichEditExPGTab02RTab03HTMLOrg,
+       ViewColoring::KeepCaret);
+  view("RichEditExPGTab02RTab04PDownload", &tab.RichEditExPGTab02RTab04PDownload,
+       ViewColoring::CaretToStart);
+  view("RichEditExPGTab02LTab09LocalFileHTML", &tab.RichEditExPGTab02LTab09LocalFileHTML,
+       ViewColoring::CaretToStart);
+  view("RichEditExPGTab02LTab11InnerHTML", &tab.RichEditExPGTab02LTab11InnerHTML,
+       ViewColoring::CaretToStart);
+  const auto list = [&](const char* name, std::vector<std::string>* lines) {
+    binder.Bind(window_.findChild<QListWidget*>(name), lines);
+  };
+  list("ListBoxPGTab02LTab02PageWebCSS", &tab.ListBoxPGTab02LTab02PageWebCSS);
+  list("ListBoxPGTab02LTab02PageFileDownloaedCSSJS",
+       &tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS);
+  list("ListBoxPGTab02LTab03PageImage", &tab.ListBoxPGTab02LTab03PageImage);
+  list("ListBoxPGTab02LTab03PageImageDownloaedImage",
+       &tab.ListBoxPGTab02LTab03PageImageDownloaedImage);
+  list("ListBoxPGTab02LTab04DLCSSFileImportCSS", &tab.ListBoxPGTab02LTab04DLCSSFileImportCSS);
+  list("ListBoxPGTab02LTab04ImportCSSFileDownloaedCSSJS",
+       &tab.ListBoxPGTab02LTab04ImportCSSFileDownloaedCSSJS);
+  list("ListBoxPGTab02LTab04ImportHTMLCSSForBase", &tab.ListBoxPGTab02LTab04ImportHTMLCSSForBase);
+  list("ListBoxPGTab02LTab04ImportHTMLSWF", &tab.ListBoxPGTab02LTab04ImportHTMLSWF);
+  list("ListBoxPGTab02LTab05UseRoot", &tab.ListBoxPGTab02LTab05UseRoot);
+  list("ListBoxPGTab02LTab06DLImportCSSImage", &tab.ListBoxPGTab02LTab06DLImportCSSImage);
+  list("ListBoxPGTab02LTab06DLImageNotFound", &tab.ListBoxPGTab02LTab06DLImageNotFound);
+  list("ListBoxPGTab02LTab07DLAllCSSFileImportCSS", &tab.ListBoxPGTab02LTab07DLAllCSSFileImportCSS);
+  list("ListBoxPGTab02LTab07AllImportCSSFileDownloaedCSSJS",
+       &tab.ListBoxPGTab02LTab07AllImportCSSFileDownloaedCSSJS);
+  list("ListBoxPGTab02LTab08UnkownImage", &tab.ListBoxPGTab02LTab08UnkownImage);
+  list("ListBoxPGTab02LTab09LHref", &tab.ListBoxPGTab02LTab09LHref);
+  list("ListBoxWBInFrameFileList", &tab.ListBoxWBInFrameFileList);
+  binder.Bind(window_.findChild<QLabel*>("LabelDownloadedFileCount"),
+              &tab.LabelDownloadedFileCount);
+  binder.Bind(window_.findChild<QLabel*>("LabelDownloadedFile"), &tab.LabelDownloadedFile);
+}
+
+void DownloadTabController::Connect(const PageWidgets& pages) {
+  const auto command = [this](const char* name, void (DownloadEngine::*handler)()) {
+    const auto run = [this, handler] { run_([this, handler] { (engine_.*handler)(); }); };
+    if (auto* button = window_.findChild<QToolButton*>(name)) {
+      QObject::connect(button, &QToolButton::clicked, &window_, run);
+    } else if (auto* push = window_.findChild<QPushButton*>(name)) {
+      QObject::connect(push, &QPushButton::clicked, &window_, run);
+    }
+  };
+  command("sbDLNavigate", &DownloadEngine::sbDLNavigateClick);
+  command("sbDLDecodeUrl", &DownloadEngine::sbDLDecodeUrlClick);
+  command("btnHTMLPageSaveFolder", &DownloadEngine::btnHTMLPageSaveFolderClick);
+  command("sbDLFolderlClear", &DownloadEngine::sbDLFolderlClearClick);
+  command("sbDLGetInnerHTML", &DownloadEngine::sbDLGetInnerHTMLClick);
+  QObject::connect(window_.findChild<QPushButton*>("btnDownloadAll"), &QPushButton::clicked,
+                   &window_, [this] { RunDownload([this] { engine_.btnDownloadAllClick(); }); });
+  QObject::connect(window_.findChild<QPushButton*>("btnDownloadStop"), &QPushButton::clicked,
+                   &window_, [this] {
+                     if (running_) stopPressed_ = true;
+                     run_([this] { engine_.btnDownloadStopClick(); });
+                   });
+  command("btnDLSaveHTMLOnly", &DownloadEngine::btnDLSaveHTMLOnlyClick);
+  command("btnDLOpenFrameset", &DownloadEngine::btnDLOpenFramesetClick);
+
+  QLineEdit* url = window_.findChild<QComboBox*>("ComboBoxWBUrl")->lineEdit();
+  QObject::connect(url, &QLineEdit::returnPressed, &window_,
+                   [this] { run_([this] { engine_.sbDLNavigateClick(); }); });
+  QObject::connect(url, &QLineEdit::textEdited, &window_,
+                   [this] { engine_.ComboBoxWBUrlKeyDown(); });
+  auto* frames = window_.findChild<QListWidget*>("ListBoxWBInFrameFileList");
+  QObject::connect(frames, &QListWidget::itemClicked, &window_,
+                   [this, frames](QListWidgetItem* item) {
+                     // The line as the engine listed it, bytes and all.
+                     const auto row = static_cast<std::size_t>(frames->row(item));
+                     const std::vector<std::string>& lines = engine_.tab.ListBoxWBInFrameFileList;
+                     if (row >= lines.size()) return;
+                     const std::string line = lines[row];
+                     RunDownload([this, line] { engine_.ListBoxWBInFrameFileListClick(line); });
+                   });
+
+  // The download browser: a new window opens in place, the link under the pointer is kept for
+  // a click, and a click never follows a link by itself.
+  QtBrowser* browser = pages.Browser("WebBrowserDownload");
+  BrowserEvents events;
+  events.newWindow = [browser]() -> Browser* { return browser; };
+  events.statusText = [this](std::string_view text) {
+    const std::string link(text);
+    run_([this, link] { engine_.DLBaseStatusText(link); });
+  };
+  events.click = [this](const ClickedElement&) {
+    bool follow = false;
+    run_([this, &follow] { follow = engine_.DLBaseDocOnClick(); });
+    return follow;
+  };
+  browser->SetEvents(events);
+}
+
+void DownloadTabController::RunDownload(const std::function<void()>& download) {
+  // A run started while one is going (its events run while it waits) would share its state.
+  if (running_) return;
+  running_ = true;
+  stopPressed_ = false;
+  run_(download);
+  running_ = false;
+}
+
+void DownloadTabController::ShowChosenTabs() {
+  if (engine_.tab.LeftTabShown != shownLeftTab_) {
+    shownLeftTab_ = engine_.tab.LeftTabShown;
+    SelectPage(window_, shownLeftTab_);
+  }
+  if (engine_.tab.RightTabShown != shownRightTab_) {
+    shownRightTab_ = engine_.tab.RightTabShown;
+    SelectPage(window_, shownRightTab_);
+  }
+}
+
+std::string DownloadTabController::TakeWindowCaption() {
+  if (engine_.tab.WindowCaption == shownCaption_) return {};
+  shownCaption_ = engine_.tab.WindowCaption;
+  return shownCaption_;
+}
+
+}  // namespace pellucor::app
