@@ -44,10 +44,12 @@ demo: deps $(RELEASE_BUILD)/build.ninja
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && command -v xdg-open > /dev/null; then \
 	  xdg-open pellucor-demo/index.html; fi
 
-# Builds the desktop program and starts it (it needs a display).
+# Builds the desktop program and starts it (it needs a display) with the bundled sample site
+# served on loopback and shown on the download tab: its download button saves it into
+# ./pellucor-demo/.
 run: deps $(RELEASE_BUILD)/build.ninja
 	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target pellucor
-	$(RELEASE_BUILD)/app/pellucor
+	$(RELEASE_BUILD)/app/pellucor --demo
 
 # Google Benchmark programs and the whole-process comparisons, on a release build.
 bench: deps $(RELEASE_BUILD)/build.ninja

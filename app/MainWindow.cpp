@@ -335,6 +335,15 @@ void MainWindow::Start() {
   FocusControl("ComboBoxSearchKeyWord");
 }
 
+void MainWindow::ShowOnDownloadTab(const std::string& url, const std::string& saveFolder) {
+  pgMain_->setCurrentIndex(kDownload);
+  Run([&] {
+    download().ComboBoxWBUrl = url;
+    download().BtnEditWBPageSaveFolder = saveFolder;
+    downloadTab_->engine().sbDLNavigateClick();
+  });
+}
+
 void MainWindow::PGMainChange(int index) {
   Run([this, index] {
     switch (index) {

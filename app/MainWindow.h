@@ -43,6 +43,10 @@ class MainWindow : public QMainWindow {
   /// state, the URL history, the version title, the selected tabs and the focus.
   void Start();
 
+  /// The download tab shown with the URL navigated and the save folder set, ready for its
+  /// download button (the demo's start).
+  void ShowOnDownloadTab(const std::string& url, const std::string& saveFolder);
+
   /// The tab switch rules, for the tab now shown.
   void PGMainChange(int index);
 

@@ -173,10 +173,11 @@ QWidget* BuildDownloadTab(QWidget* parent) {
         std::pair{"btnDLSaveHTMLOnly", "HTMLのみ再生成・保存する "},
         std::pair{"btnDLOpenFrameset",
                   "【 frameset / iframe 】で保存した場合に【 ﾍﾞｰｽ・ﾍﾟｰｼﾞHTML 】で ＩＥ を起動"}}) {
-    auto* button = Named(new QPushButton(U(caption), top), name);
-    button->setToolTip(button->text());
-    // The long captions are read in full from the hint; the buttons stay side by side.
-    button->setMaximumWidth(260);
+    auto* button = Named(new QPushButton(top), name);
+    // The long captions are shortened at their end and read in full from the hint, so the four
+    // buttons stay side by side.
+    button->setToolTip(U(caption));
+    button->setText(button->fontMetrics().elidedText(U(caption), Qt::ElideRight, 240));
     run->addWidget(button);
   }
   run->addWidget(Named(new QLabel(top), "LabelDownloadedFileCount"));

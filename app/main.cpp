@@ -3,11 +3,13 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 #include <unistd.h>
 
 #include "app/MainWindow.h"
 #include "app/SjisText.h"
+#include "demo/DemoServer.h"
 #include "shell/MainWindowState.h"
 
 int main(int argc, char** argv) {
@@ -29,6 +31,19 @@ int main(int argc, char** argv) {
                                     pellucor::app::ToSjis(configHome)});
   window.show();
   window.Start();
+  // --demo: the bundled sample site served on loopback, on the download tab, to be saved into
+  // ./pellucor-demo/ with the download button.
+  std::unique_ptr<pellucor::DemoServer> demo;
+  if (QApplication::arguments().contains("--demo")) {
+    demo = std::make_unique<pellucor::DemoServer>(PELLUCOR_DEMO_SITE);
+    if (!demo->ok()) {
+      std::fprintf(stderr, "cannot serve the sample site from %s\n", PELLUCOR_DEMO_SITE);
+      return 2;
+    }
+    const QString folder = QDir::current().absoluteFilePath("pellucor-demo") + "/";
+    QDir().mkpath(folder);
+    window.ShowOnDownloadTab(demo->Url("/index.html"), pellucor::app::ToSjis(folder));
+  }
   // For the start-up benchmark: the time to the first idle moment, then the program closes.
   if (QApplication::arguments().contains("--quit-when-idle")) {
     QTimer::singleShot(0, &window, [&] {

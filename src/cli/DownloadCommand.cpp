@@ -10,7 +10,7 @@
 #include "check/OfflineCheck.h"
 #include "cli/CheckCommand.h"
 #include "cli/CommandLine.h"
-#include "cli/DemoServer.h"
+#include "demo/DemoServer.h"
 #include "cli/ExitStatus.h"
 #include "cli/ParsingBrowser.h"
 #include "cli/TerminalHost.h"

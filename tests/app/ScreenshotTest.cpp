@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -17,6 +18,7 @@
 #include "app/PageWidgets.h"
 #include "app/QtBrowser.h"
 #include "app/QtTextView.h"
+#include "demo/DemoServer.h"
 #include "support/TempFolder.h"
 #include "syntax/ViewColoring.h"
 #include "text/CodePage932.h"
@@ -110,6 +112,30 @@ class ScreenshotTest : public QObject {
     QTest::qWait(500);  // the browser paints its marks
     const QPixmap shot = window.screen()->grabWindow(window.winId());
     QVERIFY(shot.save(QFileInfo(PELLUCOR_SCREENSHOT).absolutePath() + "/highlighted-page.png"));
+    window.close();
+  }
+
+  // The download tab after a run of the sample site from its button, as `make run` starts it,
+  // kept as download-tab.png.
+  void ShowsTheDownloadTabAfterARunOfTheSampleSite() {
+    if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server (xvfb-run)");
+    pellucor::testing::TempFolder folder;
+    std::filesystem::create_directories(folder / "bin");
+    std::filesystem::create_directories(folder / "saved");
+    pellucor::DemoServer site(PELLUCOR_DEMO_SITE);
+    QVERIFY(site.ok());
+    MainWindow window({folder / "bin/pellucor", folder / "config"});
+    window.show();
+    window.Start();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.ShowOnDownloadTab(site.Url("/index.html"), folder / "saved/");
+    window.findChild<QPushButton*>("btnDownloadAll")->click();
+    QCOMPARE(window.download().LabelDownloadedFile, SjisFromUtf8Literal("【 ダウンロード完了 】"));
+    QtBrowser* result = window.pages().Browser("WebBrowserDownloadResult");
+    QTRY_VERIFY(result->LocationUrl().starts_with("file://") && !result->Busy());
+    QTest::qWait(1000);  // the saved page's pictures are painted
+    const QPixmap shot = window.screen()->grabWindow(window.winId());
+    QVERIFY(shot.save(QFileInfo(PELLUCOR_SCREENSHOT).absolutePath() + "/download-tab.png"));
     window.close();
   }
 };

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "CommandRun.h"
-#include "cli/DemoServer.h"
+#include "demo/DemoServer.h"
 #include "cli/DownloadCommand.h"
 #include "support/TempFolder.h"
 

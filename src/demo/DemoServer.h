@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-namespace pellucor::cli {
+namespace pellucor {
 
 /// Serves the files of a folder over HTTP on 127.0.0.1 and a free port, in its own threads,
 /// for as long as it lives: the bundled sample site of `download --demo`.
@@ -24,4 +24,4 @@ class DemoServer {
   std::unique_ptr<State> state_;
 };
 
-}  // namespace pellucor::cli
+}  // namespace pellucor

@@ -1,11 +1,11 @@
-#include "cli/DemoServer.h"
+#include "demo/DemoServer.h"
 
 #include <httplib.h>
 
 #include <filesystem>
 #include <thread>
 
-namespace pellucor::cli {
+namespace pellucor {
 
 struct DemoServer::State {
   httplib::Server server;
@@ -43,4 +43,4 @@ std::string DemoServer::Url(const std::string& path) const {
   return "http://127.0.0.1:" + std::to_string(state_->port) + path;
 }
 
-}  // namespace pellucor::cli
+}  // namespace pellucor
