@@ -8,10 +8,16 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <filesystem>
+#include <optional>
+
 #include "app/Binder.h"
 #include "app/PageWidgets.h"
 #include "app/QtBrowser.h"
 #include "app/QtTextView.h"
+#include "check/OfflineCheck.h"
+#include "check/OfflineCheckLines.h"
+#include "text/CodePage932.h"
 
 namespace pellucor::app {
 namespace {
@@ -169,6 +175,21 @@ void DownloadTabController::RunDownload(const std::function<void()>& download) {
   stopPressed_ = false;
   run_(download);
   running_ = false;
+  if (engine_.lastRunResult == 0) run_([this] { ShowOfflineCheck(); });
+}
+
+void DownloadTabController::ShowOfflineCheck() {
+  // The saved page as a browser opens it from the disk: what it loads and misses, above the
+  // files of the style sheet pane. A huge page is left to the command line's check.
+  constexpr std::uintmax_t kLongestCheckedPage = std::uintmax_t{16} << 20;
+  const std::optional<std::string> page = SjisToUtf8Exact(engine_.tab.BtnEditWBLocalFilename);
+  std::error_code error;
+  if (!page || std::filesystem::file_size(*page, error) > kLongestCheckedPage || error) return;
+  std::vector<std::string>& pane = engine_.tab.ListBoxPGTab02LTab02PageFileDownloaedCSSJS;
+  std::vector<std::string> lines;
+  for (const std::string& line : OfflineCheckLines(CheckSavedPage(*page)))
+    lines.push_back(Utf8ToSjis(line).text);
+  pane.insert(pane.begin(), lines.begin(), lines.end());
 }
 
 void DownloadTabController::ShowChosenTabs() {

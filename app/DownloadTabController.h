@@ -38,6 +38,9 @@ class DownloadTabController {
   [[nodiscard]] HttpClientOptions WaitingOptions();
   /// A command that runs a download: its transfers end at the stop button.
   void RunDownload(const std::function<void()>& download);
+  /// After a run that saved its page: the offline check's lines at the top of the style sheet
+  /// files pane.
+  void ShowOfflineCheck();
   void Bind(Binder& binder);
   void Connect(const PageWidgets& pages);
 

@@ -87,6 +87,9 @@ class DownloadTabTest : public QObject {
     QVERIFY(place.Find<QListWidget>("ListBoxPGTab02LTab03PageImage")->count() > 0);
     QVERIFY(place.Find<QListWidget>("ListBoxPGTab02LTab03PageImageDownloaedImage")->count() > 0);
     QVERIFY(!place.window->pages().View("RichEditExPGTab02LTab09LocalFileHTML")->Text().empty());
+    // The offline check's summary heads the style sheet files pane.
+    QCOMPARE(place.Find<QListWidget>("ListBoxPGTab02LTab02PageFileDownloaedCSSJS")->item(0)->text(),
+             QString::fromUtf8("◇【 オフライン確認 】 2 個の参照、すべて保存済み"));
     QtBrowser* result = place.window->pages().Browser("WebBrowserDownloadResult");
     QTRY_VERIFY(result->LocationUrl().starts_with("file://"));
     QVERIFY(place.Find<QPushButton>("btnDownloadAll")->isEnabled());
