@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <filesystem>
+#include <memory>
 
 #include "WebEngineTestMain.h"
 #include "analysis/PageHighlight.h"
@@ -25,17 +26,26 @@
 
 namespace pellucor::app {
 
+// A started window with a program folder and a settings folder of its own.
+struct ShownWindow {
+  pellucor::testing::TempFolder folder;
+  std::unique_ptr<MainWindow> window;
+  ShownWindow() {
+    std::filesystem::create_directories(folder / "bin");
+    window = std::make_unique<MainWindow>(StartupPaths{folder / "bin/pellucor", folder / "config"});
+    window->show();
+    window->Start();
+  }
+};
+
 class ScreenshotTest : public QObject {
   Q_OBJECT
 
  private slots:
   void ShowsTheWindowWithJapaneseCaptions() {
     if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server (xvfb-run)");
-    pellucor::testing::TempFolder folder;
-    std::filesystem::create_directories(folder / "bin");
-    MainWindow window({folder / "bin/pellucor", folder / "config"});
-    window.show();
-    window.Start();
+    ShownWindow shown;
+    MainWindow& window = *shown.window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto* tabs = window.findChild<QTabWidget*>("PGMain");
     QVERIFY(tabs != nullptr);
@@ -83,11 +93,8 @@ class ScreenshotTest : public QObject {
   // source coloured beside it, kept as highlighted-page.png.
   void ShowsAHighlightedPageBesideItsSource() {
     if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server (xvfb-run)");
-    pellucor::testing::TempFolder folder;
-    std::filesystem::create_directories(folder / "bin");
-    MainWindow window({folder / "bin/pellucor", folder / "config"});
-    window.show();
-    window.Start();
+    ShownWindow shown;
+    MainWindow& window = *shown.window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.findChild<QTabWidget*>("PGMain")->setCurrentWidget(
         window.findChild<QWidget*>("PGMainTab02Dowload"));
@@ -119,16 +126,13 @@ class ScreenshotTest : public QObject {
   // kept as download-tab.png.
   void ShowsTheDownloadTabAfterARunOfTheSampleSite() {
     if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server (xvfb-run)");
-    pellucor::testing::TempFolder folder;
-    std::filesystem::create_directories(folder / "bin");
-    std::filesystem::create_directories(folder / "saved");
     pellucor::DemoServer site(PELLUCOR_DEMO_SITE);
     QVERIFY(site.ok());
-    MainWindow window({folder / "bin/pellucor", folder / "config"});
-    window.show();
-    window.Start();
+    ShownWindow shown;
+    MainWindow& window = *shown.window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.ShowOnDownloadTab(site.Url("/index.html"), folder / "saved/");
+    std::filesystem::create_directories(shown.folder / "saved");
+    window.ShowOnDownloadTab(site.Url("/index.html"), shown.folder / "saved/");
     window.findChild<QPushButton*>("btnDownloadAll")->click();
     QCOMPARE(window.download().LabelDownloadedFile, SjisFromUtf8Literal("【 ダウンロード完了 】"));
     QtBrowser* result = window.pages().Browser("WebBrowserDownloadResult");
