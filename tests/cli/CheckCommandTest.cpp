@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "CommandRun.h"
-#include "demo/DemoServer.h"
 #include "cli/DownloadCommand.h"
+#include "demo/DemoServer.h"
 #include "support/TempFolder.h"
 
 namespace pellucor::cli {
