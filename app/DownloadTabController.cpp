@@ -5,13 +5,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QToolButton>
 
 #include <filesystem>
 #include <optional>
 
 #include "app/Binder.h"
+#include "app/MainWindowTabs.h"
 #include "app/PageWidgets.h"
 #include "app/QtBrowser.h"
 #include "app/QtTextView.h"
@@ -20,21 +20,6 @@
 #include "text/CodePage932.h"
 
 namespace pellucor::app {
-namespace {
-
-// Selects the page in the page control it lies on.
-void SelectPage(QWidget& window, const std::string& name) {
-  auto* page = window.findChild<QWidget*>(QString::fromStdString(name));
-  if (page == nullptr) return;
-  for (QWidget* up = page->parentWidget(); up != nullptr; up = up->parentWidget()) {
-    if (auto* tabs = qobject_cast<QTabWidget*>(up)) {
-      tabs->setCurrentWidget(page);
-      return;
-    }
-  }
-}
-
-}  // namespace
 
 DownloadTabController::DownloadTabController(QWidget& window, const PageWidgets& pages,
                                              Binder& binder, Dialogs& dialogs, Clipboard& clipboard,
@@ -195,11 +180,11 @@ void DownloadTabController::ShowOfflineCheck() {
 void DownloadTabController::ShowChosenTabs() {
   if (engine_.tab.LeftTabShown != shownLeftTab_) {
     shownLeftTab_ = engine_.tab.LeftTabShown;
-    SelectPage(window_, shownLeftTab_);
+    SelectSubTab(window_, QString::fromStdString(shownLeftTab_));
   }
   if (engine_.tab.RightTabShown != shownRightTab_) {
     shownRightTab_ = engine_.tab.RightTabShown;
-    SelectPage(window_, shownRightTab_);
+    SelectSubTab(window_, QString::fromStdString(shownRightTab_));
   }
 }
 

@@ -297,14 +297,7 @@ void MainWindow::ShowCaption() {
 }
 
 void MainWindow::SelectSubTab(const char* pageName) {
-  QWidget* page = findChild<QWidget*>(pageName);
-  if (page == nullptr) return;
-  for (QWidget* up = page->parentWidget(); up != nullptr; up = up->parentWidget()) {
-    if (auto* tabs = qobject_cast<QTabWidget*>(up)) {
-      tabs->setCurrentWidget(page);
-      return;
-    }
-  }
+  app::SelectSubTab(*this, QString::fromLatin1(pageName));
 }
 
 void MainWindow::FocusControl(const char* name) {

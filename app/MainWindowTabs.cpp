@@ -394,4 +394,15 @@ QWidget* BuildFileSearchTab(QWidget* parent) {
   return page;
 }
 
+void SelectSubTab(QWidget& root, const QString& pageName) {
+  QWidget* page = root.findChild<QWidget*>(pageName);
+  if (page == nullptr) return;
+  for (QWidget* up = page->parentWidget(); up != nullptr; up = up->parentWidget()) {
+    if (auto* tabs = qobject_cast<QTabWidget*>(up)) {
+      tabs->setCurrentWidget(page);
+      return;
+    }
+  }
+}
+
 }  // namespace pellucor::app

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QTabWidget;
 class QWidget;
 
@@ -14,5 +15,8 @@ QWidget* BuildFlashTab(QWidget* parent);
 QWidget* BuildExplorerTab(QWidget* parent);
 QWidget* BuildWebCodeTab(QWidget* parent);
 QWidget* BuildFileSearchTab(QWidget* parent);
+
+/// Shows the named page below `root` in the page control it lies on; nothing for no such page.
+void SelectSubTab(QWidget& root, const QString& pageName);
 
 }  // namespace pellucor::app
