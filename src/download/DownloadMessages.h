@@ -67,4 +67,25 @@ inline constexpr std::string_view kByteLimit =
     "これ以降は取得していません： MiB ";
 inline constexpr std::string_view kLimitUrlSeparator = " ／ ";
 
+// The single-file workbenches of the right page control.
+inline constexpr std::string_view kFileNotFound = "【 ファイル 】が見つかりません";
+inline constexpr std::string_view kDirectDownloadFailed = "ファイルとしての保存に失敗しました";
+inline constexpr std::string_view kFileSavedOpen = "ファイル【 ";
+inline constexpr std::string_view kFileSavedClose = " 】が保存されました";
+inline constexpr std::string_view kWebFileSavedOpen = "Webﾌｧｲﾙ【 ";
+inline constexpr std::string_view kWebFileSavedMiddle = " 】が\r\n\r\nWindowsﾌｧｲﾙ【 ";
+inline constexpr std::string_view kWebFileSavedClose = " 】として保存されました";
+inline constexpr std::string_view kNoDataOpen = "\r\n\r\nUrl ==>>";
+inline constexpr std::string_view kNoDataClose = "<==\r\n\r\n●　「データがありません　」●";
+inline constexpr std::string_view kUrlRootMessage = "UrlRoot>>";
+inline constexpr std::string_view kEmptyFileMarker = "○●◎";
+inline constexpr std::string_view kTextFileFilter =
+    "ﾃｷｽﾄ・ﾌｧｲﾙ（html/css/tx/rdft）|*.htm;*.css;*.js;*;*.txt;*.rdf;*.xml|すべてのﾌｧｲﾙ（*.*）|*.*";
+inline constexpr std::string_view kImageFileFilter =
+    "ｲﾒｰｼﾞ（ *.gif/jpg/png ）|*.gif;*.jpg;*.png;*.swf|すべてのﾌｧｲﾙ（ :*.* ）|*.*";
+inline constexpr std::string_view kLocalPageFilter =
+    "HTMLﾌｧｲﾙ（ *.html/*.htm/*.php ）|*.html;*.htm;*.php|すべてのﾌｧｲﾙ（ *.* ）|*.*";
+// A save that was refused or failed: the file and the reason follow.
+inline constexpr std::string_view kFileNotSaved = "ファイルを保存できませんでした： ";
+
 }  // namespace pellucor::download_messages

@@ -56,6 +56,12 @@ struct DownloadTab {
   int RadioGroupRemoveOtherDmain = 1;
   int RadioGroupDLFilnalOpenIE = 1;
   int RadioGroupDLFrameDownload = 0;
+  // The workbenches: the charset of a text read and of a text saved, the display choice (0
+  // automatic, 1 text, 2 image), and the charset of a fetched style sheet opened from its pane.
+  int RadioGroupDLIndividualCode = 0;
+  int RadioGroupDLIndividualCodeSaveFile = 0;
+  int RadioGroupDLIndividualScreen = 0;
+  int RadioGroupDLCSSJSCode = 0;
   // Options only the settings file and the tab's switching read.
   int RadioGroupInitialLoad = 0;    // 1: navigate to the stored URL at start
   int RadioGroupDLBaseLevel = 0;    // hidden
@@ -91,6 +97,7 @@ struct DownloadTab {
   std::string RichEditExPGTab02LTab09LocalFileHTML;
   std::string RichEditExPGTab02LTab11InnerHTML;
   std::string MemoPGTab02RTab06CSSJS;
+  std::string MemoPGTab02RTab07Individual;  // the text workbench's file, in Shift_JIS
 
   // The resource list boxes of the left page control.
   std::vector<std::string> ListBoxPGTab02LTab02PageWebCSS;

@@ -90,6 +90,7 @@ void DownloadEngine::LabelInitialize() {
         &tab.LabelLocalHTMLSrc, &tab.LabelWebDownloadHTMLSrc, &tab.LabelUrlRoot,
         &tab.LabelUrlPageFile, &tab.LabelLocaFilename, &tab.LabelWinFiename})
     label->clear();
+  tab.MemoPGTab02RTab07Individual.clear();
 }
 
 void DownloadEngine::DLSettingsInitialize() {
