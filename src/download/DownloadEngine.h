@@ -72,7 +72,8 @@ class DownloadEngine {
   /// the source views fill; a base tag of the page is told in LabelDownloadedFile; a redirect
   /// the browser followed becomes the box's URL, which joins the box's history.
   void sbDLNavigateClick();
-  /// Adds the URL box's text to its history when the history does not hold it yet.
+  /// Adds the URL box's text (trimmed) to its history when the history does not hold it yet in
+  /// any letter case, and titles the window with it.
   void AddComboBoxURL();
   /// The save folder from the folder dialog (starting at the save folder, else at the folder
   /// chosen last), with a "/" at its end; cancelled, nothing changes.

@@ -51,6 +51,9 @@ inline constexpr std::string_view kDownloadCaptionFile = " 】  - [ ";
 inline constexpr std::string_view kBaseStatusOpen = " 【 ";
 inline constexpr std::string_view kBaseStatusValue = " 】  [ ";
 inline constexpr std::string_view kWindowCaptionClose = " ]";
+// The window title of a URL added to the URL box's history.
+inline constexpr std::string_view kUrlCaptionOpen = "[ ";
+inline constexpr std::string_view kUrlCaptionClose = " ]";
 inline constexpr std::string_view kOpenBracket = "【 ";
 inline constexpr std::string_view kCloseBracket = " 】";
 inline constexpr std::string_view kFailureMark = "●";

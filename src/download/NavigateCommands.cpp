@@ -61,10 +61,25 @@ void DownloadEngine::sbDLNavigateClick() {
 }
 
 void DownloadEngine::AddComboBoxURL() {
+  const std::string url(TrimControlChars(tab.ComboBoxWBUrl));
+  if (url.empty()) return;
+  tab.ComboBoxWBUrl = url;
   auto& items = tab.ComboBoxWBUrlItems;
-  if (!tab.ComboBoxWBUrl.empty() &&
-      std::find(items.begin(), items.end(), tab.ComboBoxWBUrl) == items.end())
-    items.push_back(tab.ComboBoxWBUrl);
+  const std::string lower = LowerAsciiBytes(url);
+  if (std::none_of(items.begin(), items.end(),
+                   [&](const std::string& item) { return LowerAsciiBytes(item) == lower; }))
+    items.push_back(url);
+  // A history read from an older settings file may hold an item twice: the first one stays.
+  std::vector<std::string> distinct;
+  for (std::string& item : items) {
+    if (std::find(distinct.begin(), distinct.end(), item) == distinct.end())
+      distinct.push_back(std::move(item));
+  }
+  items = std::move(distinct);
+  host_.pump.SetBusyCursor(BusyCursor::Off);
+  if (url.find("about:blank") == std::string::npos)
+    tab.WindowCaption =
+        Message(messages::kUrlCaptionOpen) + url + Message(messages::kUrlCaptionClose);
 }
 
 void DownloadEngine::sbDLFolderlClearClick() {
