@@ -94,6 +94,12 @@ class DownloadEngine {
   /// link under the pointer is followed and becomes the URL. Always false: the document never
   /// follows a click by itself.
   bool DLBaseDocOnClick();
+  /// The result browser's status text: a link under the pointer is remembered and shown (a
+  /// saved file's link as its path).
+  void DLResultStatusText(std::string_view text);
+  /// A click in the result browser's document: with its "ジャンプし、Urlを変更する" checked,
+  /// the link under the pointer is followed there. Always false.
+  bool DLLocalDocOnClick();
 
   // The run.
   /// One run: 0 when it completed, -1 when it ended early.

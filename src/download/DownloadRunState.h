@@ -17,6 +17,7 @@ struct DownloadRunState {
   bool FramesetSaved = false;
   bool UrlTypedByUser = false;
   std::string HoveredLink;
+  std::string ResultHoveredLink;  // the link under the pointer in the result browser
   std::string LastSaveFolder;  // the folder last chosen with the folder button  // the link address
                                // the download browser last showed
   std::string FetchedHeadHtml;  // empty: not navigated yet

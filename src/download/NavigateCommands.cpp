@@ -155,4 +155,23 @@ bool DownloadEngine::DLBaseDocOnClick() {
   return false;
 }
 
+void DownloadEngine::DLResultStatusText(std::string_view text) {
+  if (!IsLinkStatusText(text)) {
+    run.ResultHoveredLink.clear();
+    return;
+  }
+  run.ResultHoveredLink = std::string(text);
+  // The panel shows a saved file's link as the file's path.
+  std::string shown(text);
+  if (shown.starts_with("file://")) shown.erase(0, 7);
+  tab.StatusBarDLBaseBrowser[3] = " [ " + shown + " ]";
+}
+
+bool DownloadEngine::DLLocalDocOnClick() {
+  if (tab.CheckBoxDLLocalChageUrl && !run.ResultHoveredLink.empty() &&
+      IsFollowableLink(run.ResultHoveredLink))
+    host_.resultBrowser.Navigate(run.ResultHoveredLink);
+  return false;
+}
+
 }  // namespace pellucor

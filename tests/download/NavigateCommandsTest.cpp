@@ -62,6 +62,19 @@ TEST_F(NavigateCommands, ClicksFollowTheHoveredLinkOnlyWithTheOption) {
   EXPECT_EQ(browser_.navigations.size(), 1u);
 }
 
+TEST_F(NavigateCommands, ResultBrowserClicksFollowOnlyWithItsOwnOption) {
+  const std::string link = "file://" + folder_ + "sub/page.html";
+  engine_.DLResultStatusText(link);
+  EXPECT_EQ(engine_.tab.StatusBarDLBaseBrowser[3], " [ " + folder_ + "sub/page.html ]");
+  engine_.tab.CheckBoxDLWebChageUrl = true;  // the download browser's option is not this one
+  EXPECT_FALSE(engine_.DLLocalDocOnClick());
+  EXPECT_TRUE(result_.navigations.empty());
+  engine_.tab.CheckBoxDLLocalChageUrl = true;
+  EXPECT_FALSE(engine_.DLLocalDocOnClick());
+  EXPECT_EQ(result_.navigations, std::vector<std::string>{link});
+  EXPECT_TRUE(browser_.navigations.empty());
+}
+
 TEST_F(NavigateCommands, TheUrlBoxResetsTheTabUnlessTheUserTyped) {
   engine_.tab.BtnEditWBLocalFilename = "/tmp/x.html";
   engine_.ComboBoxWBUrlKeyDown();
