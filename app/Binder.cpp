@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <type_traits>
 
 #include "app/QtTextView.h"
@@ -54,20 +55,33 @@ class TextBinding : public SyncedBinding<TextBinding<Widget>, std::string> {
     Show();
   }
   void Pull() override {
-    if (Text() != FromSjis(this->synced_)) this->Take(ToSjis(Text()));
+    if (Text() == Shown(this->synced_)) return;
+    QString text = Text();
+    // A memo shows its lines with LF; the core's texts end them with CR LF.
+    if constexpr (std::is_same_v<Widget, QPlainTextEdit>) text.replace('\n', "\r\n");
+    this->Take(ToSjis(text));
   }
   void Show() {
     if constexpr (std::is_same_v<Widget, QComboBox>) {
-      widget_->setEditText(FromSjis(this->synced_));
+      widget_->setEditText(Shown(this->synced_));
+    } else if constexpr (std::is_same_v<Widget, QPlainTextEdit>) {
+      widget_->setPlainText(Shown(this->synced_));
     } else {
-      widget_->setText(FromSjis(this->synced_));
+      widget_->setText(Shown(this->synced_));
     }
   }
 
  private:
+  [[nodiscard]] static QString Shown(const std::string& value) {
+    QString text = FromSjis(value);
+    if constexpr (std::is_same_v<Widget, QPlainTextEdit>) text.replace("\r\n", "\n");
+    return text;
+  }
   [[nodiscard]] QString Text() const {
     if constexpr (std::is_same_v<Widget, QComboBox>) {
       return widget_->currentText();
+    } else if constexpr (std::is_same_v<Widget, QPlainTextEdit>) {
+      return widget_->toPlainText();
     } else {
       return widget_->text();
     }
@@ -190,6 +204,10 @@ Binder::~Binder() = default;
 
 void Binder::Bind(QLineEdit* widget, std::string* value) {
   bindings_.push_back(std::make_unique<TextBinding<QLineEdit>>(widget, value));
+}
+
+void Binder::Bind(QPlainTextEdit* widget, std::string* value) {
+  bindings_.push_back(std::make_unique<TextBinding<QPlainTextEdit>>(widget, value));
 }
 
 void Binder::Bind(QComboBox* widget, std::string* value, std::vector<std::string>* items) {

@@ -9,6 +9,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 
 // Moves values between the widgets and the tabs' state structs, so that handlers in the core
 // read and write plain values. Before a handler runs the widgets the user changed are pulled
@@ -33,6 +34,8 @@ class Binder {
   Binder& operator=(const Binder&) = delete;
 
   void Bind(QLineEdit* widget, std::string* value);
+  /// A memo's text: CR LF in the core, LF in the widget.
+  void Bind(QPlainTextEdit* widget, std::string* value);
   /// The box's text, and its list when `items` is given.
   void Bind(QComboBox* widget, std::string* value, std::vector<std::string>* items = nullptr);
   void Bind(QCheckBox* widget, bool* value);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QToolButton>
 
 #include <filesystem>
@@ -33,7 +34,9 @@ DownloadTabController::DownloadTabController(QWidget& window, const PageWidgets&
       shownLeftTab_(engine_.tab.LeftTabShown),
       shownRightTab_(engine_.tab.RightTabShown) {
   Bind(binder);
-  Connect(pages);
+  Connect();
+  ConnectBrowsers(pages);
+  FollowSubTabs();
 }
 
 HttpClientOptions DownloadTabController::WaitingOptions() {
@@ -96,7 +99,7 @@ void DownloadTabController::Bind(Binder& binder) {
   binder.Bind(window_.findChild<QLabel*>("LabelDownloadedFile"), &tab.LabelDownloadedFile);
 }
 
-void DownloadTabController::Connect(const PageWidgets& pages) {
+void DownloadTabController::Connect() {
   const auto command = [this](const char* name, void (DownloadEngine::*handler)()) {
     const auto run = [this, handler] { run_([this, handler] { (engine_.*handler)(); }); };
     if (auto* button = window_.findChild<QToolButton*>(name)) {
@@ -119,6 +122,8 @@ void DownloadTabController::Connect(const PageWidgets& pages) {
                    });
   command("btnDLSaveHTMLOnly", &DownloadEngine::btnDLSaveHTMLOnlyClick);
   command("btnDLOpenFrameset", &DownloadEngine::btnDLOpenFramesetClick);
+  QObject::connect(window_.findChild<QToolButton*>("sbDLFrameGo"), &QToolButton::clicked, &window_,
+                   [this] { RunDownload([this] { engine_.sbDLFrameGoClick(); }); });
 
   QLineEdit* url = window_.findChild<QComboBox*>("ComboBoxWBUrl")->lineEdit();
   QObject::connect(url, &QLineEdit::returnPressed, &window_,
@@ -135,7 +140,9 @@ void DownloadTabController::Connect(const PageWidgets& pages) {
                      const std::string line = lines[row];
                      RunDownload([this, line] { engine_.ListBoxWBInFrameFileListClick(line); });
                    });
+}
 
+void DownloadTabController::ConnectBrowsers(const PageWidgets& pages) {
   // The download browser: a new window opens in place, the link under the pointer is kept for
   // a click, and a click never follows a link by itself.
   QtBrowser* browser = pages.Browser("WebBrowserDownload");
@@ -151,6 +158,35 @@ void DownloadTabController::Connect(const PageWidgets& pages) {
     return follow;
   };
   browser->SetEvents(events);
+
+  // The result browser: the same, with its own option and status panel.
+  BrowserEvents result;
+  result.statusText = [this](std::string_view text) {
+    const std::string link(text);
+    run_([this, link] { engine_.DLResultStatusText(link); });
+  };
+  result.click = [this](const ClickedElement&) {
+    bool follow = false;
+    run_([this, &follow] { follow = engine_.DLLocalDocOnClick(); });
+    return follow;
+  };
+  pages.Browser("WebBrowserDownloadResult")->SetEvents(result);
+}
+
+void DownloadTabController::FollowSubTabs() {
+  const auto follow = [this](const char* name, std::string DownloadTab::*shown,
+                             std::string DownloadTabController::*known) {
+    auto* tabs = window_.findChild<QTabWidget*>(name);
+    QObject::connect(tabs, &QTabWidget::currentChanged, &window_, [this, tabs, shown, known] {
+      if (QWidget* page = tabs->currentWidget()) {
+        std::string chosen = page->objectName().toStdString();
+        engine_.tab.*shown = chosen;
+        this->*known = std::move(chosen);
+      }
+    });
+  };
+  follow("PGTab02L", &DownloadTab::LeftTabShown, &DownloadTabController::shownLeftTab_);
+  follow("PGTab02R", &DownloadTab::RightTabShown, &DownloadTabController::shownRightTab_);
 }
 
 void DownloadTabController::RunDownload(const std::function<void()>& download) {

@@ -28,6 +28,8 @@ class DownloadTabController {
 
   [[nodiscard]] DownloadEngine& engine() { return engine_; }
   [[nodiscard]] DownloadTab& tab() { return engine_.tab; }
+  /// The tab's client: its transfers wait with the window's events running.
+  [[nodiscard]] HttpClient& http() { return http_; }
 
   /// After every command and at every pump point: the sub-tabs the engine chose are shown.
   void ShowChosenTabs();
@@ -42,7 +44,11 @@ class DownloadTabController {
   /// files pane.
   void ShowOfflineCheck();
   void Bind(Binder& binder);
-  void Connect(const PageWidgets& pages);
+  void Connect();
+  void ConnectBrowsers(const PageWidgets& pages);
+  /// A sub-tab the user chose becomes the one the engine knows as shown, so that a command
+  /// choosing the tab it chose before shows it again.
+  void FollowSubTabs();
 
   QWidget& window_;
   Runner run_;

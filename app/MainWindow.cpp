@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/DownloadTabController.h"
+#include "app/DownloadToolsController.h"
 #include "app/HighlightBoxes.h"
 #include "app/InformationBox.h"
 #include "app/MainWindowTabs.h"
@@ -91,6 +92,9 @@ MainWindow::MainWindow(StartupPaths paths, QWidget* parent)
   AddHighlightBoxes(*pageWidgets_, clipboard_, pump_);
   downloadTab_ = std::make_unique<DownloadTabController>(
       *this, *pageWidgets_, binder_, dialogs_, clipboard_, pump_, launcher_,
+      [this](const std::function<void()>& command) { Run(command); });
+  downloadTools_ = std::make_unique<DownloadToolsController>(
+      *this, *pageWidgets_, binder_, *downloadTab_,
       [this](const std::function<void()>& command) { Run(command); });
   // Long work shows its progress: what the core changed goes to the widgets at every pump
   // point.

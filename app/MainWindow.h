@@ -24,6 +24,7 @@ namespace pellucor::app {
 
 class InformationBox;
 class DownloadTabController;
+class DownloadToolsController;
 class PageWidgets;
 
 /// Where start-up looks for the program and its settings.
@@ -55,6 +56,7 @@ class MainWindow : public QMainWindow {
   DownloadTab& download();
   /// The download tab's engine and widgets.
   [[nodiscard]] DownloadTabController& downloadTab() { return *downloadTab_; }
+  [[nodiscard]] DownloadToolsController& downloadTools() { return *downloadTools_; }
   /// The browsers and source views of the tabs, by name.
   [[nodiscard]] const PageWidgets& pages() const { return *pageWidgets_; }
 
@@ -84,6 +86,7 @@ class MainWindow : public QMainWindow {
   InformationBox* informationBox_ = nullptr;
   std::unique_ptr<PageWidgets> pageWidgets_;
   std::unique_ptr<DownloadTabController> downloadTab_;
+  std::unique_ptr<DownloadToolsController> downloadTools_;
   QWidget* watchRoot_ = nullptr;
   QtDialogs dialogs_;
   QtClipboard clipboard_;

@@ -18,88 +18,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/ControlFactory.h"
+#include "app/DownloadTabPages.h"
 #include "app/RadioGroup.h"
 
 namespace pellucor::app {
-namespace {
-
-QString U(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-QLineEdit* Edit(const char* name, QWidget* parent) {
-  return Named(new QLineEdit(parent), name);
-}
-
-QComboBox* Combo(const char* name, QWidget* parent) {
-  auto* box = Named(new QComboBox(parent), name);
-  box->setEditable(true);
-  box->setInsertPolicy(QComboBox::NoInsert);
-  box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  return box;
-}
-
-QCheckBox* Check(const char* name, const char* caption, QWidget* parent) {
-  return Named(new QCheckBox(U(caption), parent), name);
-}
-
-QToolButton* Button(const char* name, const char* text, const char* hint, QWidget* parent) {
-  auto* button = Named(new QToolButton(parent), name);
-  button->setText(U(text));
-  button->setToolTip(U(hint));
-  return button;
-}
-
-RadioGroup* Radio(const char* name, const char* caption, std::initializer_list<const char*> items,
-                  QWidget* parent) {
-  QStringList texts;
-  for (const char* item : items)
-    texts << U(item);
-  return new RadioGroup(name, U(caption), texts, parent);
-}
-
-QWidget* Panel(const char* name, QWidget* parent) {
-  auto* panel = Named(new QWidget(parent), name);
-  panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-  return panel;
-}
-
-// A page control with named, captioned pages, each with an empty layout of its own.
-QTabWidget* SubTabs(const char* name,
-                    std::initializer_list<std::pair<const char*, const char*>> pages,
-                    QWidget* parent) {
-  auto* tabs = Named(new QTabWidget(parent), name);
-  for (const auto& [pageName, caption] : pages) {
-    auto* page = Named(new QWidget(tabs), pageName);
-    new QVBoxLayout(page);
-    tabs->addTab(page, U(caption));
-  }
-  return tabs;
-}
-
-QWidget* Page(const char* name, QWidget* parent) {
-  auto* page = Named(new QWidget(parent), name);
-  auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(2, 2, 2, 2);
-  return page;
-}
-
-QLabel* Caption(const char* text, QWidget* parent) {
-  return new QLabel(U(text), parent);
-}
-
-// The close button every tab has; the window connects it to closing.
-QToolButton* CloseButton(const char* name, QWidget* parent) {
-  return Button(name, "×", "終了", parent);
-}
-
-}  // namespace
 
 QWidget* BuildNetSearchTab(QWidget* parent) {
   QWidget* page = Page("PGMainTab01Search", parent);
@@ -142,7 +65,8 @@ QWidget* BuildDownloadTab(QWidget* parent) {
   auto* topLayout = new QVBoxLayout(top);
   topLayout->setContentsMargins(2, 2, 2, 2);
   auto* request = new QGridLayout();
-  request->addWidget(Caption("Url", top), 0, 0);
+  // The two captions of the request answer a click (the URL's root, a text file read).
+  request->addWidget(Named(Caption("ＵＲＬ ：", top), "LabelWBDLUrl"), 0, 0);
   request->addWidget(Combo("ComboBoxWBUrl", top), 0, 1);
   auto* buttons = new QHBoxLayout();
   buttons->addWidget(Button("sbDLNavigate", "Go", "ﾅﾋﾞｹﾞｰﾄ", top));
@@ -150,7 +74,7 @@ QWidget* BuildDownloadTab(QWidget* parent) {
   buttons->addWidget(Button("sbDLCollapse", "▲▼", "ﾄｯﾌﾟ・ﾊﾟﾈﾙの高さの変更", top));
   buttons->addWidget(CloseButton("sbDLClose", top));
   request->addLayout(buttons, 0, 2);
-  request->addWidget(Caption("保存ﾌｫﾙﾀﾞｰ", top), 1, 0);
+  request->addWidget(Named(Caption("保存ﾌｫﾙﾀﾞｰ", top), "LabelDLClearListBox"), 1, 0);
   request->addWidget(Edit("BtnEditWBPageSaveFolder", top), 1, 1);
   auto* folderButtons = new QHBoxLayout();
   folderButtons->addWidget(Button("btnHTMLPageSaveFolder", "…", "保存ﾌｫﾙﾀﾞｰの設定", top));
@@ -164,6 +88,7 @@ QWidget* BuildDownloadTab(QWidget* parent) {
   basePage->hide();
   request->addWidget(basePage, 2, 2);
   topLayout->addLayout(request);
+  topLayout->addWidget(BuildDownloadViewButtons(top));
   // The run's commands and its progress.
   auto* run = new QHBoxLayout();
   for (const auto& [name, caption] :
@@ -204,6 +129,7 @@ QWidget* BuildDownloadTab(QWidget* parent) {
     nameGrid->addWidget(Caption(caption, names), line, 0);
     nameGrid->addWidget(Edit(name, names), line++, 1);
   }
+  nameGrid->addWidget(BuildFrameTools(names), line, 0, 1, 2);
   auto* options = new QWidget(settings);
   auto* optionColumn = new QVBoxLayout(options);
   optionColumn->addWidget(Check("CheckBoxDontEmptyFolder",
@@ -214,6 +140,7 @@ QWidget* BuildDownloadTab(QWidget* parent) {
   optionColumn->addWidget(Check("CheckBoxDLCSSOnly", "CSSのみ統合する ", options));
   optionColumn->addWidget(
       Check("CheckBoxDLDontReDraw", "ﾀﾌﾞを替えたらUrlのﾍﾟｰｼﾞを再表示する", options));
+  AddDownloadRunOptions(*optionColumn, options);
   QCheckBox* removeDomain = Check("CheckBoxDLRemoveDomain", "ﾄﾞﾒｲﾝを除く", options);
   removeDomain->hide();  // a hidden option
   optionColumn->addWidget(removeDomain);
@@ -301,9 +228,11 @@ QWidget* BuildDownloadTab(QWidget* parent) {
   // The frame list under the browser.
   auto* frames = Named(new QListWidget(left), "ListBoxWBInFrameFileList");
   frames->setMaximumHeight(64);
-  left->findChild<QWidget*>("PGTab02LTab01WB")->layout()->addWidget(frames);
+  auto* webPage = left->findChild<QWidget*>("PGTab02LTab01WB");
+  FillWebPageBar(*webPage);
+  webPage->layout()->addWidget(frames);
   splitter->addWidget(left);
-  splitter->addWidget(SubTabs("PGTab02R",
+  QTabWidget* right = SubTabs("PGTab02R",
                               {{"PGTab02RTab00ResultBrowser", " ﾛｰｶﾙﾍﾟｰｼﾞの閲覧 "},
                                {"PGTab02RTab02HTMLSrc", "　WebHTML "},
                                {"PGTab02RTab03HTMLOrg", " ｵﾘｼﾞﾅﾙWebHTML "},
@@ -312,7 +241,12 @@ QWidget* BuildDownloadTab(QWidget* parent) {
                                {"PGTab02RTab06CSSJSText", " CSS/JSﾃｷｽﾄ  "},
                                {"PGTab02RTab07Individual", " CSS/JSﾀﾞｳﾝﾛｰﾄﾞ "},
                                {"PGTab02RTab08ImageIndividual", " Imageﾀﾞｳﾝﾛｰﾄﾞ "}},
-                              splitter));
+                              splitter);
+  FillLocalPageBar(*right->findChild<QWidget*>("PGTab02RTab00ResultBrowser"));
+  FillStyleSheetTextPage(*right->findChild<QWidget*>("PGTab02RTab06CSSJSText"));
+  FillTextWorkbench(*right->findChild<QWidget*>("PGTab02RTab07Individual"));
+  FillImageWorkbench(*right->findChild<QWidget*>("PGTab02RTab08ImageIndividual"));
+  splitter->addWidget(right);
   page->layout()->addWidget(top);
   page->layout()->addWidget(splitter);
   return page;

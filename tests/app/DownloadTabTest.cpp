@@ -7,7 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -19,6 +22,7 @@
 #include "app/PageWidgets.h"
 #include "app/QtBrowser.h"
 #include "app/QtTextView.h"
+#include "app/RadioGroup.h"
 #include "support/LoopbackServer.h"
 #include "support/TempFolder.h"
 #include "text/CodePage932.h"
@@ -29,6 +33,23 @@ class DownloadTabTest : public QObject {
   Q_OBJECT
 
   pellucor::testing::LoopbackServer server_;
+
+  // Accepts every message box the window opens and keeps its text, as a user reading and
+  // closing it would.
+  struct MessageCloser {
+    QStringList texts;
+    QTimer timer;
+    MessageCloser() {
+      timer.setInterval(20);
+      QObject::connect(&timer, &QTimer::timeout, [this] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+          texts << box->text();
+          box->accept();
+        }
+      });
+      timer.start();
+    }
+  };
 
   struct Window {
     pellucor::testing::TempFolder folder;
@@ -93,6 +114,61 @@ class DownloadTabTest : public QObject {
     QtBrowser* result = place.window->pages().Browser("WebBrowserDownloadResult");
     QTRY_VERIFY(result->LocationUrl().starts_with("file://"));
     QVERIFY(place.Find<QPushButton>("btnDownloadAll")->isEnabled());
+  }
+
+  // Rows of the result panes open in the workbenches; the image workbench downloads below the
+  // save folder and the text workbench saves the style sheet in UTF-8.
+  void PaneRowsOpenInTheWorkbenches() {
+    server_.Serve("/w/index.html",
+                  "<html><head><link rel=\"stylesheet\" href=\"css/s.css\"></head>"
+                  "<body><img src=\"img/a.gif\"><p>page</p></body></html>");
+    server_.Serve("/w/css/s.css", "p { background: url(\"/w/img/a.gif\") }", "text/css");
+    const std::string gif("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
+    server_.Serve("/w/img/a.gif", gif, "image/gif");
+    Window place;
+    place.Request(server_.Url("/w/index.html"));
+    place.Find<QPushButton>("btnDownloadAll")->click();
+    auto* right = place.Find<QTabWidget>("PGTab02R");
+
+    auto* sheets = place.Find<QListWidget>("ListBoxPGTab02LTab02PageWebCSS");
+    QVERIFY(sheets->count() > 0);
+    emit sheets->itemClicked(sheets->item(0));
+    QCOMPARE(right->currentWidget()->objectName(), QString("PGTab02RTab07Individual"));
+    const QString sheet = place.Find<QPlainTextEdit>("MemoPGTab02RTab07Individual")->toPlainText();
+    QVERIFY2(sheet.contains("background"), qPrintable(sheet));
+
+    // Saved elsewhere in the save folder, in UTF-8, with its root reference made relative.
+    const std::string copy = place.folder / "saved/css/copy.css";
+    place.Find<QLineEdit>("BtnEditPGTab02RTab07IndividualFilename")
+        ->setText(QString::fromStdString(copy));
+    place.Find<RadioGroup>("RadioGroupDLIndividualCodeSaveFile")->SetItemIndex(2);
+    {
+      MessageCloser closer;
+      place.Find<QToolButton>("sbsbPGTab02RTab07IndividualSaveFile")->click();
+      QCOMPARE(closer.texts.size(), 1);
+    }
+    QCOMPARE(pellucor::testing::ReadBytes(copy),
+             std::string("p { background: url(\"../../w/img/a.gif\") }"));
+
+    // The user looks elsewhere; a click on an image row shows the image workbench again.
+    right->setCurrentIndex(0);
+    auto* images = place.Find<QListWidget>("ListBoxPGTab02LTab03PageImage");
+    QVERIFY(images->count() > 0);
+    emit images->itemClicked(images->item(0));
+    QCOMPARE(right->currentWidget()->objectName(), QString("PGTab02RTab08ImageIndividual"));
+    QtBrowser* image = place.window->pages().Browser("WebBrowserIndividualImage");
+    QTRY_COMPARE(image->LocationUrl(), server_.Url("/w/img/a.gif"));
+
+    // The direct download writes the image where the saved site keeps it.
+    const std::string stored = place.folder / "saved/w/img/a.gif";
+    std::filesystem::remove(stored);
+    {
+      MessageCloser closer;
+      place.Find<QToolButton>("sbPGTab02RTab08ImageIndividualDownload")->click();
+      QCOMPARE(closer.texts.size(), 1);
+      QVERIFY(closer.texts[0].contains(QString::fromStdString(stored)));
+    }
+    QCOMPARE(pellucor::testing::ReadBytes(stored), gif);
   }
 
   // A server that answers an image slowly: the window's events run while it waits, and the
