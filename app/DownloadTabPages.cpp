@@ -111,9 +111,12 @@ void FillWebPageBar(QWidget& page) {
               {"sbDLWebNavigateOpenIE", "IE", "ＷｅｂページのＩＥ表示"},
               {"sbDLUrlPaste", "貼付け", "貼付け"}},
              &page);
-  row->addWidget(
+  row->addStretch(1);
+  // The link option and the page's URL in a row of their own, so the two panes stay narrow.
+  QHBoxLayout* second = Row(ColumnOf(page));
+  second->addWidget(
       Check("CheckBoxDLWebChageUrl", "画面のﾘﾝｸをｸﾘｯｸすると、ｼﾞｬﾝﾌﾟし、Urlを変更する", &page));
-  row->addWidget(ShownPath("LabelWebBrowserUrl", &page), 1);
+  second->addWidget(ShownPath("LabelWebBrowserUrl", &page), 1);
 }
 
 void FillLocalPageBar(QWidget& page) {
@@ -126,12 +129,14 @@ void FillLocalPageBar(QWidget& page) {
               {"sbWinFileIE2", "ﾛｰｶﾙ→IE", "ﾛｰｶﾙ・ﾍﾟｰｼﾞのＩＥ表示"},
               {"sbLocalFileIE2", "右ﾍﾟｲﾝ", "ﾛｰｶﾙ・ﾍﾟｰｼﾞの【 右 】ﾍﾟｲﾝ表示"}},
              &page);
-  row->addWidget(
+  row->addStretch(1);
+  QHBoxLayout* second = Row(ColumnOf(page));
+  second->addWidget(
       Check("CheckBoxDLLocalChageUrl", "画面のﾘﾝｸをｸﾘｯｸすると、ｼﾞｬﾝﾌﾟし、Urlを変更する", &page));
-  row->addWidget(ShownPath("LabelLocalBrowserUrl", &page), 1);
+  second->addWidget(ShownPath("LabelLocalBrowserUrl", &page), 1);
   auto* source = ShownPath("LabelLocalHTMLSrc", &page);
   source->hide();  // the file of the local page shown, kept for the commands
-  row->addWidget(source);
+  second->addWidget(source);
 }
 
 void FillStyleSheetTextPage(QWidget& page) {

@@ -86,9 +86,11 @@ QWidget* BuildDownloadTab(QWidget* parent) {
   request->addWidget(Edit("BtnEditWBLocalFilename", top), 2, 1);
   QLineEdit* basePage = Edit("EditWBBasePageLocalFimename", top);
   basePage->hide();
-  request->addWidget(basePage, 2, 2);
+  auto* fileButtons = new QHBoxLayout();
+  fileButtons->addWidget(basePage);
+  fileButtons->addWidget(BuildDownloadViewButtons(top));
+  request->addLayout(fileButtons, 2, 2);
   topLayout->addLayout(request);
-  topLayout->addWidget(BuildDownloadViewButtons(top));
   // The run's commands and its progress.
   auto* run = new QHBoxLayout();
   for (const auto& [name, caption] :

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
@@ -16,6 +17,7 @@
 #include "WebEngineTestMain.h"
 #include "analysis/PageHighlight.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowTabs.h"
 #include "app/PageWidgets.h"
 #include "app/QtBrowser.h"
 #include "app/QtTextView.h"
@@ -140,6 +142,17 @@ class ScreenshotTest : public QObject {
     QTest::qWait(1000);  // the saved page's pictures are painted
     const QPixmap shot = window.screen()->grabWindow(window.winId());
     QVERIFY(shot.save(QFileInfo(PELLUCOR_SCREENSHOT).absolutePath() + "/download-tab.png"));
+
+    // The style sheet pane with its first row opened in the text workbench, kept as
+    // download-workbench.png.
+    SelectSubTab(window, "PGTab02LTab02PageCSSJS");
+    auto* sheets = window.findChild<QListWidget*>("ListBoxPGTab02LTab02PageWebCSS");
+    QVERIFY(sheets->count() > 0);
+    emit sheets->itemClicked(sheets->item(0));
+    QVERIFY(!window.download().MemoPGTab02RTab07Individual.empty());
+    QTest::qWait(300);
+    const QPixmap bench = window.screen()->grabWindow(window.winId());
+    QVERIFY(bench.save(QFileInfo(PELLUCOR_SCREENSHOT).absolutePath() + "/download-workbench.png"));
     window.close();
   }
 };
