@@ -5,12 +5,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/ControlFactory.h"
 #include "app/RadioGroup.h"
+#include "app/TabStopDelegate.h"
 
 namespace pellucor::app {
 namespace {
@@ -210,6 +212,31 @@ void FillImageWorkbench(QWidget& page) {
     QLabel* label = Caption(why, &page);
     label->setWordWrap(true);
     column.addWidget(label);
+  }
+}
+
+void SetResultPaneTabStops(QWidget& tab) {
+  // Tab stops in dialog units: the reference, its URL and its local path in columns.
+  struct Pane {
+    const char* name;
+    int urlStop;
+    int pathStop;
+  };
+  constexpr Pane kPanes[] = {
+      {"ListBoxPGTab02LTab02PageWebCSS", 150, 400},
+      {"ListBoxPGTab02LTab04DLCSSFileImportCSS", 150, 400},
+      {"ListBoxPGTab02LTab07DLAllCSSFileImportCSS", 150, 400},
+      {"ListBoxPGTab02LTab03PageImage", 250, 500},
+      {"ListBoxPGTab02LTab04ImportCSSFileDownloaedCSSJS", 250, 500},
+      {"ListBoxPGTab02LTab06DLImportCSSImage", 250, 500},
+      {"ListBoxPGTab02LTab06DLImageNotFound", 250, 500},
+  };
+  constexpr int kScrollExtent = 630;
+  for (const Pane& pane : kPanes) {
+    if (auto* list = tab.findChild<QListWidget*>(pane.name)) {
+      list->setItemDelegate(
+          new TabStopDelegate({1, pane.urlStop, pane.pathStop, 50}, kScrollExtent, list));
+    }
   }
 }
 

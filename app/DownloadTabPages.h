@@ -23,5 +23,7 @@ void FillStyleSheetTextPage(QWidget& page);
 void FillTextWorkbench(QWidget& page);
 /// " Imageﾀﾞｳﾝﾛｰﾄﾞ ": the image workbench's boxes and buttons.
 void FillImageWorkbench(QWidget& page);
+/// The result panes' columns: tab stops and the width a line scrolls to.
+void SetResultPaneTabStops(QWidget& tab);
 
 }  // namespace pellucor::app

@@ -227,6 +227,7 @@ QWidget* BuildDownloadTab(QWidget* parent) {
                        std::string_view(pageName) == "PGTab02LTab03LPageImage";
     left->setTabVisible(left->indexOf(pane), shown);
   }
+  SetResultPaneTabStops(*left);
   // The frame list under the browser.
   auto* frames = Named(new QListWidget(left), "ListBoxWBInFrameFileList");
   frames->setMaximumHeight(64);

@@ -23,6 +23,7 @@
 #include "app/QtBrowser.h"
 #include "app/QtTextView.h"
 #include "app/RadioGroup.h"
+#include "app/TabStopDelegate.h"
 #include "support/LoopbackServer.h"
 #include "support/TempFolder.h"
 #include "text/CodePage932.h"
@@ -169,6 +170,24 @@ class DownloadTabTest : public QObject {
       QVERIFY(closer.texts[0].contains(QString::fromStdString(stored)));
     }
     QCOMPARE(pellucor::testing::ReadBytes(stored), gif);
+  }
+
+  // The result panes set a row's reference, URL and path in columns and scroll to 630 pixels.
+  void ResultPanesShowRowsInColumns() {
+    Window place;
+    auto* images = place.Find<QListWidget>("ListBoxPGTab02LTab03PageImage");
+    auto* delegate = dynamic_cast<TabStopDelegate*>(images->itemDelegate());
+    QVERIFY(delegate != nullptr);
+    const QFontMetrics metrics = images->fontMetrics();
+    const std::vector<int> shortRow =
+        delegate->PartStarts(metrics, {"a.gif", "http://h/a.gif", "/p"});
+    const std::vector<int> longRow =
+        delegate->PartStarts(metrics, {"img/a-much-longer-name.gif", "http://h/x.gif", "/q"});
+    QCOMPARE(shortRow[1], longRow[1]);
+    QCOMPARE(shortRow[1], 250 * metrics.averageCharWidth() / 4);
+    QCOMPARE(shortRow[2], 500 * metrics.averageCharWidth() / 4);
+    images->addItem("a.gif\thttp://h/a.gif\t/p");
+    QVERIFY(images->sizeHintForColumn(0) >= 630);
   }
 
   // A server that answers an image slowly: the window's events run while it waits, and the
