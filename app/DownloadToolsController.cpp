@@ -1,11 +1,13 @@
 #include "app/DownloadToolsController.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <string>
@@ -187,6 +189,13 @@ void DownloadToolsController::ConnectButtons() {
   button("sbDLFrameCOPY", [&view] { view.sbDLFrameCOPYClick(); });
   button("sbDLFramePaste", [&view] { view.sbDLFramePasteClick(); });
   button("sbDLSingleScreen", [&view] { view.sbDLSingleScreenClick(); });
+  // The local page file box's own button, at its right end.
+  auto* localFile = window_.findChild<QLineEdit*>("BtnEditWBLocalFilename");
+  QAction* choose = localFile->addAction(localFile->style()->standardIcon(QStyle::SP_DirOpenIcon),
+                                         QLineEdit::TrailingPosition);
+  choose->setToolTip(QString::fromUtf8("ﾛｰｶﾙ・ﾍﾟｰｼﾞを開く"));
+  QObject::connect(choose, &QAction::triggered, &window_,
+                   [this] { run_([this] { viewCommands_.BtnEditWBLocalFilenameButtonClick(); }); });
   button("sbLocalFileIE2", [&view] { view.sbDLSingleScreenClick(); });
   button("sbWinFileDualScreen", [&view] { view.sbWinFileDualScreenClick(); });
 }

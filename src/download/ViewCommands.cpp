@@ -163,6 +163,23 @@ void ViewCommands::sbDLFramePasteClick() {
   engine_.tab.EditFrameLinkUrl = engine_.host().clipboard.Text();
 }
 
+void ViewCommands::BtnEditWBLocalFilenameButtonClick() {
+  DownloadTab& tab = engine_.tab;
+  const std::string current(TrimControlChars(tab.BtnEditWBLocalFilename));
+  const bool exists = FileExists(current);
+  const std::optional<std::string> chosen = engine_.host().dialogs.ChooseOpenFile(
+      {{},
+       SjisFromUtf8Literal(download_messages::kLocalPageFilter),
+       exists ? FolderOfPath(current) : std::string(),
+       exists ? FileNameOfPath(current) : std::string("dummy.html")});
+  if (!chosen || chosen->empty()) return;
+  std::string file = *chosen;
+  if (ExtensionOf(FileNameOfPath(file)).empty()) file += ".html";
+  tab.BtnEditWBLocalFilename = file;
+  engine_.run.LocalPageFile = file;
+  sbDLSingleScreenClick();
+}
+
 void ViewCommands::sbDLSingleScreenClick() {
   DownloadTab& tab = engine_.tab;
   std::string file = engine_.run.LocalPageFile;

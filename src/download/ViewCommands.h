@@ -44,6 +44,10 @@ class ViewCommands {
   void sbDLFrameIEOpenClick();
   void sbDLFrameCOPYClick();
   void sbDLFramePasteClick();
+  /// The local page file chosen in the dialog ("name.html" for a name without extension)
+  /// becomes the tab's local page, shown as the single screen shows it; cancelled, nothing
+  /// changes.
+  void BtnEditWBLocalFilenameButtonClick();
   /// The saved page on the right, its source on the left. Without a saved page or an existing
   /// file in the local page file box, asks for one; cancelled, nothing changes.
   void sbDLSingleScreenClick();

@@ -35,17 +35,21 @@ class DownloadTabTest : public QObject {
 
   pellucor::testing::LoopbackServer server_;
 
-  // Accepts every message box the window opens and keeps its text, as a user reading and
-  // closing it would.
+  // Answers every message box the window opens and keeps its text, as a user reading it would:
+  // with the given button when the box has it, else by accepting it.
   struct MessageCloser {
     QStringList texts;
     QTimer timer;
-    MessageCloser() {
+    explicit MessageCloser(QMessageBox::StandardButton answer = QMessageBox::NoButton) {
       timer.setInterval(20);
-      QObject::connect(&timer, &QTimer::timeout, [this] {
+      QObject::connect(&timer, &QTimer::timeout, [this, answer] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
           texts << box->text();
-          box->accept();
+          if (QAbstractButton* button = box->button(answer)) {
+            button->click();
+          } else {
+            box->accept();
+          }
         }
       });
       timer.start();
@@ -170,6 +174,22 @@ class DownloadTabTest : public QObject {
       QVERIFY(closer.texts[0].contains(QString::fromStdString(stored)));
     }
     QCOMPARE(pellucor::testing::ReadBytes(stored), gif);
+  }
+
+  // A URL naming no page file asks; "No" runs the download of its "index.html".
+  void AQuestionAnsweredNoDownloadsTheIndexPage() {
+    server_.Serve("/q/index.html", "<html><body><p>index</p></body></html>");
+    Window place;
+    place.Request(server_.Url("/q"));
+    MessageCloser closer(QMessageBox::No);
+    place.Find<QPushButton>("btnDownloadAll")->click();
+    QCOMPARE(closer.texts.size(), 1);
+    QVERIFY(closer.texts[0].startsWith(QString::fromUtf8("HTMLﾌｧｲﾙの指定がありません")));
+    QCOMPARE(place.Find<QComboBox>("ComboBoxWBUrl")->currentText(),
+             QString::fromStdString(server_.Url("/q/index.html")));
+    const std::string saved = place.window->downloadTab().engine().run.LocalPageFile;
+    QVERIFY2(std::filesystem::exists(saved), saved.c_str());
+    QVERIFY(pellucor::testing::ReadBytes(saved).find("index") != std::string::npos);
   }
 
   // The result panes set a row's reference, URL and path in columns and scroll to 630 pixels.

@@ -49,6 +49,25 @@ TEST_F(ViewCommandsTest, SingleScreenAsksForAPageAndCancellingChangesNothing) {
   EXPECT_EQ(result_.navigations.size(), navigations);
 }
 
+TEST_F(ViewCommandsTest, TheLocalFileButtonMakesTheChosenPageTheLocalPage) {
+  commands_.BtnEditWBLocalFilenameButtonClick();  // cancelled: nothing changes
+  ASSERT_EQ(dialogs_.shown.size(), 1u);
+  EXPECT_EQ(dialogs_.shown[0].proposedName, "dummy.html");
+  EXPECT_TRUE(engine_.run.LocalPageFile.empty());
+
+  WriteBytes(folder_ + "page.html", "<p>page</p>");
+  dialogs_.choices.push_back(folder_ + "page");
+  commands_.BtnEditWBLocalFilenameButtonClick();
+  EXPECT_EQ(engine_.tab.BtnEditWBLocalFilename, folder_ + "page.html");
+  EXPECT_EQ(engine_.run.LocalPageFile, folder_ + "page.html");
+  EXPECT_EQ(result_.location, folder_ + "page.html");
+  EXPECT_EQ(engine_.tab.RightTabShown, "PGTab02RTab00ResultBrowser");
+
+  commands_.BtnEditWBLocalFilenameButtonClick();
+  EXPECT_EQ(dialogs_.shown.back().proposedName, "page.html");
+  EXPECT_EQ(dialogs_.shown.back().initialFolder, folder_);
+}
+
 TEST_F(ViewCommandsTest, DualScreenShowsTheSavedPageBesideTheWebPage) {
   server_.Serve("/page.html", "<html><p>web</p></html>");
   WriteBytes(folder_ + "page.html", "<html><p>saved</p></html>");
