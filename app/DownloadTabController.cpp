@@ -94,9 +94,18 @@ void DownloadTabController::Bind(Binder& binder) {
   list("ListBoxPGTab02LTab08UnkownImage", &tab.ListBoxPGTab02LTab08UnkownImage);
   list("ListBoxPGTab02LTab09LHref", &tab.ListBoxPGTab02LTab09LHref);
   list("ListBoxWBInFrameFileList", &tab.ListBoxWBInFrameFileList);
+  list("ListBoxIEImage", &tab.ListBoxIEImage);
   binder.Bind(window_.findChild<QLabel*>("LabelDownloadedFileCount"),
               &tab.LabelDownloadedFileCount);
   binder.Bind(window_.findChild<QLabel*>("LabelDownloadedFile"), &tab.LabelDownloadedFile);
+  for (const auto& [name, value] :
+       {std::pair{"LabelUrlRoot", &tab.LabelUrlRoot},
+        std::pair{"LabelUrlPageFile", &tab.LabelUrlPageFile},
+        std::pair{"LabelLocaFilename", &tab.LabelLocaFilename},
+        std::pair{"LabelWinFiename", &tab.LabelWinFiename},
+        std::pair{"LabelWebDownloadHTMLSrc", &tab.LabelWebDownloadHTMLSrc},
+        std::pair{"LabeWeblBrowserUrl", &tab.LabeWeblBrowserUrl}})
+    binder.Bind(window_.findChild<QLabel*>(name), value);
 }
 
 void DownloadTabController::Connect() {

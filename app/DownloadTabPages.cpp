@@ -141,6 +141,36 @@ void FillLocalPageBar(QWidget& page) {
   second->addWidget(source);
 }
 
+QWidget* BuildNamingLabels(QWidget* parent) {
+  // What the page navigated last is called: its root, folder, path below the host and local
+  // file, and its URL.
+  auto* labels = new QWidget(parent);
+  auto* grid = new QGridLayout(labels);
+  grid->setContentsMargins(0, 0, 0, 0);
+  const std::pair<const char*, const char*> rows[] = {
+      {"LabelUrlRoot", "ﾙｰﾄ"},
+      {"LabelUrlPageFile", "ﾌｫﾙﾀﾞｰ"},
+      {"LabelLocaFilename", "ﾊﾟｽ"},
+      {"LabelWinFiename", "ﾌｧｲﾙ"},
+      {"LabelWebDownloadHTMLSrc", "Url"},
+      {"LabeWeblBrowserUrl", "ﾌﾞﾗｳｻﾞｰ"},
+  };
+  int line = 0;
+  for (const auto& [name, caption] : rows) {
+    grid->addWidget(Caption(caption, labels), line, 0);
+    auto* label = ShownPath(name, labels);
+    label->setMinimumWidth(240);
+    grid->addWidget(label, line++, 1);
+  }
+  return labels;
+}
+
+void FillFirstPage(QWidget& page) {
+  auto* memo = Named(new QPlainTextEdit(&page), "RichEditWebPageDownloadHTMLFirst");
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  ColumnOf(page).addWidget(memo, 1);
+}
+
 void FillStyleSheetTextPage(QWidget& page) {
   QVBoxLayout& column = ColumnOf(page);
   QHBoxLayout* row = Row(column);

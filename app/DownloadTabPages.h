@@ -11,12 +11,16 @@ namespace pellucor::app {
 QWidget* BuildDownloadViewButtons(QWidget* parent);
 /// The frame address's buttons and the choice of what a click on a frame does.
 QWidget* BuildFrameTools(QWidget* parent);
+/// The labels naming the page navigated last.
+QWidget* BuildNamingLabels(QWidget* parent);
 /// The run's per-page options that the top panel's option column lacks.
 void AddDownloadRunOptions(QBoxLayout& column, QWidget* parent);
 /// Above the web page: back, home, the URL copied, pasted or opened, the link option.
 void FillWebPageBar(QWidget& page);
 /// Above the saved page: back, home, open, the HTML viewer, the link option.
 void FillLocalPageBar(QWidget& page);
+/// " Redirect前のWebHTML  ": the page's text as first read, before a redirect was followed.
+void FillFirstPage(QWidget& page);
 /// " CSS/JSﾃｷｽﾄ  ": the style sheet or script text with its file and charset.
 void FillStyleSheetTextPage(QWidget& page);
 /// " CSS/JSﾀﾞｳﾝﾛｰﾄﾞ ": the text workbench's boxes, buttons, choices and memo.

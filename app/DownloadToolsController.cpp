@@ -77,6 +77,8 @@ void DownloadToolsController::Bind(Binder& binder) {
               &tab.MemoPGTab02RTab07Individual);
   binder.Bind(window_.findChild<QPlainTextEdit*>("MemoPGTab02RTab06CSSJS"),
               &tab.MemoPGTab02RTab06CSSJS);
+  binder.Bind(window_.findChild<QPlainTextEdit*>("RichEditWebPageDownloadHTMLFirst"),
+              &tab.RichEditWebPageDownloadHTMLFirst);
   const auto radio = [&](const char* name, int* value) {
     binder.Bind(window_.findChild<RadioGroup*>(name), value);
   };

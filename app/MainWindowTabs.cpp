@@ -148,6 +148,7 @@ QWidget* BuildDownloadTab(QWidget* parent) {
   optionColumn->addWidget(removeDomain);
   row->addWidget(names);
   row->addWidget(options);
+  row->addWidget(BuildNamingLabels(settings));
   row->addWidget(Radio("RadioGroupDLFilnalOpenIE", "ﾀﾞｳﾝﾛｰﾄﾞ後の表示",
                        {"Webﾍﾟｰｼﾞを【 右 】に表示", "ﾀﾞｳﾝﾛｰﾄﾞしたﾛｰｶﾙﾍﾟｰｼﾞを【 右 】に表示",
                         "ＩＥを起動し、【 新しいウィンドウ 】に表示"},
@@ -216,7 +217,7 @@ QWidget* BuildDownloadTab(QWidget* parent) {
       {"PGTab02LTab07AllImportCSSJS",
        {"ListBoxPGTab02LTab07DLAllCSSFileImportCSS",
         "ListBoxPGTab02LTab07AllImportCSSFileDownloaedCSSJS"}},
-      {"PGTab02LTab08InnerCSSImage", {"ListBoxPGTab02LTab08UnkownImage"}},
+      {"PGTab02LTab08InnerCSSImage", {"ListBoxPGTab02LTab08UnkownImage", "ListBoxIEImage"}},
       {"PGTab02LTab09HrefList", {"ListBoxPGTab02LTab09LHref"}},
   };
   for (const auto& [pageName, lists] : panes) {
@@ -246,6 +247,7 @@ QWidget* BuildDownloadTab(QWidget* parent) {
                                {"PGTab02RTab08ImageIndividual", " Imageﾀﾞｳﾝﾛｰﾄﾞ "}},
                               splitter);
   FillLocalPageBar(*right->findChild<QWidget*>("PGTab02RTab00ResultBrowser"));
+  FillFirstPage(*right->findChild<QWidget*>("PGTab02RTab05First"));
   FillStyleSheetTextPage(*right->findChild<QWidget*>("PGTab02RTab06CSSJSText"));
   FillTextWorkbench(*right->findChild<QWidget*>("PGTab02RTab07Individual"));
   FillImageWorkbench(*right->findChild<QWidget*>("PGTab02RTab08ImageIndividual"));
