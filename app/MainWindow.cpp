@@ -25,6 +25,7 @@
 #include "app/SjisText.h"
 #include "app/SystemColors.h"
 #include "shell/Layout.h"
+#include "text/TextTrim.h"
 #include "web/UrlKinds.h"
 
 namespace pellucor::app {
@@ -327,8 +328,19 @@ void MainWindow::Start() {
     pgMain_->setCurrentIndex(kNetSearch);
   }
   if (!window_.StartupNotice.empty()) statusPanels_[2]->setText(FromSjis(window_.StartupNotice));
-  // The navigation at start (option "設定されたUrlのﾍﾟｰｼﾞをﾅﾋﾞｹﾞｰﾄ") comes with the download
-  // tab's browser.
+  // "設定されたUrlのﾍﾟｰｼﾞをﾅﾋﾞｹﾞｰﾄ": the stored URL is shown on the download tab; a URL that
+  // cannot be navigated ends the start-up here.
+  if (download().RadioGroupInitialLoad == 1) {
+    const std::string url(TrimControlChars(download().ComboBoxWBUrl));
+    if (!url.empty()) {
+      bool navigated = false;
+      Run([&] {
+        navigated = downloadTab_->engine().WBDLNavigate(
+            url, TrimControlChars(download().BtnEditWBPageSaveFolder), 0);
+      });
+      if (!navigated) return;
+    }
+  }
   FocusControl("ComboBoxSearchKeyWord");
 }
 

@@ -176,6 +176,30 @@ class DownloadTabTest : public QObject {
     QCOMPARE(pellucor::testing::ReadBytes(stored), gif);
   }
 
+  // "設定されたUrlのﾍﾟｰｼﾞをﾅﾋﾞｹﾞｰﾄ": the stored URL is navigated at start, and only then.
+  void TheStoredUrlIsNavigatedAtStartWhenAsked() {
+    server_.Serve("/start/page.html", "<html><body><p>start</p></body></html>");
+    for (const int initialLoad : {1, 0}) {
+      pellucor::testing::TempFolder folder;
+      std::filesystem::create_directories(folder / "bin");
+      std::filesystem::create_directories(folder / "cfg/pellucor");
+      pellucor::testing::WriteBytes(folder / "cfg/pellucor/pellucor.inf",
+                                    "[DL]\nUrl=" + server_.Url("/start/page.html") +
+                                        "\nInitialLoad=" + std::to_string(initialLoad) + "\n");
+      MainWindow window(StartupPaths{folder / "bin/pellucor", folder / "cfg"});
+      window.show();
+      window.Start();
+      QtBrowser* browser = window.pages().Browser("WebBrowserDownload");
+      if (initialLoad == 1) {
+        QTRY_COMPARE(browser->LocationUrl(), server_.Url("/start/page.html"));
+      } else {
+        QTest::qWait(200);
+        QCOMPARE(browser->LocationUrl(), std::string("about:blank"));
+      }
+      window.close();
+    }
+  }
+
   // A URL naming no page file asks; "No" runs the download of its "index.html".
   void AQuestionAnsweredNoDownloadsTheIndexPage() {
     server_.Serve("/q/index.html", "<html><body><p>index</p></body></html>");
