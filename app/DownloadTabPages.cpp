@@ -165,6 +165,22 @@ QWidget* BuildNamingLabels(QWidget* parent) {
   return labels;
 }
 
+void FillInnerHtmlPage(QWidget& page) {
+  QHBoxLayout* row = Row(ColumnOf(page));
+  AddButtons(*row,
+             {{"sbInnerHTMLGet", "取得", "Java実行後の内部HTMLの取得"},
+              {"SbDLInnerHTMLSave", "保存", "内部HTMLの保存"},
+              {"sbDLInnerHTMLCOPY", "ｺﾋﾟｰ", "内部HTMLのｺﾋﾟｰ"}},
+             &page);
+  row->addStretch(1);
+}
+
+void FillOriginalHtmlPage(QWidget& page) {
+  QHBoxLayout* row = Row(ColumnOf(page));
+  AddButtons(*row, {{"SpeedButton1", "IE", "ﾛｰｶﾙ・ﾍﾟｰｼﾞのＩＥ表示"}}, &page);
+  row->addStretch(1);
+}
+
 void FillFirstPage(QWidget& page) {
   auto* memo = Named(new QPlainTextEdit(&page), "RichEditWebPageDownloadHTMLFirst");
   memo->setLineWrapMode(QPlainTextEdit::NoWrap);

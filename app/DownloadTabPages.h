@@ -19,6 +19,10 @@ void AddDownloadRunOptions(QBoxLayout& column, QWidget* parent);
 void FillWebPageBar(QWidget& page);
 /// Above the saved page: back, home, open, the HTML viewer, the link option.
 void FillLocalPageBar(QWidget& page);
+/// " Java実行後の内部HTML ": the buttons that take, save and copy the document after its scripts.
+void FillInnerHtmlPage(QWidget& page);
+/// " ｵﾘｼﾞﾅﾙWebHTML ": the button that shows the local page in the HTML viewer.
+void FillOriginalHtmlPage(QWidget& page);
 /// " Redirect前のWebHTML  ": the page's text as first read, before a redirect was followed.
 void FillFirstPage(QWidget& page);
 /// " CSS/JSﾃｷｽﾄ  ": the style sheet or script text with its file and charset.

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <string>
@@ -191,6 +192,16 @@ void DownloadToolsController::ConnectButtons() {
   button("sbDLFrameCOPY", [&view] { view.sbDLFrameCOPYClick(); });
   button("sbDLFramePaste", [&view] { view.sbDLFramePasteClick(); });
   button("sbDLSingleScreen", [&view] { view.sbDLSingleScreenClick(); });
+  button("sbInnerHTMLGet", [&view] { view.sbInnerHTMLGetClick(); });
+  button("SbDLInnerHTMLSave", [&view] { view.SbDLInnerHTMLSaveClick(); });
+  button("sbDLInnerHTMLCOPY", [&view] { view.sbDLInnerHTMLCOPYClick(); });
+  button("SpeedButton1", [&view] { view.SpeedButton1Click(); });
+  // Choosing the page of the document after its scripts takes the document anew.
+  auto* left = window_.findChild<QTabWidget*>("PGTab02L");
+  QObject::connect(left, &QTabWidget::currentChanged, &window_, [this, left] {
+    if (left->currentWidget()->objectName() == "PGTab02LTab11InnerHTML")
+      run_([this] { viewCommands_.sbInnerHTMLGetClick(); });
+  });
   // The local page file box's own button, at its right end.
   auto* localFile = window_.findChild<QLineEdit*>("BtnEditWBLocalFilename");
   QAction* choose = localFile->addAction(localFile->style()->standardIcon(QStyle::SP_DirOpenIcon),

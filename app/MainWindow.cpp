@@ -19,6 +19,7 @@
 #include "app/DownloadToolsController.h"
 #include "app/HighlightBoxes.h"
 #include "app/InformationBox.h"
+#include "app/LocalPageTabController.h"
 #include "app/MainWindowTabs.h"
 #include "app/PageWidgets.h"
 #include "app/RadioGroup.h"
@@ -97,6 +98,10 @@ MainWindow::MainWindow(StartupPaths paths, QWidget* parent)
   downloadTools_ = std::make_unique<DownloadToolsController>(
       *this, *pageWidgets_, binder_, *downloadTab_,
       [this](const std::function<void()>& command) { Run(command); });
+  localTab_ = std::make_unique<LocalPageTabController>(
+      *this, *pageWidgets_, binder_, download(), dialogs_, clipboard_, pump_, launcher_,
+      [this] { return downloadTab_->engine().run.LocalPageFile; },
+      [this](const std::function<void()>& command) { Run(command); });
   // Long work shows its progress: what the core changed goes to the widgets at every pump
   // point.
   pump_.beforeEvents = [this] {
@@ -133,6 +138,7 @@ void MainWindow::AfterCommand() {
     window_.Caption = std::move(caption);
   ShowCaption();
   downloadTab_->ShowChosenTabs();
+  if (localTab_) localTab_->ShowChosenTabs();
 }
 
 void MainWindow::BuildMenus() {
@@ -374,6 +380,7 @@ void MainWindow::PGMainChange(int index) {
         FocusControl("ComboBoxWBUrl");
         break;
       case kLocalPage:
+        localTab_->EnterTab();
         SelectSubTab("PGMainTab03LocalLeftTab01Browser");
         SelectSubTab("PGMainTab03LocalRightTab01HTMLSrc");
         FocusControl("BtnEditConfirmLocalHTMLFile");

@@ -25,6 +25,7 @@ namespace pellucor::app {
 class InformationBox;
 class DownloadTabController;
 class DownloadToolsController;
+class LocalPageTabController;
 class PageWidgets;
 
 /// Where start-up looks for the program and its settings.
@@ -57,6 +58,7 @@ class MainWindow : public QMainWindow {
   /// The download tab's engine and widgets.
   [[nodiscard]] DownloadTabController& downloadTab() { return *downloadTab_; }
   [[nodiscard]] DownloadToolsController& downloadTools() { return *downloadTools_; }
+  [[nodiscard]] LocalPageTabController& localTab() { return *localTab_; }
   /// The browsers and source views of the tabs, by name.
   [[nodiscard]] const PageWidgets& pages() const { return *pageWidgets_; }
 
@@ -87,6 +89,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<PageWidgets> pageWidgets_;
   std::unique_ptr<DownloadTabController> downloadTab_;
   std::unique_ptr<DownloadToolsController> downloadTools_;
+  std::unique_ptr<LocalPageTabController> localTab_;
   QWidget* watchRoot_ = nullptr;
   QtDialogs dialogs_;
   QtClipboard clipboard_;

@@ -232,6 +232,8 @@ QWidget* BuildDownloadTab(QWidget* parent) {
   // The frame list under the browser.
   auto* frames = Named(new QListWidget(left), "ListBoxWBInFrameFileList");
   frames->setMaximumHeight(64);
+  FillInnerHtmlPage(*left->findChild<QWidget*>("PGTab02LTab11InnerHTML"));
+  FillOriginalHtmlPage(*left->findChild<QWidget*>("PGTab02LTab12OrgHTML"));
   auto* webPage = left->findChild<QWidget*>("PGTab02LTab01WB");
   FillWebPageBar(*webPage);
   webPage->layout()->addWidget(frames);
@@ -252,39 +254,6 @@ QWidget* BuildDownloadTab(QWidget* parent) {
   FillTextWorkbench(*right->findChild<QWidget*>("PGTab02RTab07Individual"));
   FillImageWorkbench(*right->findChild<QWidget*>("PGTab02RTab08ImageIndividual"));
   splitter->addWidget(right);
-  page->layout()->addWidget(top);
-  page->layout()->addWidget(splitter);
-  return page;
-}
-
-QWidget* BuildLocalPageTab(QWidget* parent) {
-  QWidget* page = Page("PGMainTab03BrowseLocalFile", parent);
-  QWidget* top = Panel("PanelPGMainTab03Top", page);
-  auto* grid = new QGridLayout(top);
-  grid->addWidget(Caption("ﾛｰｶﾙ・ﾍﾟｰｼﾞ", top), 0, 0);
-  grid->addWidget(Edit("BtnEditConfirmLocalHTMLFile", top), 0, 1);
-  grid->addWidget(Button("sbDLLocalCollapse", "▲▼", "ﾄｯﾌﾟ・ﾊﾟﾈﾙの高さの変更", top), 0, 2);
-  grid->addWidget(CloseButton("sbConfirmLocalHTMLFileExit", top), 0, 3);
-  grid->addWidget(Caption("元のHTML", top), 1, 0);
-  grid->addWidget(Edit("BtnEditLocalFileOrgHTML", top), 1, 1);
-  grid->addWidget(Check("CheckBoxLocalDontLoad", "ﾍﾟｰｼﾞを替えても再ﾛｰﾄﾞしない", top), 2, 1);
-  auto* splitter = new QSplitter(Qt::Horizontal, page);
-  splitter->addWidget(SubTabs("PGMainTab03LocalLeft",
-                              {{"PGMainTab03LocalLeftTab01Browser", " ﾌﾞﾗｳｻﾞ "},
-                               {"PGMainTab03LocalLeftTab02TotalCSSJS", " CSS/JS統合ﾌｧｲﾙ "},
-                               {"PGMainTab03LocalLeftTab03FileList", " CSS/JSﾌｧｲﾙ一覧 "},
-                               {"PGMainTab03LocalLeftTab04ImageList", " イメージ一覧 "},
-                               {"PGMainTab03LocalLeftTab05OuertHTML", " Java実行後の内部HTMLｿｰｽ "},
-                               {"PGMainTab03LocalLeftTab06OrigHTML", " ｵﾘｼﾞﾅﾙHTML "},
-                               {"PGMainTab03LocalLeftTab07CSS", " 個別CSS "},
-                               {"PGMainTab03LocalLeftTab08JS", " 個別JS "}},
-                              splitter));
-  splitter->addWidget(SubTabs("PGMainTab03LocalRight",
-                              {{"PGMainTab03LocalRightTab01HTMLSrc", " HTMLｿｰｽ "},
-                               {"PGMainTab03LocalRightTab02OuterHTML", " Java実行後の内部HTMLｿｰｽ "},
-                               {"PGMainTab03LocalRightTab03RightFileList", " CSS/JSﾌｧｲﾙ一覧 "},
-                               {"PGMainTab03LocalRightTab04Ref", " ｵﾘｼﾞﾅﾙとの比較 "}},
-                              splitter));
   page->layout()->addWidget(top);
   page->layout()->addWidget(splitter);
   return page;

@@ -27,6 +27,7 @@ struct DownloadTab {
   std::string EditPGTab02RTab08ImageIndividualUrl;
   std::string BtnEditPGTab02RTab08ImageIndividualFilename;
   std::string ComboBoxWBBrowserSearch;
+  std::string ComboBoxWebKW;
   std::string ComboBoxWebLocalKW;
   std::string ComboBoxDLInnerKW;
   std::string ComboBoxWebOrgKW;
@@ -115,6 +116,7 @@ struct DownloadTab {
   std::vector<std::string> ListBoxPGTab02LTab09LHref;
   // Other lists of the tab.
   std::vector<std::string> ListBoxIEImage;
+  std::vector<std::string> ListBoxDownloadHTMLSrc;
   std::vector<std::string> ListBoxListDLLocalHTMLSrc;
   std::vector<std::string> ListBoxListDLWebInnerHTMLSrc;
   std::vector<std::string> ListBoxDownloadOrgHTMLSrc;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "download/DownloadMessages.h"
+#include "html/HtmlFormatter.h"
 #include "text/CodePage932.h"
 #include "text/ShiftJis.h"
 #include "text/TextFile.h"
@@ -161,6 +162,40 @@ void ViewCommands::sbDLFrameCOPYClick() {
 
 void ViewCommands::sbDLFramePasteClick() {
   engine_.tab.EditFrameLinkUrl = engine_.host().clipboard.Text();
+}
+
+void ViewCommands::sbInnerHTMLGetClick() {
+  DownloadTab& tab = engine_.tab;
+  tab.LabelDLWebinnerKW.clear();
+  tab.ComboBoxDLInnerKW.clear();
+  tab.ListBoxListDLWebInnerHTMLSrc.clear();
+  std::string html = FormatHTMLSource(engine_.host().downloadBrowser.DocumentOuterHtml());
+  tab.RichEditExPGTab02RTab04PDownload = html;
+  tab.RichEditExPGTab02LTab11InnerHTML = std::move(html);
+}
+
+void ViewCommands::SbDLInnerHTMLSaveClick() {
+  DownloadTab& tab = engine_.tab;
+  tab.ComboBoxDLInnerKW = engine_.host().clipboard.Text();
+  const std::optional<std::string> chosen = engine_.host().dialogs.ChooseSaveFile(
+      {{}, SjisFromUtf8Literal(download_messages::kHtmlFileFilter), {}, {}});
+  if (!chosen || chosen->empty()) return;
+  const SaveResult result = SaveTextFile(tab.RichEditExPGTab02LTab11InnerHTML, *chosen);
+  if (result.outcome != SaveOutcome::Written) {
+    engine_.host().dialogs.ShowMessage(SjisFromUtf8Literal(download_messages::kFileNotSaved) +
+                                           *chosen + "  (" + result.reason + ")",
+                                       MessageKind::Error);
+  }
+}
+
+void ViewCommands::sbDLInnerHTMLCOPYClick() {
+  engine_.host().clipboard.SetText(engine_.tab.RichEditExPGTab02LTab11InnerHTML);
+}
+
+void ViewCommands::SpeedButton1Click() {
+  const std::string& page = engine_.tab.LabelLocalBrowserUrl;
+  if (page.starts_with("http://") || page.starts_with("https://") || FileExists(page))
+    OpenInHtmlViewer(engine_.host().launcher, page);
 }
 
 void ViewCommands::BtnEditWBLocalFilenameButtonClick() {

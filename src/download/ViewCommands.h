@@ -44,6 +44,16 @@ class ViewCommands {
   void sbDLFrameIEOpenClick();
   void sbDLFrameCOPYClick();
   void sbDLFramePasteClick();
+  /// The download browser's document after its scripts ran, formatted, into the inner HTML
+  /// view and the native HTML view; the inner HTML pane's keyword box, hits and label emptied.
+  void sbInnerHTMLGetClick();
+  /// The clipboard's text into the inner HTML pane's keyword box, then the inner HTML view
+  /// saved where the save dialog says; a failed write is told.
+  void SbDLInnerHTMLSaveClick();
+  void sbDLInnerHTMLCOPYClick();
+  /// The local page shown (LabelLocalBrowserUrl) in the system's HTML viewer, when it is a web
+  /// address or an existing file.
+  void SpeedButton1Click();
   /// The local page file chosen in the dialog ("name.html" for a name without extension)
   /// becomes the tab's local page, shown as the single screen shows it; cancelled, nothing
   /// changes.
