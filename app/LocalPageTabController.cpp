@@ -216,7 +216,7 @@ void LocalPageTabController::ConnectColorLists(const PageWidgets& pages, Binder&
     auto* list = new QListWidget(&window_);
     list->setObjectName(pane.list);
     list->setItemDelegate(new ColorSwatchDelegate(list));
-    list->setMaximumWidth(220);
+    list->setMaximumWidth(160);
     SideColumnOf(*view).addWidget(list, 2);
     binder.Bind(list, pane.items);
     const Click click = pane.click;

@@ -3,6 +3,7 @@
 // and the window closes through its menu.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
 #include <QListWidget>
@@ -11,6 +12,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <filesystem>
 #include <memory>
 
@@ -153,6 +155,22 @@ class ScreenshotTest : public QObject {
     QTest::qWait(300);
     const QPixmap bench = window.screen()->grabWindow(window.winId());
     QVERIFY(bench.save(QFileInfo(PELLUCOR_SCREENSHOT).absolutePath() + "/download-workbench.png"));
+
+    // The local page tab shows the saved page beside its source, with a keyword searched in
+    // the source, kept as local-page.png.
+    window.findChild<QTabWidget*>("PGMain")->setCurrentWidget(
+        window.findChild<QWidget*>("PGMainTab03BrowseLocalFile"));
+    QtBrowser* local = window.pages().Browser("WebBrowserConfirmLocalFile");
+    QTRY_VERIFY(local->LocationUrl().starts_with("file://") && !local->Busy());
+    window.findChild<QComboBox*>("ComboBoxDLHTMLSearch")->setEditText("div href");
+    window.findChild<QToolButton*>("sbLocaFileSearchKeyWodGo")->click();
+    QVERIFY(
+        window.findChild<QListWidget*>("ListBoxPGMainTab03LocalLeftTab02THTMLSearchList")->count() >
+        0);
+    window.findChild<QToolButton*>("sbLocalHTMLColoList")->click();
+    QTest::qWait(1000);
+    const QPixmap localShot = window.screen()->grabWindow(window.winId());
+    QVERIFY(localShot.save(QFileInfo(PELLUCOR_SCREENSHOT).absolutePath() + "/local-page.png"));
     window.close();
   }
 };
