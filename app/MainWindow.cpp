@@ -25,6 +25,7 @@
 #include "app/RadioGroup.h"
 #include "app/SjisText.h"
 #include "app/SystemColors.h"
+#include "app/WebCodeTabController.h"
 #include "shell/Layout.h"
 #include "text/TextTrim.h"
 #include "web/UrlKinds.h"
@@ -102,6 +103,8 @@ MainWindow::MainWindow(StartupPaths paths, QWidget* parent)
       *this, *pageWidgets_, binder_, download(), dialogs_, clipboard_, pump_, launcher_,
       [this] { return downloadTab_->engine().run.LocalPageFile; },
       [this](const std::function<void()>& command) { Run(command); });
+  webCodeTab_ = std::make_unique<WebCodeTabController>(
+      *this, binder_, clipboard_, [this](const std::function<void()>& command) { Run(command); });
   // Long work shows its progress: what the core changed goes to the widgets at every pump
   // point.
   pump_.beforeEvents = [this] {

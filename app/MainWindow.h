@@ -26,6 +26,7 @@ class InformationBox;
 class DownloadTabController;
 class DownloadToolsController;
 class LocalPageTabController;
+class WebCodeTabController;
 class PageWidgets;
 
 /// Where start-up looks for the program and its settings.
@@ -59,6 +60,7 @@ class MainWindow : public QMainWindow {
   [[nodiscard]] DownloadTabController& downloadTab() { return *downloadTab_; }
   [[nodiscard]] DownloadToolsController& downloadTools() { return *downloadTools_; }
   [[nodiscard]] LocalPageTabController& localTab() { return *localTab_; }
+  [[nodiscard]] WebCodeTabController& webCodeTab() { return *webCodeTab_; }
   /// The browsers and source views of the tabs, by name.
   [[nodiscard]] const PageWidgets& pages() const { return *pageWidgets_; }
 
@@ -90,6 +92,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<DownloadTabController> downloadTab_;
   std::unique_ptr<DownloadToolsController> downloadTools_;
   std::unique_ptr<LocalPageTabController> localTab_;
+  std::unique_ptr<WebCodeTabController> webCodeTab_;
   QWidget* watchRoot_ = nullptr;
   QtDialogs dialogs_;
   QtClipboard clipboard_;

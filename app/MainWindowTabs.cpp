@@ -281,13 +281,6 @@ QWidget* BuildExplorerTab(QWidget* parent) {
   return page;
 }
 
-QWidget* BuildWebCodeTab(QWidget* parent) {
-  QWidget* page = Page("PGMainTabb06WebDecode", parent);
-  page->layout()->addWidget(CloseButton("sbWebCodeExit", page));
-  static_cast<QVBoxLayout*>(page->layout())->addStretch(1);
-  return page;
-}
-
 QWidget* BuildFileSearchTab(QWidget* parent) {
   QWidget* page = Page("PGMainTab07FileSearch", parent);
   auto* splitter = new QSplitter(Qt::Horizontal, page);

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -368,6 +370,37 @@ class MainWindowTest : public QObject {
 
   // A highlight box marks its words in its own browser on Enter and on its search button; the
   // net search boxes' paste buttons only paste, the download tab's paste and then search.
+  // The web code converter's buttons move the memos' texts through the chosen conversions:
+  // the left pane into the top right, the right pane back into the bottom left.
+  void WebCodeTabConvertsThroughItsButtons() {
+    Place place;
+    auto window = Started(place);
+    struct Case {
+      int item;
+      const char* encoded;
+    };
+    const Case cases[] = {{0, "%e6%97%a5%e6%9c%ac"}, {6, "k/qWew=="}};
+    for (const Case& c : cases) {
+      Find<QPlainTextEdit>(window.get(), "MemolPGMainTabab05WebDecodeLeftWebCodeOrgSrc")
+          ->setPlainText(U("日本"));
+      Find<RadioGroup>(window.get(), "RadioGroupWebLeftEncode")->SetItemIndex(c.item);
+      Find<RadioGroup>(window.get(), "RadioGroupWebRightDecode")->SetItemIndex(c.item);
+      Find<QPushButton>(window.get(), "btnWebCodeLeftEncode")->click();
+      QCOMPARE(Find<QPlainTextEdit>(window.get(), "MemolPGMainTabab05WebDecodeRightWebCodeConvSrc")
+                   ->toPlainText(),
+               QString(c.encoded));
+      QCOMPARE(
+          Find<QPlainTextEdit>(window.get(), "MemolPGMainTabab05WebDecodeRightWebCodeConvResult")
+              ->toPlainText(),
+          QString(c.encoded).toLower());
+      Find<QPushButton>(window.get(), "btnWebCodeRightDecode")->click();
+      QCOMPARE(Find<QPlainTextEdit>(window.get(), "MemolPGMainTabab05WebDecodeLeftWebCodeOrgResult")
+                   ->toPlainText(),
+               U("日本"));
+    }
+    window->close();
+  }
+
   void HighlightBoxesMarkTheirBrowsersPage() {
     Place place;
     auto window = Started(place);
