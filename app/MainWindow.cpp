@@ -17,6 +17,7 @@
 
 #include "app/DownloadTabController.h"
 #include "app/DownloadToolsController.h"
+#include "app/FlashTabController.h"
 #include "app/HighlightBoxes.h"
 #include "app/InformationBox.h"
 #include "app/LocalPageTabController.h"
@@ -102,6 +103,9 @@ MainWindow::MainWindow(StartupPaths paths, QWidget* parent)
   localTab_ = std::make_unique<LocalPageTabController>(
       *this, *pageWidgets_, binder_, download(), dialogs_, clipboard_, pump_, launcher_,
       [this] { return downloadTab_->engine().run.LocalPageFile; },
+      [this](const std::function<void()>& command) { Run(command); });
+  flashTab_ = std::make_unique<FlashTabController>(
+      *this, *pageWidgets_, binder_, dialogs_,
       [this](const std::function<void()>& command) { Run(command); });
   webCodeTab_ = std::make_unique<WebCodeTabController>(
       *this, binder_, clipboard_, [this](const std::function<void()>& command) { Run(command); });

@@ -27,6 +27,7 @@ class DownloadTabController;
 class DownloadToolsController;
 class LocalPageTabController;
 class WebCodeTabController;
+class FlashTabController;
 class PageWidgets;
 
 /// Where start-up looks for the program and its settings.
@@ -61,6 +62,7 @@ class MainWindow : public QMainWindow {
   [[nodiscard]] DownloadToolsController& downloadTools() { return *downloadTools_; }
   [[nodiscard]] LocalPageTabController& localTab() { return *localTab_; }
   [[nodiscard]] WebCodeTabController& webCodeTab() { return *webCodeTab_; }
+  [[nodiscard]] FlashTabController& flashTab() { return *flashTab_; }
   /// The browsers and source views of the tabs, by name.
   [[nodiscard]] const PageWidgets& pages() const { return *pageWidgets_; }
 
@@ -93,6 +95,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<DownloadToolsController> downloadTools_;
   std::unique_ptr<LocalPageTabController> localTab_;
   std::unique_ptr<WebCodeTabController> webCodeTab_;
+  std::unique_ptr<FlashTabController> flashTab_;
   QWidget* watchRoot_ = nullptr;
   QtDialogs dialogs_;
   QtClipboard clipboard_;

@@ -261,7 +261,22 @@ QWidget* BuildDownloadTab(QWidget* parent) {
 
 QWidget* BuildFlashTab(QWidget* parent) {
   QWidget* page = Page("PGMainTab04FlashPlayer", parent);
-  page->layout()->addWidget(CloseButton("sbFlashPlayerClose", page));
+  auto* bar = new QHBoxLayout();
+  bar->addWidget(Caption("Flashﾌｧｲﾙ", page));
+  bar->addWidget(Edit("BtnEditLocalFlashPlayer", page), 1);
+  bar->addWidget(Button("sbFlashPlayerOpen", "開く", "Flashﾌｧｲﾙを開く", page));
+  bar->addWidget(Button("sbFlashPlayerOpenGo", "Go", "表示", page));
+  bar->addWidget(Button("sbFlashPlayerStop", "■", "Stop", page));
+  bar->addWidget(Button("sbFlashInnerHTMLGet", "HTML", "表示中のHTMLｿｰｽ", page));
+  bar->addWidget(Check("CheckBoxFlushPlayer", "表示前にｸﾘｱする  ", page));
+  bar->addWidget(CloseButton("sbFlashPlayerClose", page));
+  auto* column = static_cast<QVBoxLayout*>(page->layout());
+  column->addLayout(bar);
+  // The tab's status text; the window names it after the tab.
+  column->addWidget(Named(new QLabel(page), "LabelFlashPlayerStatus"));
+  auto* played = Named(new QListWidget(page), "ListBoxPGMainTab04FlushPlayer");
+  played->setMaximumHeight(70);
+  column->addWidget(played);
   return page;
 }
 

@@ -78,7 +78,8 @@ constexpr ViewPlace kViews[] = {
      "PGMainTab05TreeExplorerRightTab01FileContents", ScrollBars::Both, Wrap::On, 10},
 };
 
-// The window's plain list views (no line numbers), on their pages.
+// The window's plain views (no line numbers), on their pages: two file lists and the Flash
+// page's source.
 struct ListPlace {
   const char* view;
   const char* page;
@@ -86,6 +87,7 @@ struct ListPlace {
 constexpr ListPlace kFileLists[] = {
     {"RichEditPGMainTab03LocalLeftTab03FileList", "PGMainTab03LocalLeftTab03FileList"},
     {"RichEditPGMainTab03LocalRightTab03FileList", "PGMainTab03LocalRightTab03RightFileList"},
+    {"RichEditPGMainTab04FlushPlayer", "PGMainTab04FlashPlayer"},
 };
 
 // The views whose left and right margins the window widens for their lists.

@@ -11,4 +11,9 @@ inline constexpr std::string_view kMovieFilter =
 inline constexpr std::string_view kHtmlFilter =
     "HTMLﾌｧｲﾙ（ *.html/*.htm/*.php ）|*.html;*.htm;*.php|すべてのﾌｧｲﾙ（ *.* ）|*.*";
 
+// The tab's status text after the first movie.
+inline constexpr std::string_view kCannotPlay =
+    "Flash ムービーはこのブラウザーでは再生できません（Flash プラグインがありません）。"
+    "生成したページはそのまま表示しています。";
+
 }  // namespace pellucor::flash_messages

@@ -45,6 +45,9 @@ void FlashPlayer::FlashPlayerGo(std::string_view path) {
   const std::string page = MakeFlashHTML(movie);
   host_.browser.WriteDocument(page);
   ShowSource(page);
+  // Today's browsers have no Flash plug-in: the page is written as always, and the user is
+  // told once why its frame stays empty.
+  if (tab.StatusText.empty()) tab.StatusText = SjisFromUtf8Literal(flash_messages::kCannotPlay);
 }
 
 void FlashPlayer::sbFlashPlayerOpenClick() {

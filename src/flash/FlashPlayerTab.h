@@ -13,6 +13,8 @@ struct FlashPlayerTab {
   bool CheckBoxFlushPlayer = false;
   /// The paths played since the list was last cleared, in order.
   std::vector<std::string> ListBoxPGMainTab04FlushPlayer;
+  /// The tab's status text: that a movie cannot be played here, said from the first movie on.
+  std::string StatusText;
 };
 
 }  // namespace pellucor

@@ -401,6 +401,22 @@ class MainWindowTest : public QObject {
     window->close();
   }
 
+  // The Flash tab writes its page for the movie, lists the movie and says it cannot play it.
+  void FlashTabWritesAndShowsItsPage() {
+    Place place;
+    auto window = Started(place);
+    Find<QLineEdit>(window.get(), "BtnEditLocalFlashPlayer")->setText("/movies/a.swf");
+    Find<QToolButton>(window.get(), "sbFlashPlayerOpenGo")->click();
+    const std::string source = window->pages().View("RichEditPGMainTab04FlushPlayer")->Text();
+    QVERIFY(source.find("value=\"/movies/a.swf\"") != std::string::npos);
+    QCOMPARE(Find<QListWidget>(window.get(), "ListBoxPGMainTab04FlushPlayer")->count(), 1);
+    QVERIFY(
+        Find<QLabel>(window.get(), "LabelFlashPlayerStatus")->text().contains(U("再生できません")));
+    QtBrowser* browser = window->pages().Browser("WebBrowserFlashPlayer");
+    QTRY_VERIFY(browser->DocumentOuterHtml().find("a.swf") != std::string::npos);
+    window->close();
+  }
+
   void HighlightBoxesMarkTheirBrowsersPage() {
     Place place;
     auto window = Started(place);

@@ -49,6 +49,8 @@ TEST_F(FlashPlayerTest, PlayingWritesThePageListsThePathAndShowsTheSource) {
     // The source view holds the page, coloured.
     EXPECT_EQ(view.text, page);
     EXPECT_FALSE(view.runs.empty());
+    // The movie itself cannot play here, and the status text says so.
+    EXPECT_NE(tab.StatusText.find(Sjis("再生できません")), std::string::npos);
   }
   EXPECT_TRUE(pauses.empty());
   EXPECT_TRUE(browser.navigations.empty());
