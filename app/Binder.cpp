@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <type_traits>
 
 #include "app/QtTextView.h"
@@ -132,7 +133,7 @@ class ShownBinding : public SyncedBinding<ShownBinding<Widget, Value>, Value> {
   Widget* widget_;
 };
 
-// A check box's state or a radio group's item.
+// A check box's state, a radio group's item or a number box's number.
 template <typename Widget, typename Value>
 class ValueBinding : public SyncedBinding<ValueBinding<Widget, Value>, Value> {
  public:
@@ -146,6 +147,8 @@ class ValueBinding : public SyncedBinding<ValueBinding<Widget, Value>, Value> {
   void Show() {
     if constexpr (std::is_same_v<Widget, QCheckBox>) {
       widget_->setChecked(this->synced_);
+    } else if constexpr (std::is_same_v<Widget, QSpinBox>) {
+      widget_->setValue(this->synced_);
     } else {
       widget_->SetItemIndex(this->synced_);
     }
@@ -155,6 +158,8 @@ class ValueBinding : public SyncedBinding<ValueBinding<Widget, Value>, Value> {
   [[nodiscard]] Value Current() const {
     if constexpr (std::is_same_v<Widget, QCheckBox>) {
       return widget_->isChecked();
+    } else if constexpr (std::is_same_v<Widget, QSpinBox>) {
+      return widget_->value();
     } else {
       return widget_->ItemIndex();
     }
@@ -204,6 +209,10 @@ Binder::~Binder() = default;
 
 void Binder::Bind(QLineEdit* widget, std::string* value) {
   bindings_.push_back(std::make_unique<TextBinding<QLineEdit>>(widget, value));
+}
+
+void Binder::Bind(QSpinBox* widget, int* value) {
+  bindings_.push_back(std::make_unique<ValueBinding<QSpinBox, int>>(widget, value));
 }
 
 void Binder::Bind(QPlainTextEdit* widget, std::string* value) {

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QSpinBox;
 
 // Moves values between the widgets and the tabs' state structs, so that handlers in the core
 // read and write plain values. Before a handler runs the widgets the user changed are pulled
@@ -40,6 +41,7 @@ class Binder {
   void Bind(QComboBox* widget, std::string* value, std::vector<std::string>* items = nullptr);
   void Bind(QCheckBox* widget, bool* value);
   void Bind(RadioGroup* widget, int* value);
+  void Bind(QSpinBox* widget, int* value);
   /// A list box's lines; the user does not edit them, so they only ever go to the widget.
   void Bind(QListWidget* widget, std::vector<std::string>* lines);
   /// A label's text, which only the core sets.

@@ -22,6 +22,7 @@
 #include "app/InformationBox.h"
 #include "app/LocalPageTabController.h"
 #include "app/MainWindowTabs.h"
+#include "app/NetSearchTabController.h"
 #include "app/PageWidgets.h"
 #include "app/RadioGroup.h"
 #include "app/SjisText.h"
@@ -104,6 +105,9 @@ MainWindow::MainWindow(StartupPaths paths, QWidget* parent)
       *this, *pageWidgets_, binder_, download(), dialogs_, clipboard_, pump_, launcher_,
       [this] { return downloadTab_->engine().run.LocalPageFile; },
       [this](const std::function<void()>& command) { Run(command); });
+  netSearch_ = std::make_unique<NetSearchTabController>(
+      *this, *pageWidgets_, binder_, dialogs_, clipboard_, pump_, launcher_, downloadTab_->engine(),
+      window_.StartupComplete, [this](const std::function<void()>& command) { Run(command); });
   flashTab_ = std::make_unique<FlashTabController>(
       *this, *pageWidgets_, binder_, dialogs_,
       [this](const std::function<void()>& command) { Run(command); });
@@ -126,6 +130,10 @@ MainWindow::~MainWindow() {
   pump_.beforeEvents = nullptr;
 }
 
+NetSearchTab& MainWindow::search() {
+  return netSearch_->tab();
+}
+
 DownloadTab& MainWindow::download() {
   return downloadTab_->tab();
 }
@@ -146,6 +154,7 @@ void MainWindow::AfterCommand() {
   ShowCaption();
   downloadTab_->ShowChosenTabs();
   if (localTab_) localTab_->ShowChosenTabs();
+  if (netSearch_) netSearch_->AfterCommand();
 }
 
 void MainWindow::BuildMenus() {
@@ -259,13 +268,13 @@ void MainWindow::BindControls() {
   const auto radio = [this](const char* name, int* value) {
     binder_.Bind(findChild<RadioGroup*>(name), value);
   };
-  binder_.Bind(findChild<QComboBox*>("ComboBoxSearchKeyWord"), &search_.ComboBoxSearchKeyWord,
-               &search_.ComboBoxSearchKeyWordItems);
-  radio("RadioGroupIMEMode", &search_.RadioGroupIMEMode);
+  binder_.Bind(findChild<QComboBox*>("ComboBoxSearchKeyWord"), &search().ComboBoxSearchKeyWord,
+               &search().ComboBoxSearchKeyWordItems);
+  radio("RadioGroupIMEMode", &search().RadioGroupIMEMode);
   binder_.Bind(findChild<QComboBox*>("ComboBoxWBUrl"), &download().ComboBoxWBUrl,
                &download().ComboBoxWBUrlItems);
-  edit("edSearchAndHighlight", &search_.edSearchAndHighlight);
-  edit("edDLTargetSearchAndHighlight", &search_.edDLTargetSearchAndHighlight);
+  edit("edSearchAndHighlight", &search().edSearchAndHighlight);
+  edit("edDLTargetSearchAndHighlight", &search().edDLTargetSearchAndHighlight);
   binder_.Bind(findChild<QComboBox*>("ComboBoxWBBrowserSearch"),
                &download().ComboBoxWBBrowserSearch);
   edit("BtnEditWBPageSaveFolder", &download().BtnEditWBPageSaveFolder);

@@ -28,6 +28,7 @@ class DownloadToolsController;
 class LocalPageTabController;
 class WebCodeTabController;
 class FlashTabController;
+class NetSearchTabController;
 class PageWidgets;
 
 /// Where start-up looks for the program and its settings.
@@ -55,7 +56,7 @@ class MainWindow : public QMainWindow {
   void PGMainChange(int index);
 
   MainWindowState& window() { return window_; }
-  NetSearchTab& search() { return search_; }
+  NetSearchTab& search();
   DownloadTab& download();
   /// The download tab's engine and widgets.
   [[nodiscard]] DownloadTabController& downloadTab() { return *downloadTab_; }
@@ -70,7 +71,7 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  SettingsTargets Targets() { return {window_, search_, download()}; }
+  SettingsTargets Targets() { return {window_, search(), download()}; }
   /// Runs a handler between a pull of the widgets and a push of the values it changed.
   template <typename Handler>
   void Run(Handler handler);
@@ -87,7 +88,6 @@ class MainWindow : public QMainWindow {
 
   StartupPaths paths_;
   MainWindowState window_;
-  NetSearchTab search_;
   Binder binder_;
   InformationBox* informationBox_ = nullptr;
   std::unique_ptr<PageWidgets> pageWidgets_;
@@ -96,6 +96,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<LocalPageTabController> localTab_;
   std::unique_ptr<WebCodeTabController> webCodeTab_;
   std::unique_ptr<FlashTabController> flashTab_;
+  std::unique_ptr<NetSearchTabController> netSearch_;
   QWidget* watchRoot_ = nullptr;
   QtDialogs dialogs_;
   QtClipboard clipboard_;

@@ -24,41 +24,6 @@
 
 namespace pellucor::app {
 
-QWidget* BuildNetSearchTab(QWidget* parent) {
-  QWidget* page = Page("PGMainTab01Search", parent);
-  QWidget* top = Panel("PanelPGSearchTabTop", page);
-  auto* topLayout = new QHBoxLayout(top);
-  topLayout->setAlignment(Qt::AlignTop);
-  topLayout->addWidget(Caption("ｷｰﾜｰﾄﾞ", top));
-  topLayout->addWidget(Combo("ComboBoxSearchKeyWord", top), 1);
-  topLayout->addWidget(Radio("RadioGroupIMEMode", "", {"日本語", "英語"}, top));
-  topLayout->addWidget(Button("sbSNCollapse", "▲", "ﾄｯﾌﾟ・ﾊﾟﾈﾙの高さの変更", top));
-  topLayout->addWidget(Button("SpeedButton4", "▼", "ﾄｯﾌﾟ・ﾊﾟﾈﾙの高さの変更", top));
-  topLayout->addWidget(CloseButton("sbSRClose", top));
-
-  auto* splitter = new QSplitter(Qt::Horizontal, page);
-  for (const bool left : {true, false}) {
-    auto* side = new QWidget(splitter);
-    auto* sideLayout = new QVBoxLayout(side);
-    sideLayout->setContentsMargins(0, 0, 0, 0);
-    sideLayout->addWidget(
-        Panel(left ? "PanelPGSearchTabLeftTop" : "PanelPGSearchTabRightTop", side));
-    if (left) {
-      sideLayout->addWidget(SubTabs("PGTab01L",
-                                    {{"PGTab01LTab01SearchMain", " メイン "},
-                                     {"PGTab01LTab02GetHTTP", " HTTPGet "},
-                                     {"PGTab01LTab03BrowserNewWindow", " 新規ｳｨﾝﾄﾞｳ "}},
-                                    side),
-                            1);
-    } else {
-      sideLayout->addWidget(SubTabs("PGTab01R", {{"PGTab01RTab01Target", " ﾀｰｹﾞｯﾄ "}}, side), 1);
-    }
-  }
-  page->layout()->addWidget(top);
-  page->layout()->addWidget(splitter);
-  return page;
-}
-
 QWidget* BuildDownloadTab(QWidget* parent) {
   QWidget* page = Page("PGMainTab02Dowload", parent);
   QWidget* top = Panel("PanelDLPGMainTabTop", page);
@@ -80,6 +45,7 @@ QWidget* BuildDownloadTab(QWidget* parent) {
   folderButtons->addWidget(Button("btnHTMLPageSaveFolder", "…", "保存ﾌｫﾙﾀﾞｰの設定", top));
   folderButtons->addWidget(Button("sbDLFolderlClear", "ｸﾘｱ", "入力ﾎﾞｯｸｽのｸﾘｱ", top));
   folderButtons->addWidget(Button("sbDLGetInnerHTML", "内部HTML", "内部ＨＴＭＬの取得", top));
+  folderButtons->addWidget(Button("sbDLHTTPGet", "HTTP", "ＨＴＴＰｇｅｔ", top));
   folderButtons->addStretch(1);
   request->addLayout(folderButtons, 1, 2);
   request->addWidget(Caption("ﾌｧｲﾙ名", top), 2, 0);
