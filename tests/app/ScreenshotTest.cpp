@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
@@ -123,6 +125,39 @@ class ScreenshotTest : public QObject {
     QTest::qWait(500);  // the browser paints its marks
     const QPixmap shot = window.screen()->grabWindow(window.winId());
     QVERIFY(shot.save(QFileInfo(PELLUCOR_SCREENSHOT).absolutePath() + "/highlighted-page.png"));
+    window.close();
+  }
+
+  // The net search tab with a keyword typed, the web code converter after a conversion and the
+  // Flash tab after a movie, kept as net-search.png, web-code.png and flash.png.
+  void ShowsTheSearchConverterAndFlashTabs() {
+    if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server (xvfb-run)");
+    ShownWindow shown;
+    MainWindow& window = *shown.window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* tabs = window.findChild<QTabWidget*>("PGMain");
+    const auto shoot = [&](const char* file) {
+      QTest::qWait(500);
+      const QPixmap shot = window.screen()->grabWindow(window.winId());
+      QVERIFY(shot.save(QFileInfo(PELLUCOR_SCREENSHOT).absolutePath() + "/" + file));
+    };
+    window.findChild<QComboBox*>("ComboBoxSearchKeyWord")->setEditText(QString::fromUtf8("見本"));
+    shoot("net-search.png");
+
+    tabs->setCurrentWidget(window.findChild<QWidget*>("PGMainTabb06WebDecode"));
+    window.findChild<QPlainTextEdit*>("MemolPGMainTabab05WebDecodeLeftWebCodeOrgSrc")
+        ->setPlainText(QString::fromUtf8("ウェブの日本語"));
+    window.findChild<QPushButton*>("btnWebCodeLeftEncode")->click();
+    window.findChild<QPushButton*>("btnWebCodeRightDecode")->click();
+    QCOMPARE(window.findChild<QPlainTextEdit*>("MemolPGMainTabab05WebDecodeLeftWebCodeOrgResult")
+                 ->toPlainText(),
+             QString::fromUtf8("ウェブの日本語"));
+    shoot("web-code.png");
+
+    tabs->setCurrentWidget(window.findChild<QWidget*>("PGMainTab04FlashPlayer"));
+    window.findChild<QLineEdit*>("BtnEditLocalFlashPlayer")->setText("/movies/見本.swf");
+    window.findChild<QToolButton*>("sbFlashPlayerOpenGo")->click();
+    shoot("flash.png");
     window.close();
   }
 
