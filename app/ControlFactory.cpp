@@ -1,5 +1,6 @@
 #include "app/ControlFactory.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -37,6 +38,11 @@ QToolButton* Button(const char* name, const char* text, const char* hint, QWidge
   button->setText(U(text));
   button->setToolTip(U(hint));
   return button;
+}
+
+void AddButtons(QBoxLayout& row, std::initializer_list<ButtonText> buttons, QWidget* parent) {
+  for (const ButtonText& button : buttons)
+    row.addWidget(Button(button.name, button.text, button.hint, parent));
 }
 
 RadioGroup* Radio(const char* name, const char* caption, std::initializer_list<const char*> items,

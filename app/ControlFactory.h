@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <utility>
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -32,6 +33,14 @@ QComboBox* Combo(const char* name, QWidget* parent);
 QCheckBox* Check(const char* name, const char* caption, QWidget* parent);
 /// A tool button with its text and its hint.
 QToolButton* Button(const char* name, const char* text, const char* hint, QWidget* parent);
+/// A tool button's name, text and hint, for rows of them.
+struct ButtonText {
+  const char* name;
+  const char* text;
+  const char* hint;
+};
+/// The tool buttons added to the row in their order.
+void AddButtons(QBoxLayout& row, std::initializer_list<ButtonText> buttons, QWidget* parent);
 RadioGroup* Radio(const char* name, const char* caption, std::initializer_list<const char*> items,
                   QWidget* parent);
 /// A panel of fixed height.

@@ -31,12 +31,11 @@ DownloadTabController::DownloadTabController(QWidget& window, const PageWidgets&
       engine_({dialogs, clipboard, pump, launcher, *pages.Browser("WebBrowserDownload"),
                *pages.Browser("WebBrowserDownloadResult"), http_},
               stages_),
-      shownLeftTab_(engine_.tab.LeftTabShown),
-      shownRightTab_(engine_.tab.RightTabShown) {
+      left_(window, "PGTab02L", engine_.tab.LeftTabShown),
+      right_(window, "PGTab02R", engine_.tab.RightTabShown) {
   Bind(binder);
   Connect();
   ConnectBrowsers(pages);
-  FollowSubTabs();
 }
 
 HttpClientOptions DownloadTabController::WaitingOptions() {
@@ -182,22 +181,6 @@ void DownloadTabController::ConnectBrowsers(const PageWidgets& pages) {
   pages.Browser("WebBrowserDownloadResult")->SetEvents(result);
 }
 
-void DownloadTabController::FollowSubTabs() {
-  const auto follow = [this](const char* name, std::string DownloadTab::*shown,
-                             std::string DownloadTabController::*known) {
-    auto* tabs = window_.findChild<QTabWidget*>(name);
-    QObject::connect(tabs, &QTabWidget::currentChanged, &window_, [this, tabs, shown, known] {
-      if (QWidget* page = tabs->currentWidget()) {
-        std::string chosen = page->objectName().toStdString();
-        engine_.tab.*shown = chosen;
-        this->*known = std::move(chosen);
-      }
-    });
-  };
-  follow("PGTab02L", &DownloadTab::LeftTabShown, &DownloadTabController::shownLeftTab_);
-  follow("PGTab02R", &DownloadTab::RightTabShown, &DownloadTabController::shownRightTab_);
-}
-
 void DownloadTabController::RunDownload(const std::function<void()>& download) {
   // A run started while one is going (its events run while it waits) would share its state.
   if (running_) return;
@@ -223,14 +206,8 @@ void DownloadTabController::ShowOfflineCheck() {
 }
 
 void DownloadTabController::ShowChosenTabs() {
-  if (engine_.tab.LeftTabShown != shownLeftTab_) {
-    shownLeftTab_ = engine_.tab.LeftTabShown;
-    SelectSubTab(window_, QString::fromStdString(shownLeftTab_));
-  }
-  if (engine_.tab.RightTabShown != shownRightTab_) {
-    shownRightTab_ = engine_.tab.RightTabShown;
-    SelectSubTab(window_, QString::fromStdString(shownRightTab_));
-  }
+  left_.Show();
+  right_.Show();
 }
 
 std::string DownloadTabController::TakeWindowCaption() {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "app/ChosenSubTab.h"
 #include "download/DownloadEngine.h"
 #include "download/PageResourceStages.h"
 #include "httpclient/HttpClient.h"
@@ -46,17 +47,14 @@ class DownloadTabController {
   void Bind(Binder& binder);
   void Connect();
   void ConnectBrowsers(const PageWidgets& pages);
-  /// A sub-tab the user chose becomes the one the engine knows as shown, so that a command
-  /// choosing the tab it chose before shows it again.
-  void FollowSubTabs();
 
   QWidget& window_;
   Runner run_;
   HttpClient http_;
   PageResourceStages stages_;
   DownloadEngine engine_;
-  std::string shownLeftTab_;
-  std::string shownRightTab_;
+  ChosenSubTab left_;
+  ChosenSubTab right_;
   std::string shownCaption_;
   bool running_ = false;
   bool stopPressed_ = false;

@@ -17,20 +17,9 @@
 namespace pellucor::app {
 namespace {
 
-struct ButtonText {
-  const char* name;
-  const char* text;
-  const char* hint;
-};
-
 // The six charsets of the workbenches' groups, the codes 0 to 5 in this order.
 constexpr std::initializer_list<const char*> kCharsets = {"自動",      "EUC-JP",      "UTF-8",
                                                           "Shift_JIS", "ISO-2022-JP", "UTF-8N"};
-
-void AddButtons(QBoxLayout& row, std::initializer_list<ButtonText> buttons, QWidget* parent) {
-  for (const ButtonText& button : buttons)
-    row.addWidget(Button(button.name, button.text, button.hint, parent));
-}
 
 QHBoxLayout* Row(QBoxLayout& column) {
   auto* row = new QHBoxLayout();

@@ -12,20 +12,10 @@
 #include "app/Binder.h"
 #include "app/PageWidgets.h"
 #include "app/QtBrowser.h"
+#include "app/QtPorts.h"
 #include "app/QtTextView.h"
 
 namespace pellucor::app {
-namespace {
-
-// The wait after clearing the browser keeps the window's events running.
-void WaitWithEvents(std::chrono::milliseconds duration) {
-  QEventLoop loop;
-  QTimer::singleShot(duration, &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
-}  // namespace
-
 FlashTabController::FlashTabController(QWidget& window, const PageWidgets& pages, Binder& binder,
                                        Dialogs& dialogs, Runner run)
     : player_({dialogs, *pages.Browser("WebBrowserFlashPlayer"),

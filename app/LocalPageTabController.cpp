@@ -18,6 +18,7 @@
 #include "app/MainWindowTabs.h"
 #include "app/PageWidgets.h"
 #include "app/QtBrowser.h"
+#include "app/QtPorts.h"
 #include "app/QtTextView.h"
 #include "app/RadioGroup.h"
 #include "app/ViewSideColumn.h"
@@ -28,13 +29,6 @@ namespace {
 constexpr const char* kMergedView = "RichEditExPGMainTab03LocalLeftTab02TotalCSSJS";
 constexpr const char* kSourceView = "RichEditExPGMainTab03LocalRightTab01HTMLSrc";
 constexpr const char* kSingleCssView = "RichEditExPGMainTab03LocalLeftTab07CSS";
-
-// A wait that keeps the window's events running, so the browser loads meanwhile.
-void WaitWithEvents(std::chrono::milliseconds duration) {
-  QEventLoop loop;
-  QTimer::singleShot(duration, &loop, &QEventLoop::quit);
-  loop.exec();
-}
 
 }  // namespace
 
@@ -75,8 +69,8 @@ LocalPageTabController::LocalPageTabController(QWidget& window, const PageWidget
                                 *pages.View(kSingleCssView), pump, searchKeywords_}),
       check_(Host(pages, download, dialogs, clipboard, pump, launcher), tab_),
       panes_(Host(pages, download, dialogs, clipboard, pump, launcher), tab_),
-      shownLeft_(tab_.LeftTabShown),
-      shownRight_(tab_.RightTabShown) {
+      left_(window, "PGMainTab03LocalLeft", tab_.LeftTabShown),
+      right_(window, "PGMainTab03LocalRight", tab_.RightTabShown) {
   keywordPanes_ = std::make_unique<KeywordPanesController>(
       window, pages, binder, download, tab_, colorLists_.tab, download.StatusBarDLBaseBrowser[2],
       searchKeywords_, clipboard, pump, run_);
@@ -84,7 +78,7 @@ LocalPageTabController::LocalPageTabController(QWidget& window, const PageWidget
   ConnectButtons();
   ConnectColorLists(pages, binder);
   ConnectBrowser(pages);
-  FollowSubTabs();
+  RefreshOuterHtmlWhenLeft();
 }
 
 LocalPageTabController::~LocalPageTabController() = default;
@@ -266,32 +260,20 @@ void LocalPageTabController::ConnectBrowser(const PageWidgets& pages) {
   browser->SetEvents(events);
 }
 
-void LocalPageTabController::FollowSubTabs() {
+void LocalPageTabController::RefreshOuterHtmlWhenLeft() {
   auto* left = window_.findChild<QTabWidget*>("PGMainTab03LocalLeft");
-  auto* right = window_.findChild<QTabWidget*>("PGMainTab03LocalRight");
   // Leaving the page of the document after its scripts takes the document once more.
   auto previous = std::make_shared<QString>(left->currentWidget()->objectName());
   QObject::connect(left, &QTabWidget::currentChanged, &window_, [this, left, previous] {
-    const QString now = left->currentWidget()->objectName();
     const bool leftOuterPage = *previous == "PGMainTab03LocalLeftTab05OuertHTML";
-    *previous = now;
-    tab_.LeftTabShown = shownLeft_ = now.toStdString();
+    *previous = left->currentWidget()->objectName();
     if (leftOuterPage) run_([this] { check_.sbPGMainTab03LocalLeftTab05OuterHTMLClick(); });
-  });
-  QObject::connect(right, &QTabWidget::currentChanged, &window_, [this, right] {
-    tab_.RightTabShown = shownRight_ = right->currentWidget()->objectName().toStdString();
   });
 }
 
 void LocalPageTabController::ShowChosenTabs() {
-  if (tab_.LeftTabShown != shownLeft_) {
-    shownLeft_ = tab_.LeftTabShown;
-    SelectSubTab(window_, QString::fromStdString(shownLeft_));
-  }
-  if (tab_.RightTabShown != shownRight_) {
-    shownRight_ = tab_.RightTabShown;
-    SelectSubTab(window_, QString::fromStdString(shownRight_));
-  }
+  left_.Show();
+  right_.Show();
 }
 
 void LocalPageTabController::EnterTab() {

@@ -9,6 +9,7 @@
 #include "analysis/LocalPageCheck.h"
 #include "analysis/LocalPageTab.h"
 #include "analysis/SingleFilePanes.h"
+#include "app/ChosenSubTab.h"
 #include "download/DownloadTab.h"
 
 class QWidget;
@@ -51,7 +52,7 @@ class LocalPageTabController {
   void ConnectButtons();
   void ConnectColorLists(const PageWidgets& pages, Binder& binder);
   void ConnectBrowser(const PageWidgets& pages);
-  void FollowSubTabs();
+  void RefreshOuterHtmlWhenLeft();
 
   QWidget& window_;
   Runner run_;
@@ -62,8 +63,8 @@ class LocalPageTabController {
   LocalPageCheck check_;
   SingleFilePanes panes_;
   std::unique_ptr<KeywordPanesController> keywordPanes_;
-  std::string shownLeft_;
-  std::string shownRight_;
+  ChosenSubTab left_;
+  ChosenSubTab right_;
 };
 
 }  // namespace pellucor::app

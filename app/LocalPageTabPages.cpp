@@ -19,12 +19,6 @@
 namespace pellucor::app {
 namespace {
 
-struct ButtonText {
-  const char* name;
-  const char* text;
-  const char* hint;
-};
-
 constexpr std::initializer_list<const char*> kCharsets = {"自動",      "EUC-JP",   "UTF-8",
                                                           "Shift_JIS", "ISO-2022", "UTF-8N"};
 
@@ -33,11 +27,6 @@ QHBoxLayout* RowOn(QWidget& page) {
   row->setContentsMargins(0, 0, 0, 0);
   static_cast<QVBoxLayout*>(page.layout())->addLayout(row);
   return row;
-}
-
-void AddButtons(QBoxLayout& row, std::initializer_list<ButtonText> buttons, QWidget* parent) {
-  for (const ButtonText& button : buttons)
-    row.addWidget(Button(button.name, button.text, button.hint, parent));
 }
 
 // A file field of a pane with its buttons.

@@ -18,21 +18,12 @@
 #include "app/Binder.h"
 #include "app/PageWidgets.h"
 #include "app/QtBrowser.h"
+#include "app/QtPorts.h"
 #include "app/RadioGroup.h"
 #include "app/SjisText.h"
 #include "text/ShiftJis.h"
 
 namespace pellucor::app {
-namespace {
-
-void WaitWithEvents(std::chrono::milliseconds duration) {
-  QEventLoop loop;
-  QTimer::singleShot(duration, &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
-}  // namespace
-
 std::string EngineDownloadTabLink::UrlBoxText() const {
   return engine_.tab.ComboBoxWBUrl;
 }

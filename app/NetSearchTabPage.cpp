@@ -20,17 +20,6 @@
 namespace pellucor::app {
 namespace {
 
-struct ButtonText {
-  const char* name;
-  const char* text;
-  const char* hint;
-};
-
-void AddButtons(QBoxLayout& row, std::initializer_list<ButtonText> buttons, QWidget* parent) {
-  for (const ButtonText& button : buttons)
-    row.addWidget(Button(button.name, button.text, button.hint, parent));
-}
-
 QWidget* BuildQueryPanel(QWidget* page) {
   QWidget* top = Panel("PanelPGSearchTabTop", page);
   auto* column = new QVBoxLayout(top);

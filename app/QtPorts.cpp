@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "app/InformationBox.h"
 #include "app/SjisText.h"
@@ -139,6 +141,12 @@ void QtEventPump::SetBusyCursor(BusyCursor cursor) {
   } else {
     QApplication::restoreOverrideCursor();
   }
+}
+
+void WaitWithEvents(std::chrono::milliseconds duration) {
+  QEventLoop loop;
+  QTimer::singleShot(duration, &loop, &QEventLoop::quit);
+  loop.exec();
 }
 
 }  // namespace pellucor::app

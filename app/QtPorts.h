@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 
 #include <QObject>
@@ -75,5 +76,9 @@ class QtEventPump : public EventPump {
  private:
   bool busy_ = false;
 };
+
+/// A pause of the core (a wait before colouring, after clearing a browser, between a probe's
+/// requests) that keeps the window's events running, so browsers load and paint meanwhile.
+void WaitWithEvents(std::chrono::milliseconds duration);
 
 }  // namespace pellucor::app

@@ -11,12 +11,6 @@ inline constexpr std::string_view kStatusLine = " 行[  ";
 inline constexpr std::string_view kStatusColumn = " ]    列[ ";
 
 // The local page tab.
-inline constexpr std::string_view kHtmlOpenFilter =
-    "HTMLﾌｧｲﾙ（ *.html/*.htm/*.php ）|*.html;*.htm;*.php|すべてのﾌｧｲﾙ（ *.* ）|*.*";
-inline constexpr std::string_view kHtmlSaveFilter =
-    "HTMLﾌｧｲﾙ（*.html/htm）|*.html;*htm|すべてのﾌｧｲﾙ（ *.* ）|*.*";
-inline constexpr std::string_view kTextFileFilter =
-    "ﾃｷｽﾄ・ﾌｧｲﾙ（html/css/tx/rdft）|*.htm;*.css;*.js;*;*.txt;*.rdf;*.xml|すべてのﾌｧｲﾙ（*.*）|*.*";
 inline constexpr std::string_view kMergedFileFilter =
     "CSS/JS統合ﾌｧｲﾙ（ *.txt ）|*.txt;*.htm;*.css;*js;*.xml|すべてのﾌｧｲﾙ（ *.* ）|*.*";
 inline constexpr std::string_view kMergedFileQuestion =

@@ -7,6 +7,7 @@
 #include "analysis/ViewFile.h"
 #include "html/HtmlFormatter.h"
 #include "html/SaveCharset.h"
+#include "ports/FileFilters.h"
 #include "text/CodePage932.h"
 #include "text/HtmlCharset.h"
 #include "text/ShiftJis.h"
@@ -51,7 +52,7 @@ std::optional<std::string> LocalPageCheck::AskForFile(std::string_view filter,
 std::optional<std::string> LocalPageCheck::ByPathRule(std::string& field) {
   std::string path(TrimControlChars(field));
   if (path.empty()) {
-    const std::optional<std::string> chosen = AskForFile(messages::kHtmlOpenFilter, "");
+    const std::optional<std::string> chosen = AskForFile(file_filters::kHtmlOpen, "");
     if (!chosen || chosen->empty()) return std::nullopt;
     field = *chosen;
     path = *chosen;
@@ -77,7 +78,7 @@ void LocalPageCheck::sbConfirmLocaHTMLGoClick() {
 
 void LocalPageCheck::sbLoadLocaHTMLFileClick() {
   const std::optional<std::string> chosen =
-      AskForFile(messages::kHtmlOpenFilter, host_.fields.BtnEditConfirmLocalHTMLFile);
+      AskForFile(file_filters::kHtmlOpen, host_.fields.BtnEditConfirmLocalHTMLFile);
   if (!chosen || chosen->empty()) return;
   host_.fields.BtnEditConfirmLocalHTMLFile = *chosen;
   if (const std::optional<std::string> path = ByPathRule(host_.fields.BtnEditConfirmLocalHTMLFile))
@@ -149,7 +150,7 @@ void LocalPageCheck::sbSaveLocaHTMLFileClick() {
   const bool exists = FileExists(current);
   const std::optional<std::string> chosen =
       host_.dialogs.ChooseSaveFile({{},
-                                    Sjis(messages::kHtmlSaveFilter),
+                                    Sjis(file_filters::kHtmlSave),
                                     exists ? FolderOfPath(current) : std::string(),
                                     exists ? FileNameOfPath(current) : std::string()});
   if (!chosen || chosen->empty()) return;
@@ -188,7 +189,7 @@ void LocalPageCheck::sbConfirmLocaHTMLOrgHTMLGoClick() {
 
 void LocalPageCheck::sbConfirmLocaHTMLOrgHTMLOpenClick() {
   const std::optional<std::string> chosen =
-      AskForFile(messages::kHtmlOpenFilter, host_.fields.BtnEditLocalFileOrgHTML);
+      AskForFile(file_filters::kHtmlOpen, host_.fields.BtnEditLocalFileOrgHTML);
   if (!chosen || chosen->empty()) return;
   host_.fields.BtnEditLocalFileOrgHTML = *chosen;
   if (const std::optional<std::string> path = ByPathRule(host_.fields.BtnEditLocalFileOrgHTML))
@@ -206,7 +207,7 @@ void LocalPageCheck::LoadFileLists(std::string_view path) {
 
 void LocalPageCheck::sbConfirmLocaCSSJSListOpenFileClick() {
   const std::optional<std::string> chosen =
-      AskForFile(messages::kTextFileFilter, host_.fields.BtnEditLocalFileCSSJSList);
+      AskForFile(file_filters::kTextFile, host_.fields.BtnEditLocalFileCSSJSList);
   if (!chosen || chosen->empty()) return;
   host_.views.fileListLeft.SetMargins(20, 30);
   host_.views.fileListRight.SetMargins(20, 30);
@@ -216,7 +217,7 @@ void LocalPageCheck::sbConfirmLocaCSSJSListOpenFileClick() {
 void LocalPageCheck::sbConfirmLocaCSSJSListOpenFileGoClick() {
   std::string path(TrimControlChars(host_.fields.BtnEditLocalFileCSSJSList));
   if (path.empty()) {
-    const std::optional<std::string> chosen = AskForFile(messages::kTextFileFilter, "");
+    const std::optional<std::string> chosen = AskForFile(file_filters::kTextFile, "");
     if (!chosen || chosen->empty()) return;
     path = *chosen;
   }
@@ -251,7 +252,7 @@ void LocalPageCheck::sbLocalCSSJSGoClick() {
   if (host_.dialogs.AskYesNo(Sjis(messages::kMergedFileQuestion)) != Answer::Yes) return;
   std::string path(TrimControlChars(host_.fields.BtnEditLocalFileTotalCSSJS));
   if (path.empty()) {
-    const std::optional<std::string> chosen = AskForFile(messages::kTextFileFilter, "");
+    const std::optional<std::string> chosen = AskForFile(file_filters::kTextFile, "");
     if (!chosen || chosen->empty()) return;
     path = *chosen;
   }
@@ -269,7 +270,7 @@ void LocalPageCheck::LoadImageList(std::string_view path) {
 
 void LocalPageCheck::sbConfirmLocalFileImageListOpenFileClick() {
   const std::optional<std::string> chosen =
-      AskForFile(messages::kTextFileFilter, host_.fields.BtnEditLocalFileImageList);
+      AskForFile(file_filters::kTextFile, host_.fields.BtnEditLocalFileImageList);
   if (!chosen || chosen->empty()) return;
   host_.pump.SetBusyCursor(BusyCursor::On);
   LoadImageList(*chosen);
@@ -279,7 +280,7 @@ void LocalPageCheck::sbConfirmLocalFileImageListOpenFileClick() {
 void LocalPageCheck::sbConfirmLocalFileImageListOpenFileGoClick() {
   std::string path(TrimControlChars(host_.fields.BtnEditLocalFileImageList));
   if (path.empty()) {
-    const std::optional<std::string> chosen = AskForFile(messages::kTextFileFilter, "");
+    const std::optional<std::string> chosen = AskForFile(file_filters::kTextFile, "");
     if (!chosen || chosen->empty()) return;
     path = *chosen;
   }
@@ -303,7 +304,7 @@ void LocalPageCheck::sclPGMainTab03LocalRightTab05OuterHTMLClick() {
 
 void LocalPageCheck::sclPGMainTab03LocalLeftTab05OuterHTMLSaveClick() {
   const std::optional<std::string> chosen =
-      host_.dialogs.ChooseSaveFile({{}, Sjis(messages::kHtmlSaveFilter), {}, {}});
+      host_.dialogs.ChooseSaveFile({{}, Sjis(file_filters::kHtmlSave), {}, {}});
   if (!chosen || chosen->empty()) return;
   const SaveResult result = SaveTextFile(host_.views.outerHtmlLeft.Text(), *chosen);
   if (result.outcome != SaveOutcome::Written) {

@@ -5,6 +5,7 @@
 #include "analysis/AnalysisMessages.h"
 #include "analysis/ViewFile.h"
 #include "html/SaveCharset.h"
+#include "ports/FileFilters.h"
 #include "text/CodePage932.h"
 #include "text/HtmlCharset.h"
 #include "text/TextFile.h"
@@ -30,7 +31,7 @@ std::string_view OpenFilter(SingleFilePane pane) {
     case SingleFilePane::Reference:
       break;
   }
-  return messages::kTextFileFilter;
+  return file_filters::kTextFile;
 }
 
 FileDialogRequest StartingAt(std::string_view filter, std::string_view field) {

@@ -6,6 +6,7 @@
 #include "download/DownloadMessages.h"
 #include "download/ReferencePasses.h"
 #include "html/HtmlFormatter.h"
+#include "ports/FileFilters.h"
 #include "ports/HostFileEffects.h"
 #include "ports/Launcher.h"
 #include "text/CodePage932.h"
@@ -251,7 +252,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
     proposal = FileNameOfPath(proposal);
     if (proposal == ".html") proposal = "index.html";
     const std::optional<std::string> chosen = host_.dialogs.ChooseSaveFile(
-        {{}, Message(messages::kHtmlFileFilter), {}, MakeSafeFilePath(proposal)});
+        {{}, Message(file_filters::kHtmlSave), {}, MakeSafeFilePath(proposal)});
     if (!chosen) return AbandonRun();
     tab.BtnEditWBLocalFilename = *chosen;
     tab.BtnEditWBPageSaveFolder = FolderOfPath(*chosen);
@@ -347,7 +348,7 @@ int DownloadEngine::FramesetBranch(std::string_view url, std::string_view fetche
                                    : std::string();
   const std::optional<std::string> chosen =
       host_.dialogs.ChooseSaveFile({{},
-                                    Message(messages::kHtmlFileFilter),
+                                    Message(file_filters::kHtmlSave),
                                     std::string(TrimControlChars(tab.BtnEditWBPageSaveFolder)),
                                     proposal});
   if (!chosen) return AbandonRun();
@@ -397,7 +398,7 @@ void DownloadEngine::btnDLSaveHTMLOnlyClick() {
       tab.RichEditExPGTab02LTab09LocalFileHTML.empty() || !FolderExists(folder))
     return;
   const std::optional<std::string> chosen =
-      host_.dialogs.ChooseSaveFile({{}, Message(messages::kHtmlFileFilter), folder, "index.html"});
+      host_.dialogs.ChooseSaveFile({{}, Message(file_filters::kHtmlSave), folder, "index.html"});
   if (!chosen || !SavePageFile(tab.RichEditExPGTab02LTab09LocalFileHTML, *chosen)) return;
   tab.BtnEditWBLocalFilename = *chosen;
   tab.LabelLocalHTMLSrc = *chosen;

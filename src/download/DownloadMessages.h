@@ -38,8 +38,6 @@ inline constexpr std::string_view kNotSaved = "●【 保存できませんで�
 // The page of a run could not be written; its path and the reason follow.
 inline constexpr std::string_view kPageNotSaved = "●【 ページを保存できませんでした 】 ";
 inline constexpr std::string_view kDownloadDone = "【 ダウンロード完了 】";
-inline constexpr std::string_view kHtmlFileFilter =
-    "HTMLﾌｧｲﾙ（*.html/htm）|*.html;*htm|すべてのﾌｧｲﾙ（ *.* ）|*.*";
 inline constexpr std::string_view kBaseFoundOpen = "＜ｂａｓｅ　ｈｒｅｆ＝”【 ";
 inline constexpr std::string_view kBaseFoundClose = " 】 ” ・・＞が見つかりました";
 inline constexpr std::string_view kWindowCaptionOpen = "HRAVEXA[ ";
@@ -82,12 +80,8 @@ inline constexpr std::string_view kNoDataOpen = "\r\n\r\nUrl ==>>";
 inline constexpr std::string_view kNoDataClose = "<==\r\n\r\n●　「データがありません　」●";
 inline constexpr std::string_view kUrlRootMessage = "UrlRoot>>";
 inline constexpr std::string_view kEmptyFileMarker = "○●◎";
-inline constexpr std::string_view kTextFileFilter =
-    "ﾃｷｽﾄ・ﾌｧｲﾙ（html/css/tx/rdft）|*.htm;*.css;*.js;*;*.txt;*.rdf;*.xml|すべてのﾌｧｲﾙ（*.*）|*.*";
 inline constexpr std::string_view kImageFileFilter =
     "ｲﾒｰｼﾞ（ *.gif/jpg/png ）|*.gif;*.jpg;*.png;*.swf|すべてのﾌｧｲﾙ（ :*.* ）|*.*";
-inline constexpr std::string_view kLocalPageFilter =
-    "HTMLﾌｧｲﾙ（ *.html/*.htm/*.php ）|*.html;*.htm;*.php|すべてのﾌｧｲﾙ（ *.* ）|*.*";
 // A save that was refused or failed: the file and the reason follow.
 inline constexpr std::string_view kFileNotSaved = "ファイルを保存できませんでした： ";
 

@@ -4,6 +4,7 @@
 
 #include "download/DownloadMessages.h"
 #include "html/HtmlFormatter.h"
+#include "ports/FileFilters.h"
 #include "text/CodePage932.h"
 #include "text/ShiftJis.h"
 #include "text/TextFile.h"
@@ -89,7 +90,7 @@ void ViewCommands::sbDLNavigateLocalHomeClick() {
 
 std::optional<std::string> ViewCommands::AskForLocalPage() {
   return engine_.host().dialogs.ChooseOpenFile(
-      {{}, SjisFromUtf8Literal(download_messages::kLocalPageFilter), {}, {}});
+      {{}, SjisFromUtf8Literal(file_filters::kHtmlOpen), {}, {}});
 }
 
 std::string ViewCommands::PageFileOf(std::string_view file) {
@@ -178,7 +179,7 @@ void ViewCommands::SbDLInnerHTMLSaveClick() {
   DownloadTab& tab = engine_.tab;
   tab.ComboBoxDLInnerKW = engine_.host().clipboard.Text();
   const std::optional<std::string> chosen = engine_.host().dialogs.ChooseSaveFile(
-      {{}, SjisFromUtf8Literal(download_messages::kHtmlFileFilter), {}, {}});
+      {{}, SjisFromUtf8Literal(file_filters::kHtmlSave), {}, {}});
   if (!chosen || chosen->empty()) return;
   const SaveResult result = SaveTextFile(tab.RichEditExPGTab02LTab11InnerHTML, *chosen);
   if (result.outcome != SaveOutcome::Written) {
@@ -204,7 +205,7 @@ void ViewCommands::BtnEditWBLocalFilenameButtonClick() {
   const bool exists = FileExists(current);
   const std::optional<std::string> chosen = engine_.host().dialogs.ChooseOpenFile(
       {{},
-       SjisFromUtf8Literal(download_messages::kLocalPageFilter),
+       SjisFromUtf8Literal(file_filters::kHtmlOpen),
        exists ? FolderOfPath(current) : std::string(),
        exists ? FileNameOfPath(current) : std::string("dummy.html")});
   if (!chosen || chosen->empty()) return;
@@ -215,36 +216,37 @@ void ViewCommands::BtnEditWBLocalFilenameButtonClick() {
   sbDLSingleScreenClick();
 }
 
+std::optional<std::string> ViewCommands::ScreenFile(std::string fromBox) {
+  if (!engine_.run.LocalPageFile.empty()) return engine_.run.LocalPageFile;
+  if (!fromBox.empty()) return fromBox;
+  std::optional<std::string> chosen = AskForLocalPage();
+  if (!chosen || chosen->empty()) return std::nullopt;
+  return chosen;
+}
+
 void ViewCommands::sbDLSingleScreenClick() {
   DownloadTab& tab = engine_.tab;
-  std::string file = engine_.run.LocalPageFile;
-  if (file.empty() && FileExists(tab.BtnEditWBLocalFilename)) file = tab.BtnEditWBLocalFilename;
-  if (file.empty()) {
-    const std::optional<std::string> chosen = AskForLocalPage();
-    if (!chosen || chosen->empty()) return;
-    file = *chosen;
-  }
-  tab.BtnEditWBLocalFilename = file;
-  file = PageFileOf(file);
-  if (file.empty()) return;
-  ShowLocalPage(file);
+  std::optional<std::string> file =
+      ScreenFile(FileExists(tab.BtnEditWBLocalFilename) ? tab.BtnEditWBLocalFilename : "");
+  if (!file) return;
+  tab.BtnEditWBLocalFilename = *file;
+  const std::string page = PageFileOf(*file);
+  if (page.empty()) return;
+  ShowLocalPage(page);
   tab.LeftTabShown = "PGTab02LTab09LocalFileHTML";
   tab.RightTabShown = "PGTab02RTab00ResultBrowser";
 }
 
 void ViewCommands::sbWinFileDualScreenClick() {
   DownloadTab& tab = engine_.tab;
-  std::string file = engine_.run.LocalPageFile;
-  if (file.empty()) file = std::string(TrimControlChars(tab.BtnEditWBLocalFilename));
-  if (file.empty()) {
-    const std::optional<std::string> chosen = AskForLocalPage();
-    if (!chosen || chosen->empty()) return;
-    file = *chosen;
-    tab.BtnEditWBLocalFilename = file;
-  }
-  file = PageFileOf(file);
-  if (file.empty()) return;
-  ShowLocalPage(file);
+  const std::string box(TrimControlChars(tab.BtnEditWBLocalFilename));
+  const bool asked = engine_.run.LocalPageFile.empty() && box.empty();
+  std::optional<std::string> file = ScreenFile(box);
+  if (!file) return;
+  if (asked) tab.BtnEditWBLocalFilename = *file;
+  const std::string page = PageFileOf(*file);
+  if (page.empty()) return;
+  ShowLocalPage(page);
   tab.LeftTabShown = "PGTab02LTab01WB";
   tab.RightTabShown = "PGTab02RTab00ResultBrowser";
   if (toggleTopPanel) toggleTopPanel();

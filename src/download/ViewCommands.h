@@ -73,6 +73,9 @@ class ViewCommands {
   /// missing one empties the browser and the labels.
   void ShowLocalPage(const std::string& file);
   [[nodiscard]] std::optional<std::string> AskForLocalPage();
+  /// The page a screen command shows: the last saved page, else `fromBox`, else one chosen in
+  /// the dialog; nullopt when the dialog is cancelled.
+  [[nodiscard]] std::optional<std::string> ScreenFile(std::string fromBox);
 
   DownloadEngine& engine_;
 };

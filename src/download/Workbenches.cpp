@@ -7,6 +7,7 @@
 #include "download/DownloadMessages.h"
 #include "download/ReportFiles.h"
 #include "html/SaveCharset.h"
+#include "ports/FileFilters.h"
 #include "ports/HostFileEffects.h"
 #include "text/CodePage932.h"
 #include "text/HtmlCharset.h"
@@ -271,7 +272,7 @@ void Workbenches::sbsbPGTab02RTab07IndividualOpenFileGoClick() {
   std::string file(TrimControlChars(tab_.BtnEditPGTab02RTab07IndividualFilename));
   if (file.empty()) {
     const std::optional<std::string> chosen =
-        host_.dialogs.ChooseOpenFile({{}, Sjis(messages::kTextFileFilter), {}, {}});
+        host_.dialogs.ChooseOpenFile({{}, Sjis(file_filters::kTextFile), {}, {}});
     if (!chosen) return;
     file = *chosen;
     tab_.BtnEditPGTab02RTab07IndividualFilename = file;
@@ -283,7 +284,7 @@ void Workbenches::sbsbPGTab02RTab07IndividualOpenFileGoClick() {
 void Workbenches::sbsbPGTab02RTab07IndividualOpenFileClick() {
   const std::string current(TrimControlChars(tab_.BtnEditPGTab02RTab07IndividualFilename));
   const std::optional<std::string> chosen = host_.dialogs.ChooseOpenFile(
-      {{}, Sjis(messages::kTextFileFilter), current.empty() ? "" : FolderOfPath(current), {}});
+      {{}, Sjis(file_filters::kTextFile), current.empty() ? "" : FolderOfPath(current), {}});
   if (!chosen || chosen->empty()) return;
   tab_.BtnEditPGTab02RTab07IndividualFilename = *chosen;
   ShowTextFile(*chosen);
@@ -298,7 +299,7 @@ void Workbenches::sbsbPGTab02RTab07IndividualSaveFileClick() {
   bool chosenByUser = false;
   if (file.empty()) {
     const std::optional<std::string> chosen =
-        host_.dialogs.ChooseSaveFile({{}, Sjis(messages::kHtmlFileFilter), {}, proposed});
+        host_.dialogs.ChooseSaveFile({{}, Sjis(file_filters::kHtmlSave), {}, proposed});
     if (!chosen) return;
     file = *chosen;
     tab_.BtnEditPGTab02RTab07IndividualFilename = file;
@@ -322,7 +323,7 @@ void Workbenches::sbsbPGTab02RTab07IndividualSaveFileClick() {
     // A path typed into the box that leads out of the saved site is written only where the
     // user confirms it in the save dialog.
     const std::optional<std::string> chosen = host_.dialogs.ChooseSaveFile(
-        {{}, Sjis(messages::kHtmlFileFilter), FolderOfPath(file), FileNameOfPath(file)});
+        {{}, Sjis(file_filters::kHtmlSave), FolderOfPath(file), FileNameOfPath(file)});
     if (!chosen || chosen->empty()) return;
     file = *chosen;
     tab_.BtnEditPGTab02RTab07IndividualFilename = file;
@@ -404,7 +405,7 @@ void Workbenches::LabelWBDLUrlClick() {
 
 void Workbenches::LabelDLClearListBoxClick() {
   const std::optional<std::string> chosen =
-      host_.dialogs.ChooseOpenFile({{}, Sjis(messages::kTextFileFilter), {}, {}});
+      host_.dialogs.ChooseOpenFile({{}, Sjis(file_filters::kTextFile), {}, {}});
   if (!chosen) return;
   std::string text = ConvertHtmlToSjis(LoadTextFile(*chosen), CharsetCode::Automatic).text;
   tab_.MemoPGTab02RTab07Individual = text.empty() ? Sjis(messages::kEmptyFileMarker) : text;

@@ -8,8 +8,6 @@ namespace pellucor::flash_messages {
 
 inline constexpr std::string_view kMovieFilter =
     "Flashﾌｧｲﾙ（ *.swf ）|*.swf|すべてのﾌｧｲﾙ（ *.* ）|*.*";
-inline constexpr std::string_view kHtmlFilter =
-    "HTMLﾌｧｲﾙ（ *.html/*.htm/*.php ）|*.html;*.htm;*.php|すべてのﾌｧｲﾙ（ *.* ）|*.*";
 
 // The tab's status text after the first movie.
 inline constexpr std::string_view kCannotPlay =

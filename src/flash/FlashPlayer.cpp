@@ -5,6 +5,7 @@
 #include "flash/FlashMessages.h"
 #include "flash/FlashPage.h"
 #include "html/HtmlFormatter.h"
+#include "ports/FileFilters.h"
 #include "text/CodePage932.h"
 #include "text/TextSearch.h"
 #include "text/TextTrim.h"
@@ -62,7 +63,7 @@ void FlashPlayer::sbFlashPlayerOpenGoClick() {
   std::string path(TrimControlChars(tab.BtnEditLocalFlashPlayer));
   if (path.empty()) {
     const std::optional<std::string> chosen =
-        host_.dialogs.ChooseOpenFile(OpenRequest(flash_messages::kHtmlFilter));
+        host_.dialogs.ChooseOpenFile(OpenRequest(file_filters::kHtmlOpen));
     if (!chosen) return;
     tab.BtnEditLocalFlashPlayer = *chosen;
     path = *chosen;
