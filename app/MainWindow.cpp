@@ -14,9 +14,13 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 
 #include "app/DownloadTabController.h"
 #include "app/DownloadToolsController.h"
+#include "app/ExplorerTabController.h"
 #include "app/FlashTabController.h"
 #include "app/HighlightBoxes.h"
 #include "app/InformationBox.h"
@@ -57,6 +61,17 @@ constexpr TabRow kTabs[] = {
 enum TabIndex { kNetSearch, kDownload, kLocalPage, kFlash, kExplorer, kWebCode, kFileSearch };
 
 constexpr int kStatusPanelWidths[] = {150, 100, 500, 500, 500};
+
+// The mount table, or empty where the system has none.
+std::string ReadWholeFile(const char* path) {
+  std::ifstream file(path);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string HomeFolder() {
+  const char* home = std::getenv("HOME");
+  return home != nullptr ? home : "";
+}
 
 }  // namespace
 
@@ -111,6 +126,10 @@ MainWindow::MainWindow(StartupPaths paths, QWidget* parent)
   flashTab_ = std::make_unique<FlashTabController>(
       *this, *pageWidgets_, binder_, dialogs_,
       [this](const std::function<void()>& command) { Run(command); });
+  explorerTab_ = std::make_unique<ExplorerTabController>(
+      *this, *pageWidgets_, binder_, dialogs_, launcher_, download().BtnEditConfirmLocalHTMLFile,
+      [this](const std::function<void()>& command) { Run(command); });
+  explorerTab_->LoadPlaces(ReadWholeFile("/proc/mounts"), HomeFolder());
   webCodeTab_ = std::make_unique<WebCodeTabController>(
       *this, binder_, clipboard_, [this](const std::function<void()>& command) { Run(command); });
   // Long work shows its progress: what the core changed goes to the widgets at every pump

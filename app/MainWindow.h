@@ -29,6 +29,7 @@ class LocalPageTabController;
 class WebCodeTabController;
 class FlashTabController;
 class NetSearchTabController;
+class ExplorerTabController;
 class PageWidgets;
 
 /// Where start-up looks for the program and its settings.
@@ -64,6 +65,7 @@ class MainWindow : public QMainWindow {
   [[nodiscard]] LocalPageTabController& localTab() { return *localTab_; }
   [[nodiscard]] WebCodeTabController& webCodeTab() { return *webCodeTab_; }
   [[nodiscard]] FlashTabController& flashTab() { return *flashTab_; }
+  [[nodiscard]] ExplorerTabController& explorerTab() { return *explorerTab_; }
   /// The browsers and source views of the tabs, by name.
   [[nodiscard]] const PageWidgets& pages() const { return *pageWidgets_; }
 
@@ -97,6 +99,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<WebCodeTabController> webCodeTab_;
   std::unique_ptr<FlashTabController> flashTab_;
   std::unique_ptr<NetSearchTabController> netSearch_;
+  std::unique_ptr<ExplorerTabController> explorerTab_;
   QWidget* watchRoot_ = nullptr;
   QtDialogs dialogs_;
   QtClipboard clipboard_;

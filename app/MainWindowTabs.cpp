@@ -246,22 +246,6 @@ QWidget* BuildFlashTab(QWidget* parent) {
   return page;
 }
 
-QWidget* BuildExplorerTab(QWidget* parent) {
-  QWidget* page = Page("PGMainTab05TreeExplorer", parent);
-  auto* bar = new QHBoxLayout();
-  bar->addStretch(1);
-  bar->addWidget(CloseButton("sbTreeExpClose", page));
-  auto* splitter = new QSplitter(Qt::Horizontal, page);
-  splitter->addWidget(SubTabs(
-      "PGTabb05L", {{"PGTabb05LPGMainTreeExplorerTab01Main", " ﾌｫﾙﾀﾞｰ/ﾌｧｲﾙ一覧ﾂﾘｰ "}}, splitter));
-  splitter->addWidget(SubTabs("PGMainTab05TreeExplorerRight",
-                              {{"PGMainTab05TreeExplorerRightTab01FileContents", " ﾌｧｲﾙ内容 "}},
-                              splitter));
-  static_cast<QVBoxLayout*>(page->layout())->addLayout(bar);
-  page->layout()->addWidget(splitter);
-  return page;
-}
-
 QWidget* BuildFileSearchTab(QWidget* parent) {
   QWidget* page = Page("PGMainTab07FileSearch", parent);
   auto* splitter = new QSplitter(Qt::Horizontal, page);

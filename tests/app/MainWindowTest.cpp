@@ -14,12 +14,14 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <filesystem>
 #include <memory>
 
 #include "ControlNames.h"
 #include "WebEngineTestMain.h"
 #include "app/Binder.h"
+#include "app/ExplorerTabController.h"
 #include "app/MainWindow.h"
 #include "app/PageWidgets.h"
 #include "app/QtBrowser.h"
@@ -413,6 +415,39 @@ class MainWindowTest : public QObject {
         Find<QLabel>(window.get(), "LabelFlashPlayerStatus")->text().contains(U("再生できません")));
     QtBrowser* browser = window->pages().Browser("WebBrowserFlashPlayer");
     QTRY_VERIFY(browser->DocumentOuterHtml().find("a.swf") != std::string::npos);
+    window->close();
+  }
+
+  // The explorer's tree lists a folder at every expansion; a text file chosen shows in the
+  // view, an image in the browser.
+  void ExplorerTreeListsAndShowsFiles() {
+    Place place;
+    auto window = Started(place);
+    const std::string folder = place.folder / "tree";
+    std::filesystem::create_directories(folder + "/sub");
+    pellucor::testing::WriteBytes(folder + "/a.txt", "text of a");
+    pellucor::testing::WriteBytes(folder + "/b.gif", "GIF89a");
+    window->explorerTab().LoadPlaces("", folder);
+    QTreeWidget& tree = window->explorerTab().tree();
+    QTreeWidgetItem* home = tree.topLevelItem(0)->child(1);
+    QCOMPARE(home->text(0), QString::fromStdString(folder));
+    home->setExpanded(true);
+    QCOMPARE(home->childCount(), 3);
+    QCOMPARE(home->child(0)->text(0), QString("sub"));
+    // Listed again at the next expansion.
+    home->setExpanded(false);
+    pellucor::testing::WriteBytes(folder + "/c.css", "p{}");
+    home->setExpanded(true);
+    QCOMPARE(home->childCount(), 4);
+
+    emit tree.itemClicked(home->child(1), 0);
+    QCOMPARE(window->pages().View("RichEditExPGMainRTabb05TreeExplorer")->Text(),
+             std::string("text of a"));
+    QCOMPARE(Find<QLabel>(window.get(), "LabelTreeExpFilename")->text(),
+             QString::fromStdString(folder + "/a.txt"));
+    emit tree.itemClicked(home->child(2), 0);
+    QTRY_COMPARE(window->pages().Browser("WebBrowserTreeExplorerRight")->LocationUrl(),
+                 "file://" + folder + "/b.gif");
     window->close();
   }
 

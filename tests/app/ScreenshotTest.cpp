@@ -15,11 +15,13 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <filesystem>
 #include <memory>
 
 #include "WebEngineTestMain.h"
 #include "analysis/PageHighlight.h"
+#include "app/ExplorerTabController.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowTabs.h"
 #include "app/PageWidgets.h"
@@ -158,6 +160,22 @@ class ScreenshotTest : public QObject {
     window.findChild<QLineEdit*>("BtnEditLocalFlashPlayer")->setText("/movies/見本.swf");
     window.findChild<QToolButton*>("sbFlashPlayerOpenGo")->click();
     shoot("flash.png");
+
+    // The explorer with a folder listed and a text file chosen, kept as explorer.png.
+    const std::string folder = shown.folder / "site";
+    std::filesystem::create_directories(folder + "/css");
+    pellucor::testing::WriteBytes(folder + "/page.html",
+                                  "<html><body><h1>見本のページ</h1><p>本文</p></body></html>");
+    pellucor::testing::WriteBytes(folder + "/notes.txt", "メモ");
+    window.explorerTab().LoadPlaces("", folder);
+    tabs->setCurrentWidget(window.findChild<QWidget*>("PGMainTab05TreeExplorer"));
+    QTreeWidget& tree = window.explorerTab().tree();
+    QTreeWidgetItem* home = tree.topLevelItem(0)->child(1);
+    home->setExpanded(true);
+    QVERIFY(home->childCount() == 3);
+    emit tree.itemClicked(home->child(1), 0);
+    QTRY_VERIFY(!window.pages().Browser("WebBrowserTreeExplorerRight")->Busy());
+    shoot("explorer.png");
     window.close();
   }
 
