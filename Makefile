@@ -4,9 +4,10 @@
 SANITIZE_BUILD := build/sanitize
 RELEASE_BUILD := build/release
 THREAD_BUILD := build/thread
-# The tests whose code runs on more than one thread: the file search and its command, and the
+# The tests whose code runs on more than one thread: the file search, its command and its places
+# in the window, and the
 # runs that fetch ahead while the loopback server answers on its own threads.
-THREADED_TESTS := ^(FindFileThreads|FindFile|FindCommand|Prefetch)\.
+THREADED_TESTS := ^(FindFileThreads|FindFile|FindCommand|Prefetch|FileSearchPlaceTest)\.
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps test demo run bench fuzz format lint clean
@@ -28,7 +29,7 @@ test: deps
 	cd $(SANITIZE_BUILD) && xvfb-run -a ctest --output-on-failure -L screen
 	cmake -S . -B $(THREAD_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DPELLUCOR_THREAD_SANITIZE=ON
-	cmake --build $(THREAD_BUILD) -j $(JOBS) --target files_tests cli_tests download_tests
+	cmake --build $(THREAD_BUILD) -j $(JOBS) --target files_tests cli_tests download_tests explorer_tests
 	cd $(THREAD_BUILD) && ctest --output-on-failure -j $(JOBS) -R '$(THREADED_TESTS)'
 	scripts/lint.sh $(SANITIZE_BUILD)
 
