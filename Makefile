@@ -5,8 +5,8 @@ SANITIZE_BUILD := build/sanitize
 RELEASE_BUILD := build/release
 THREAD_BUILD := build/thread
 # The tests whose code runs on more than one thread: the file search, its command and its places
-# in the window, and the
-# runs that fetch ahead while the loopback server answers on its own threads.
+# in the window, and the runs that fetch ahead while the loopback server answers on its own
+# threads.
 THREADED_TESTS := ^(FindFileThreads|FindFile|FindCommand|Prefetch|FileSearchPlaceTest)\.
 JOBS ?= $(shell nproc)
 
