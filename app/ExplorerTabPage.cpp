@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/ControlFactory.h"
+#include "app/FileSearchPlaceController.h"
 #include "app/MainWindowTabs.h"
 #include "app/RadioGroup.h"
 
@@ -26,8 +27,12 @@ QWidget* BuildExplorerTab(QWidget* parent) {
   bar->addWidget(Check("CheckBoxTreeExplorerDisplayLeft", " 【 左 】ﾌﾞﾗｳｻﾞにも表示する", page));
   bar->addWidget(CloseButton("sbTreeExpClose", page));
   auto* splitter = new QSplitter(Qt::Horizontal, page);
-  QTabWidget* left = SubTabs(
-      "PGTabb05L", {{"PGTabb05LPGMainTreeExplorerTab01Main", " ﾌｫﾙﾀﾞｰ/ﾌｧｲﾙ一覧ﾂﾘｰ "}}, splitter);
+  QTabWidget* left = SubTabs("PGTabb05L",
+                             {{"PGTabb05LPGMainTreeExplorerTab01Main", " ﾌｫﾙﾀﾞｰ/ﾌｧｲﾙ一覧ﾂﾘｰ "},
+                              {"PGTabb05LPGMainTreeExplorerTab02Search", " ﾌｧｲﾙ検索 "}},
+                             splitter);
+  BuildSearchPlace(kExplorerSearchNames,
+                   *left->findChild<QWidget*>("PGTabb05LPGMainTreeExplorerTab02Search"));
   auto* main = left->findChild<QWidget*>("PGTabb05LPGMainTreeExplorerTab01Main");
   auto* tree = Named(new QTreeWidget(main), "tv_Client");
   tree->setHeaderHidden(true);

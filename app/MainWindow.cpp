@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -13,6 +14,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <fstream>
@@ -21,6 +23,7 @@
 #include "app/DownloadTabController.h"
 #include "app/DownloadToolsController.h"
 #include "app/ExplorerTabController.h"
+#include "app/FileSearchPlaceController.h"
 #include "app/FlashTabController.h"
 #include "app/HighlightBoxes.h"
 #include "app/InformationBox.h"
@@ -130,6 +133,20 @@ MainWindow::MainWindow(StartupPaths paths, QWidget* parent)
       *this, *pageWidgets_, binder_, dialogs_, launcher_, download().BtnEditConfirmLocalHTMLFile,
       [this](const std::function<void()>& command) { Run(command); });
   explorerTab_->LoadPlaces(ReadWholeFile("/proc/mounts"), HomeFolder());
+  explorerSearch_ = std::make_unique<FileSearchPlaceController>(
+      *this, kExplorerSearchNames, SearchPlaceKind::Explorer, clipboard_, launcher_,
+      [this] { return explorerTab_->tab().TreeExpComboBoxFSDir; },
+      [this](const std::function<void()>& command) { Run(command); });
+  fileSearch_ = std::make_unique<FileSearchPlaceController>(
+      *this, kFileSearchTabNames, SearchPlaceKind::FileSearchTab, clipboard_, launcher_,
+      [this] { return ToSjis(findChild<QComboBox*>("ComboBoxFSDir")->currentText()); },
+      [this](const std::function<void()>& command) { Run(command); });
+  // The folder chosen in the file search tab's folder tree is the folder searched.
+  auto* folders = findChild<QTreeView*>("TDirectoryTree");
+  connect(folders, &QTreeView::clicked, this, [this, folders](const QModelIndex& index) {
+    const auto* model = static_cast<const QFileSystemModel*>(folders->model());
+    findChild<QComboBox*>("ComboBoxFSDir")->setEditText(model->filePath(index));
+  });
   webCodeTab_ = std::make_unique<WebCodeTabController>(
       *this, binder_, clipboard_, [this](const std::function<void()>& command) { Run(command); });
   // Long work shows its progress: what the core changed goes to the widgets at every pump

@@ -30,6 +30,7 @@ class WebCodeTabController;
 class FlashTabController;
 class NetSearchTabController;
 class ExplorerTabController;
+class FileSearchPlaceController;
 class PageWidgets;
 
 /// Where start-up looks for the program and its settings.
@@ -66,6 +67,8 @@ class MainWindow : public QMainWindow {
   [[nodiscard]] WebCodeTabController& webCodeTab() { return *webCodeTab_; }
   [[nodiscard]] FlashTabController& flashTab() { return *flashTab_; }
   [[nodiscard]] ExplorerTabController& explorerTab() { return *explorerTab_; }
+  [[nodiscard]] FileSearchPlaceController& explorerSearch() { return *explorerSearch_; }
+  [[nodiscard]] FileSearchPlaceController& fileSearch() { return *fileSearch_; }
   /// The browsers and source views of the tabs, by name.
   [[nodiscard]] const PageWidgets& pages() const { return *pageWidgets_; }
 
@@ -100,6 +103,8 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<FlashTabController> flashTab_;
   std::unique_ptr<NetSearchTabController> netSearch_;
   std::unique_ptr<ExplorerTabController> explorerTab_;
+  std::unique_ptr<FileSearchPlaceController> explorerSearch_;
+  std::unique_ptr<FileSearchPlaceController> fileSearch_;
   QWidget* watchRoot_ = nullptr;
   QtDialogs dialogs_;
   QtClipboard clipboard_;

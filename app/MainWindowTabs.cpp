@@ -246,20 +246,6 @@ QWidget* BuildFlashTab(QWidget* parent) {
   return page;
 }
 
-QWidget* BuildFileSearchTab(QWidget* parent) {
-  QWidget* page = Page("PGMainTab07FileSearch", parent);
-  auto* splitter = new QSplitter(Qt::Horizontal, page);
-  auto* left = Named(new QWidget(splitter), "PanelPGMainTab07FileSearchLeft");
-  new QVBoxLayout(left);
-  auto* right = new QWidget(splitter);
-  auto* rightLayout = new QHBoxLayout(right);
-  rightLayout->addWidget(Caption("ﾌｧｲﾙ名", right));
-  rightLayout->addWidget(Combo("ComboBoxFSFile", right), 1);
-  rightLayout->addWidget(CloseButton("sbFileSearchClose", right));
-  page->layout()->addWidget(splitter);
-  return page;
-}
-
 void SelectSubTab(QWidget& root, const QString& pageName) {
   QWidget* page = root.findChild<QWidget*>(pageName);
   if (page == nullptr) return;

@@ -260,7 +260,8 @@ class MainWindowTest : public QObject {
       // The tabs built so far: every control of theirs; of the others, their pages.
       if (group.startsWith("Main window") || group.startsWith("Download") ||
           group.startsWith("Local page") || group.startsWith("NetSearch") ||
-          group.startsWith("Flash") || group.startsWith("WebCode")) {
+          group.startsWith("Flash") || group.startsWith("WebCode") ||
+          group.startsWith("Explorer") || group.startsWith("FileSearch")) {
         for (const auto& [kind, names] : kinds)
           expected << names;
       } else {
@@ -448,6 +449,46 @@ class MainWindowTest : public QObject {
     emit tree.itemClicked(home->child(2), 0);
     QTRY_COMPARE(window->pages().Browser("WebBrowserTreeExplorerRight")->LocationUrl(),
                  "file://" + folder + "/b.gif");
+    window->close();
+  }
+
+  // The explorer's search lists what it finds with the summary; a search of a large tree
+  // stopped by its abort button keeps its rows and says it was stopped.
+  void FileSearchListsAndStops() {
+    Place place;
+    auto window = Started(place);
+    const std::string folder = place.folder / "found";
+    std::filesystem::create_directories(folder + "/sub");
+    pellucor::testing::WriteBytes(folder + "/a.txt", "a");
+    pellucor::testing::WriteBytes(folder + "/sub/b.txt", std::string(2000, 'b'));
+    pellucor::testing::WriteBytes(folder + "/c.css", "c");
+    window->explorerTab().tab().TreeExpComboBoxFSDir = folder;
+    Find<QComboBox>(window.get(), "TreeExpComboBoxFSFile")->setEditText("*.txt");
+    Find<QToolButton>(window.get(), "sbTreeExpFileSearchGo")->click();
+    auto* found = Find<QTreeWidget>(window.get(), "TreeExpFoundFiles");
+    auto* summary = Find<QLabel>(window.get(), "StatusBarTreeExpSearchPanel1");
+    QTRY_VERIFY(summary->text().contains(U("【 2 】個のファイルを検出しました")));
+    QCOMPARE(found->topLevelItemCount(), 2);
+    QStringList names;
+    for (int i = 0; i < found->topLevelItemCount(); ++i)
+      names << found->topLevelItem(i)->text(0) + " " + found->topLevelItem(i)->text(2);
+    names.sort();
+    QCOMPARE(names, (QStringList{"a.txt 1KB", "b.txt 2KB"}));
+
+    const std::string large = place.folder / "large";
+    for (int i = 0; i < 3000; ++i) {
+      const std::string sub = large + "/d" + std::to_string(i);
+      std::filesystem::create_directories(sub);
+      pellucor::testing::WriteBytes(sub + "/p.html", "p");
+    }
+    Find<QComboBox>(window.get(), "ComboBoxFSDir")->setEditText(QString::fromStdString(large));
+    Find<QComboBox>(window.get(), "ComboBoxFSFile")->setEditText("*.html");
+    Find<QToolButton>(window.get(), "sbFileSearchGo")->click();
+    QVERIFY(Find<QToolButton>(window.get(), "sbFileSearchAbort")->isEnabled());
+    Find<QToolButton>(window.get(), "sbFileSearchAbort")->click();
+    QTRY_COMPARE(Find<QLabel>(window.get(), "StatusBarFileSearchPanel1")->text(),
+                 U("  実行は中止されました - "));
+    QVERIFY(Find<QToolButton>(window.get(), "sbFileSearchGo")->isEnabled());
     window->close();
   }
 
