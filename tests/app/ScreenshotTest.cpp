@@ -176,6 +176,15 @@ class ScreenshotTest : public QObject {
     emit tree.itemClicked(home->child(1), 0);
     QTRY_VERIFY(!window.pages().Browser("WebBrowserTreeExplorerRight")->Busy());
     shoot("explorer.png");
+
+    // The file search tab after a search of the same folder.
+    tabs->setCurrentWidget(window.findChild<QWidget*>("PGMainTab07FileSearch"));
+    window.findChild<QComboBox*>("ComboBoxFSDir")->setEditText(QString::fromStdString(folder));
+    window.findChild<QComboBox*>("ComboBoxFSFile")->setEditText("*.*");
+    window.findChild<QToolButton*>("sbFileSearchGo")->click();
+    QTRY_VERIFY(window.findChild<QToolButton*>("sbFileSearchGo")->isEnabled());
+    QTRY_COMPARE(window.findChild<QTreeWidget*>("FoundFiles")->topLevelItemCount(), 2);
+    shoot("file-search.png");
     window.close();
   }
 
