@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 #include "analysis/AnalysisMessages.h"
 #include "analysis/ViewFile.h"
@@ -38,7 +39,8 @@ std::string AsPath(std::string_view text) {
 
 }  // namespace
 
-LocalPageCheck::LocalPageCheck(LocalPageHost host, LocalPageTab& tab) : host_(host), tab_(tab) {}
+LocalPageCheck::LocalPageCheck(LocalPageHost host, LocalPageTab& tab)
+    : host_(std::move(host)), tab_(tab) {}
 
 std::optional<std::string> LocalPageCheck::AskForFile(std::string_view filter,
                                                       std::string_view current) {

@@ -1,6 +1,7 @@
 #include "analysis/SingleFilePanes.h"
 
 #include <optional>
+#include <utility>
 
 #include "analysis/AnalysisMessages.h"
 #include "analysis/ViewFile.h"
@@ -44,7 +45,8 @@ FileDialogRequest StartingAt(std::string_view filter, std::string_view field) {
 
 }  // namespace
 
-SingleFilePanes::SingleFilePanes(LocalPageHost host, LocalPageTab& tab) : host_(host), tab_(tab) {}
+SingleFilePanes::SingleFilePanes(LocalPageHost host, LocalPageTab& tab)
+    : host_(std::move(host)), tab_(tab) {}
 
 SingleFilePanes::Place SingleFilePanes::PlaceOf(SingleFilePane pane) {
   switch (pane) {

@@ -45,7 +45,7 @@ DriveType TypeOfMount(std::string_view device, std::string_view point, std::stri
   return DriveType::Other;
 }
 
-TreeNode Place(std::string path, DriveType type) {
+TreeNode Place(const std::string& path, DriveType type) {
   return {path, path, NodeKind::Drive, DrivePicture(type), true};
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "flash/FlashPage.h"
 #include "html/SaveCharset.h"
@@ -53,7 +54,8 @@ std::string FolderOf(std::string_view path) {
 
 }  // namespace
 
-TreeExplorer::TreeExplorer(ExplorerHost host, ExplorerTab& tab) : host_(host), tab_(tab) {}
+TreeExplorer::TreeExplorer(ExplorerHost host, ExplorerTab& tab)
+    : host_(std::move(host)), tab_(tab) {}
 
 void TreeExplorer::ShowInBrowsers(std::string_view path) {
   host_.rightBrowser.Navigate(path);
