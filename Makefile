@@ -67,6 +67,7 @@ bench: deps $(RELEASE_BUILD)/build.ninja
 	QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu $(RELEASE_BUILD)/bench/highlight_bench
 	bench/compare_highlight.sh $(RELEASE_BUILD)
 	bench/compare_find.sh $(RELEASE_BUILD)
+	$(RELEASE_BUILD)/bench/search_tab_bench /usr '*.h'
 
 # The libFuzzer targets, each for FUZZ_SECONDS (default 75, ten minutes in all) on its seed
 # corpus.
