@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "app/Binder.h"
+#include "app/LinkEvents.h"
 #include "app/MainWindowTabs.h"
 #include "app/PageWidgets.h"
 #include "app/QtBrowser.h"
@@ -154,31 +155,17 @@ void DownloadTabController::ConnectBrowsers(const PageWidgets& pages) {
   // The download browser: a new window opens in place, the link under the pointer is kept for
   // a click, and a click never follows a link by itself.
   QtBrowser* browser = pages.Browser("WebBrowserDownload");
-  BrowserEvents events;
+  BrowserEvents events = LinkEvents(
+      run_, [this](const std::string& text) { engine_.DLBaseStatusText(text); },
+      [this] { return engine_.DLBaseDocOnClick(); });
   events.newWindow = [browser]() -> Browser* { return browser; };
-  events.statusText = [this](std::string_view text) {
-    const std::string link(text);
-    run_([this, link] { engine_.DLBaseStatusText(link); });
-  };
-  events.click = [this](const ClickedElement&) {
-    bool follow = false;
-    run_([this, &follow] { follow = engine_.DLBaseDocOnClick(); });
-    return follow;
-  };
   browser->SetEvents(events);
 
   // The result browser: the same, with its own option and status panel.
-  BrowserEvents result;
-  result.statusText = [this](std::string_view text) {
-    const std::string link(text);
-    run_([this, link] { engine_.DLResultStatusText(link); });
-  };
-  result.click = [this](const ClickedElement&) {
-    bool follow = false;
-    run_([this, &follow] { follow = engine_.DLLocalDocOnClick(); });
-    return follow;
-  };
-  pages.Browser("WebBrowserDownloadResult")->SetEvents(result);
+  pages.Browser("WebBrowserDownloadResult")
+      ->SetEvents(LinkEvents(
+          run_, [this](const std::string& text) { engine_.DLResultStatusText(text); },
+          [this] { return engine_.DLLocalDocOnClick(); }));
 }
 
 void DownloadTabController::RunDownload(const std::function<void()>& download) {

@@ -15,6 +15,7 @@
 #include "app/Binder.h"
 #include "app/ColorSwatchDelegate.h"
 #include "app/KeywordPanesController.h"
+#include "app/LinkEvents.h"
 #include "app/MainWindowTabs.h"
 #include "app/PageWidgets.h"
 #include "app/QtBrowser.h"
@@ -227,36 +228,33 @@ void LocalPageTabController::ConnectColorLists(const PageWidgets& pages, Binder&
                      [this, clear] { run_([this, clear] { (colorLists_.*clear)(); }); });
   }
   // The lists beside the two report views, which the clearing of the tab empties.
-  const std::pair<const char*, std::vector<std::string>*> reportLists[] = {
-      {"RichEditPGMainTab03LocalLeftTab03FileList", &tab_.ListBoxPGMainTab03LocalLeftTab03},
-      {"RichEditExPGMainTab03LocalLeftTab04ImageList",
+  struct ReportList {
+    const char* view;
+    const char* list;
+    std::vector<std::string>* lines;
+  };
+  const ReportList reportLists[] = {
+      {"RichEditPGMainTab03LocalLeftTab03FileList", "ListBoxPGMainTab03LocalLeftTab03",
+       &tab_.ListBoxPGMainTab03LocalLeftTab03},
+      {"RichEditExPGMainTab03LocalLeftTab04ImageList", "ListBoxPGMainTab03LocalLeftTab04ImageList",
        &tab_.ListBoxPGMainTab03LocalLeftTab04ImageList},
   };
-  const char* reportNames[] = {"ListBoxPGMainTab03LocalLeftTab03",
-                               "ListBoxPGMainTab03LocalLeftTab04ImageList"};
-  for (std::size_t i = 0; i < std::size(reportLists); ++i) {
+  for (const ReportList& report : reportLists) {
     auto* list = new QListWidget(&window_);
-    list->setObjectName(reportNames[i]);
+    list->setObjectName(report.list);
     list->setMaximumWidth(160);
-    SideColumnOf(*pages.View(reportLists[i].first)).addWidget(list, 1);
-    binder.Bind(list, reportLists[i].second);
+    SideColumnOf(*pages.View(report.view)).addWidget(list, 1);
+    binder.Bind(list, report.lines);
   }
 }
 
 void LocalPageTabController::ConnectBrowser(const PageWidgets& pages) {
   QtBrowser* browser = pages.Browser("WebBrowserConfirmLocalFile");
-  BrowserEvents events;
+  BrowserEvents events = LinkEvents(
+      run_, [this](const std::string& text) { check_.LocalStatusText(text); },
+      [this] { return check_.LocalDocOnClick(); });
   // A new window opens in place once the page has loaded; while it loads, it is refused.
   events.newWindow = [browser]() -> Browser* { return browser->Busy() ? nullptr : browser; };
-  events.statusText = [this](std::string_view text) {
-    const std::string shown(text);
-    run_([this, shown] { check_.LocalStatusText(shown); });
-  };
-  events.click = [this](const ClickedElement&) {
-    bool follow = false;
-    run_([this, &follow] { follow = check_.LocalDocOnClick(); });
-    return follow;
-  };
   browser->SetEvents(events);
 }
 

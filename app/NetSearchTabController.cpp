@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "app/Binder.h"
+#include "app/LinkEvents.h"
 #include "app/PageWidgets.h"
 #include "app/QtBrowser.h"
 #include "app/QtPorts.h"
@@ -153,16 +154,9 @@ void NetSearchTabController::ConnectKeywordBox() {
 void NetSearchTabController::ConnectBrowsers(const PageWidgets& pages) {
   QtBrowser* base = pages.Browser("WebBrowserNSBase");
   QtBrowser* target = pages.Browser("WebBrowserNSTarget");
-  BrowserEvents baseEvents;
-  baseEvents.statusText = [this](std::string_view text) {
-    const std::string shown(text);
-    run_([this, shown] { search_.WebBrowserNSBaseStatusTextChange(shown); });
-  };
-  baseEvents.click = [this](const ClickedElement&) {
-    bool follow = false;
-    run_([this, &follow] { follow = search_.NSBaseDocOnClick(); });
-    return follow;
-  };
+  BrowserEvents baseEvents = LinkEvents(
+      run_, [this](const std::string& text) { search_.WebBrowserNSBaseStatusTextChange(text); },
+      [this] { return search_.NSBaseDocOnClick(); });
   baseEvents.newWindow = [this, base]() -> Browser* {
     NewWindowAction action = NewWindowAction::Cancel;
     const BrowserReadyState state =
@@ -172,16 +166,9 @@ void NetSearchTabController::ConnectBrowsers(const PageWidgets& pages) {
   };
   base->SetEvents(baseEvents);
 
-  BrowserEvents targetEvents;
-  targetEvents.statusText = [this](std::string_view text) {
-    const std::string shown(text);
-    run_([this, shown] { search_.WebBrowserNSTargetStatusTextChange(shown); });
-  };
-  targetEvents.click = [this](const ClickedElement&) {
-    bool follow = false;
-    run_([this, &follow] { follow = search_.NSTargetDocOnClick(); });
-    return follow;
-  };
+  BrowserEvents targetEvents = LinkEvents(
+      run_, [this](const std::string& text) { search_.WebBrowserNSTargetStatusTextChange(text); },
+      [this] { return search_.NSTargetDocOnClick(); });
   targetEvents.newWindow = [this, target]() -> Browser* {
     NewWindowAction action = NewWindowAction::Cancel;
     const BrowserReadyState state =

@@ -25,10 +25,6 @@ namespace {
 
 constexpr std::string_view kBlank = "about:blank";
 
-std::string Sjis(std::string_view utf8) {
-  return SjisFromUtf8Literal(utf8);
-}
-
 // A status text or link as a path: the file URL's scheme goes, the folders keep their "/".
 std::string AsPath(std::string_view text) {
   std::string path(text);
@@ -46,7 +42,7 @@ std::optional<std::string> LocalPageCheck::AskForFile(std::string_view filter,
                                                       std::string_view current) {
   const std::string trimmed(TrimControlChars(current));
   return host_.dialogs.ChooseOpenFile({{},
-                                       Sjis(filter),
+                                       SjisFromUtf8Literal(filter),
                                        trimmed.empty() ? std::string() : FolderOfPath(trimmed),
                                        trimmed.empty() ? std::string() : FileNameOfPath(trimmed)});
 }
@@ -152,7 +148,7 @@ void LocalPageCheck::sbSaveLocaHTMLFileClick() {
   const bool exists = FileExists(current);
   const std::optional<std::string> chosen =
       host_.dialogs.ChooseSaveFile({{},
-                                    Sjis(file_filters::kHtmlSave),
+                                    SjisFromUtf8Literal(file_filters::kHtmlSave),
                                     exists ? FolderOfPath(current) : std::string(),
                                     exists ? FileNameOfPath(current) : std::string()});
   if (!chosen || chosen->empty()) return;
@@ -163,8 +159,9 @@ void LocalPageCheck::sbSaveLocaHTMLFileClick() {
   if (tab_.CheckBoxLOcalCreanupHTML) text = FormatHTMLSource(text);
   const SaveResult result = SaveTextFile(ConvertSaveCharset(text, code), *chosen);
   if (result.outcome != SaveOutcome::Written) {
-    host_.dialogs.ShowMessage(Sjis(messages::kFileNotSaved) + *chosen + "  (" + result.reason + ")",
-                              MessageKind::Error);
+    host_.dialogs.ShowMessage(
+        SjisFromUtf8Literal(messages::kFileNotSaved) + *chosen + "  (" + result.reason + ")",
+        MessageKind::Error);
   }
 }
 
@@ -243,7 +240,8 @@ void LocalPageCheck::LoadMergedFile(std::string_view path) {
 }
 
 void LocalPageCheck::sbLocalCSSJSTotalFileClick() {
-  if (host_.dialogs.AskYesNo(Sjis(messages::kMergedFileQuestion)) != Answer::Yes) return;
+  if (host_.dialogs.AskYesNo(SjisFromUtf8Literal(messages::kMergedFileQuestion)) != Answer::Yes)
+    return;
   const std::optional<std::string> chosen =
       AskForFile(messages::kMergedFileFilter, host_.fields.BtnEditLocalFileTotalCSSJS);
   if (!chosen || chosen->empty()) return;
@@ -251,7 +249,8 @@ void LocalPageCheck::sbLocalCSSJSTotalFileClick() {
 }
 
 void LocalPageCheck::sbLocalCSSJSGoClick() {
-  if (host_.dialogs.AskYesNo(Sjis(messages::kMergedFileQuestion)) != Answer::Yes) return;
+  if (host_.dialogs.AskYesNo(SjisFromUtf8Literal(messages::kMergedFileQuestion)) != Answer::Yes)
+    return;
   std::string path(TrimControlChars(host_.fields.BtnEditLocalFileTotalCSSJS));
   if (path.empty()) {
     const std::optional<std::string> chosen = AskForFile(file_filters::kTextFile, "");
@@ -306,12 +305,13 @@ void LocalPageCheck::sclPGMainTab03LocalRightTab05OuterHTMLClick() {
 
 void LocalPageCheck::sclPGMainTab03LocalLeftTab05OuterHTMLSaveClick() {
   const std::optional<std::string> chosen =
-      host_.dialogs.ChooseSaveFile({{}, Sjis(file_filters::kHtmlSave), {}, {}});
+      host_.dialogs.ChooseSaveFile({{}, SjisFromUtf8Literal(file_filters::kHtmlSave), {}, {}});
   if (!chosen || chosen->empty()) return;
   const SaveResult result = SaveTextFile(host_.views.outerHtmlLeft.Text(), *chosen);
   if (result.outcome != SaveOutcome::Written) {
-    host_.dialogs.ShowMessage(Sjis(messages::kFileNotSaved) + *chosen + "  (" + result.reason + ")",
-                              MessageKind::Error);
+    host_.dialogs.ShowMessage(
+        SjisFromUtf8Literal(messages::kFileNotSaved) + *chosen + "  (" + result.reason + ")",
+        MessageKind::Error);
   }
 }
 
@@ -347,7 +347,7 @@ void LocalPageCheck::ClearLocalALL() {
 
 void LocalPageCheck::LocalStatusText(std::string_view text) {
   tab_.LabelLocalBrowserStatusBar = AsPath(text);
-  if (ContainsText(text, Sjis(messages::kPageFinished), CaseMode::Exact)) {
+  if (ContainsText(text, SjisFromUtf8Literal(messages::kPageFinished), CaseMode::Exact)) {
     if (tab_.CheckBoxLocalChageUrl)
       host_.fields.BtnEditConfirmLocalHTMLFile = AsPath(tab_.LastHoveredLink);
     return;

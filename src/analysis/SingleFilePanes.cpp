@@ -19,10 +19,6 @@ namespace messages = analysis_messages;
 
 namespace {
 
-std::string Sjis(std::string_view utf8) {
-  return SjisFromUtf8Literal(utf8);
-}
-
 std::string_view OpenFilter(SingleFilePane pane) {
   switch (pane) {
     case SingleFilePane::StyleSheet:
@@ -38,7 +34,7 @@ std::string_view OpenFilter(SingleFilePane pane) {
 FileDialogRequest StartingAt(std::string_view filter, std::string_view field) {
   const std::string path(TrimControlChars(field));
   return {{},
-          Sjis(filter),
+          SjisFromUtf8Literal(filter),
           path.empty() ? std::string() : FolderOfPath(path),
           path.empty() ? std::string() : FileNameOfPath(path)};
 }
@@ -113,13 +109,14 @@ void SingleFilePanes::Save(SingleFilePane pane) {
                          static_cast<CharsetCode>(tab_.RadioGroupLocalFileSaveCharset)),
       *chosen);
   if (result.outcome != SaveOutcome::Written) {
-    host_.dialogs.ShowMessage(Sjis(messages::kFileNotSaved) + *chosen + "  (" + result.reason + ")",
-                              MessageKind::Error);
+    host_.dialogs.ShowMessage(
+        SjisFromUtf8Literal(messages::kFileNotSaved) + *chosen + "  (" + result.reason + ")",
+        MessageKind::Error);
     return;
   }
-  host_.dialogs.ShowMessage(
-      Sjis(messages::kFileSavedOpen) + *chosen + Sjis(messages::kFileSavedClose),
-      MessageKind::Information);
+  host_.dialogs.ShowMessage(SjisFromUtf8Literal(messages::kFileSavedOpen) + *chosen +
+                                SjisFromUtf8Literal(messages::kFileSavedClose),
+                            MessageKind::Information);
 }
 
 }  // namespace pellucor

@@ -29,10 +29,6 @@ namespace {
 
 constexpr std::string_view kBlank = "about:blank";
 
-std::string Sjis(std::string_view utf8) {
-  return SjisFromUtf8Literal(utf8);
-}
-
 std::string ReplaceEvery(std::string_view text, std::string_view pattern,
                          std::string_view replacement) {
   std::string result;
@@ -106,7 +102,7 @@ std::string MakeRootReferencesRelative(std::string_view text, std::string_view u
 Workbenches::Workbenches(WorkbenchHost host, DownloadTab& tab) : host_(host), tab_(tab) {}
 
 void Workbenches::ShowMessage(std::string_view utf8) {
-  host_.dialogs.ShowMessage(Sjis(utf8), MessageKind::Information);
+  host_.dialogs.ShowMessage(SjisFromUtf8Literal(utf8), MessageKind::Information);
 }
 
 std::string Workbenches::SaveFolder() const {
@@ -114,15 +110,16 @@ std::string Workbenches::SaveFolder() const {
 }
 
 void Workbenches::MsgFileSaved(std::string_view path) {
-  host_.dialogs.ShowMessage(
-      Sjis(messages::kFileSavedOpen) + std::string(path) + Sjis(messages::kFileSavedClose),
-      MessageKind::Information);
+  host_.dialogs.ShowMessage(SjisFromUtf8Literal(messages::kFileSavedOpen) + std::string(path) +
+                                SjisFromUtf8Literal(messages::kFileSavedClose),
+                            MessageKind::Information);
 }
 
 void Workbenches::MsgWebFileSaved(std::string_view url, std::string_view path) {
-  host_.dialogs.ShowMessage(Sjis(messages::kWebFileSavedOpen) + std::string(url) +
-                                Sjis(messages::kWebFileSavedMiddle) + std::string(path) +
-                                Sjis(messages::kWebFileSavedClose),
+  host_.dialogs.ShowMessage(SjisFromUtf8Literal(messages::kWebFileSavedOpen) + std::string(url) +
+                                SjisFromUtf8Literal(messages::kWebFileSavedMiddle) +
+                                std::string(path) +
+                                SjisFromUtf8Literal(messages::kWebFileSavedClose),
                             MessageKind::Information);
 }
 
@@ -212,7 +209,8 @@ void Workbenches::sbPGTab02RTab07IndividualUrlClick() {
             break;
           case ResourceClass::Text:
             if (const std::string text = ReadUrlText(host_.http, url); text.empty()) {
-              memo = Sjis(messages::kNoDataOpen) + url + Sjis(messages::kNoDataClose);
+              memo = SjisFromUtf8Literal(messages::kNoDataOpen) + url +
+                     SjisFromUtf8Literal(messages::kNoDataClose);
               return;
             } else {
               memo = CollapseBlankLines(ConvertHtmlToSjis(text, charset).text);
@@ -272,7 +270,7 @@ void Workbenches::sbsbPGTab02RTab07IndividualOpenFileGoClick() {
   std::string file(TrimControlChars(tab_.BtnEditPGTab02RTab07IndividualFilename));
   if (file.empty()) {
     const std::optional<std::string> chosen =
-        host_.dialogs.ChooseOpenFile({{}, Sjis(file_filters::kTextFile), {}, {}});
+        host_.dialogs.ChooseOpenFile({{}, SjisFromUtf8Literal(file_filters::kTextFile), {}, {}});
     if (!chosen) return;
     file = *chosen;
     tab_.BtnEditPGTab02RTab07IndividualFilename = file;
@@ -283,8 +281,11 @@ void Workbenches::sbsbPGTab02RTab07IndividualOpenFileGoClick() {
 
 void Workbenches::sbsbPGTab02RTab07IndividualOpenFileClick() {
   const std::string current(TrimControlChars(tab_.BtnEditPGTab02RTab07IndividualFilename));
-  const std::optional<std::string> chosen = host_.dialogs.ChooseOpenFile(
-      {{}, Sjis(file_filters::kTextFile), current.empty() ? "" : FolderOfPath(current), {}});
+  const std::optional<std::string> chosen =
+      host_.dialogs.ChooseOpenFile({{},
+                                    SjisFromUtf8Literal(file_filters::kTextFile),
+                                    current.empty() ? "" : FolderOfPath(current),
+                                    {}});
   if (!chosen || chosen->empty()) return;
   tab_.BtnEditPGTab02RTab07IndividualFilename = *chosen;
   ShowTextFile(*chosen);
@@ -298,8 +299,8 @@ void Workbenches::sbsbPGTab02RTab07IndividualSaveFileClick() {
   std::string file(TrimControlChars(tab_.BtnEditPGTab02RTab07IndividualFilename));
   bool chosenByUser = false;
   if (file.empty()) {
-    const std::optional<std::string> chosen =
-        host_.dialogs.ChooseSaveFile({{}, Sjis(file_filters::kHtmlSave), {}, proposed});
+    const std::optional<std::string> chosen = host_.dialogs.ChooseSaveFile(
+        {{}, SjisFromUtf8Literal(file_filters::kHtmlSave), {}, proposed});
     if (!chosen) return;
     file = *chosen;
     tab_.BtnEditPGTab02RTab07IndividualFilename = file;
@@ -322,16 +323,20 @@ void Workbenches::sbsbPGTab02RTab07IndividualSaveFileClick() {
   } else {
     // A path typed into the box that leads out of the saved site is written only where the
     // user confirms it in the save dialog.
-    const std::optional<std::string> chosen = host_.dialogs.ChooseSaveFile(
-        {{}, Sjis(file_filters::kHtmlSave), FolderOfPath(file), FileNameOfPath(file)});
+    const std::optional<std::string> chosen =
+        host_.dialogs.ChooseSaveFile({{},
+                                      SjisFromUtf8Literal(file_filters::kHtmlSave),
+                                      FolderOfPath(file),
+                                      FileNameOfPath(file)});
     if (!chosen || chosen->empty()) return;
     file = *chosen;
     tab_.BtnEditPGTab02RTab07IndividualFilename = file;
     result = SaveTextFile(text, file, effects);
   }
   if (result.outcome != SaveOutcome::Written) {
-    host_.dialogs.ShowMessage(Sjis(messages::kFileNotSaved) + file + "  (" + result.reason + ")",
-                              MessageKind::Error);
+    host_.dialogs.ShowMessage(
+        SjisFromUtf8Literal(messages::kFileNotSaved) + file + "  (" + result.reason + ")",
+        MessageKind::Error);
     return;
   }
   MsgFileSaved(file);
@@ -382,7 +387,7 @@ void Workbenches::sbPGTab02RTab08ImageIndividualDownloadClick() {
 
 void Workbenches::sbPGTab02RTab08ImageIndividualOpenFileClick() {
   const std::optional<std::string> chosen =
-      host_.dialogs.ChooseOpenFile({{}, Sjis(messages::kImageFileFilter), {}, {}});
+      host_.dialogs.ChooseOpenFile({{}, SjisFromUtf8Literal(messages::kImageFileFilter), {}, {}});
   if (!chosen || chosen->empty()) return;
   host_.imageBrowser.Navigate(*chosen);
   tab_.BtnEditPGTab02RTab08ImageIndividualFilename = *chosen;
@@ -399,16 +404,18 @@ void Workbenches::sbPGTab02RTab08ImageIndividualPasteClick() {
 // The label commands.
 
 void Workbenches::LabelWBDLUrlClick() {
-  host_.dialogs.ShowMessage(Sjis(messages::kUrlRootMessage) + UrlRoot(tab_.ComboBoxWBUrl),
-                            MessageKind::Information);
+  host_.dialogs.ShowMessage(
+      SjisFromUtf8Literal(messages::kUrlRootMessage) + UrlRoot(tab_.ComboBoxWBUrl),
+      MessageKind::Information);
 }
 
 void Workbenches::LabelDLClearListBoxClick() {
   const std::optional<std::string> chosen =
-      host_.dialogs.ChooseOpenFile({{}, Sjis(file_filters::kTextFile), {}, {}});
+      host_.dialogs.ChooseOpenFile({{}, SjisFromUtf8Literal(file_filters::kTextFile), {}, {}});
   if (!chosen) return;
   std::string text = ConvertHtmlToSjis(LoadTextFile(*chosen), CharsetCode::Automatic).text;
-  tab_.MemoPGTab02RTab07Individual = text.empty() ? Sjis(messages::kEmptyFileMarker) : text;
+  tab_.MemoPGTab02RTab07Individual =
+      text.empty() ? SjisFromUtf8Literal(messages::kEmptyFileMarker) : text;
 }
 
 }  // namespace pellucor
