@@ -62,6 +62,7 @@ bench: deps $(RELEASE_BUILD)/build.ninja
 	bench/compare_tidy.sh $(RELEASE_BUILD)
 	bench/run_sites.sh $(RELEASE_BUILD)
 	bench/run_big_page.sh $(RELEASE_BUILD)
+	bench/compare_download.sh $(RELEASE_BUILD)
 	bench/run_startup.sh $(RELEASE_BUILD)
 	$(RELEASE_BUILD)/bench/view_bench
 	QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu $(RELEASE_BUILD)/bench/highlight_bench

@@ -168,18 +168,18 @@ std::size_t FindWith(const Matcher& matcher, std::string_view text, std::string_
 }  // namespace
 
 std::size_t CharStartFrom(std::string_view text, std::size_t knownStart, std::size_t offset) {
-  // Rather than walking every character from `knownStart`, the walk starts behind the last byte
-  // below 0x40 before the offset: such a byte is always a character of its own.
-  std::size_t walk = knownStart;
-  for (std::size_t k = offset; k > knownStart; --k) {
-    if (static_cast<unsigned char>(text[k - 1]) < 0x40) {
-      walk = k;
-      break;
-    }
-  }
-  while (walk < offset)
-    walk += CharLengthAt(text, walk);
-  return walk;
+  // Only the run of possible lead bytes just before the offset decides: the byte before such a
+  // run cannot begin a double-byte character, so the run starts on a character start, and
+  // inside it every byte pairs with the next (a lead byte is also a possible second byte).
+  // Japanese text breaks such runs every few bytes, where walking back to a byte below 0x40
+  // crossed whole paragraphs of it for every candidate a search checked.
+  std::size_t runStart = offset;
+  while (runStart > knownStart && IsLeadByte(static_cast<unsigned char>(text[runStart - 1])))
+    --runStart;
+  if ((offset - runStart) % 2 == 0) return offset;
+  // The run's last byte begins a character; it takes the byte at the offset if that can follow.
+  return offset < text.size() && IsTrailByte(static_cast<unsigned char>(text[offset])) ? offset + 1
+                                                                                       : offset;
 }
 
 std::size_t FindText(std::string_view text, std::string_view pattern, std::size_t from,

@@ -36,8 +36,8 @@ namespace pellucor {
 }
 
 /// The first character start at or after `offset`, given `knownStart`, a character start at or
-/// before it. Costs a walk back to the nearest byte below 0x40 and forward again, so a scan
-/// that moves `knownStart` along with it stays linear.
+/// before it. Costs a walk back over the possible lead bytes just before the offset (a few in
+/// Japanese text), never further than `knownStart`.
 [[nodiscard]] std::size_t CharStartFrom(std::string_view text, std::size_t knownStart,
                                         std::size_t offset);
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <vector>
 
 #include "support/Iconv.h"
 #include "text/ShiftJis.h"
@@ -97,6 +99,30 @@ TEST(DeleteAllBetween, AgreesWithTheDefinitionOnRandomTexts) {
     const auto& [start, end] = markers[random() % std::size(markers)];
     ASSERT_EQ(DeleteAllBetween(text, start, end), DeleteAllBetweenByDefinition(text, start, end))
         << "text: " << text << " start: " << start << " end: " << end;
+  }
+}
+
+// Where characters start is defined by walking them from a known start; the shortcut over the
+// run of possible lead bytes before an offset must agree with that walk everywhere, including
+// lead bytes before "<", at the end of the text and runs reaching back to the known start.
+TEST(CharStartFrom, AgreesWithAWalkFromTheKnownStartOnRandomTexts) {
+  std::mt19937 random(11);
+  const unsigned char bytes[] = {'<', 'a', 0x40, 0x7F, 0x81, 0x9F, 0xA0, 0xB1, 0xE0, 0xFC, 0xFD};
+  for (int round = 0; round < 3000; ++round) {
+    std::string text;
+    const int length = 1 + static_cast<int>(random() % 24);
+    for (int k = 0; k < length; ++k)
+      text += static_cast<char>(bytes[random() % std::size(bytes)]);
+    std::vector<std::size_t> starts;  // the character starts from 0, then the end
+    for (std::size_t at = 0; at < text.size(); at += CharLengthAt(text, at))
+      starts.push_back(at);
+    starts.push_back(text.size());
+    const std::size_t knownStart = starts[random() % starts.size()];
+    for (std::size_t offset = knownStart; offset <= text.size(); ++offset) {
+      const std::size_t expected = *std::lower_bound(starts.begin(), starts.end(), offset);
+      ASSERT_EQ(CharStartFrom(text, knownStart, offset), expected)
+          << "round " << round << " known start " << knownStart << " offset " << offset;
+    }
   }
 }
 
