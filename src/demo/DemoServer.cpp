@@ -1,42 +1,37 @@
 #include "demo/DemoServer.h"
 
-#include <httplib.h>
-
-#include <filesystem>
-#include <thread>
+#include <dlfcn.h>
 
 namespace pellucor {
 
 struct DemoServer::State {
-  httplib::Server server;
-  std::thread thread;
+  void* module = nullptr;
+  void (*stop)(void*) = nullptr;
+  void* server = nullptr;
   int port = -1;
 };
 
 DemoServer::DemoServer(const std::string& folder) : state_(std::make_unique<State>()) {
-  if (!std::filesystem::is_directory(folder)) return;
-  // The sample pages are Shift_JIS; their declarations say so, and so do the headers.
-  state_->server.set_file_extension_and_mimetype_mapping("html", "text/html; charset=Shift_JIS");
-  state_->server.set_file_extension_and_mimetype_mapping("css", "text/css");
-  if (!state_->server.set_mount_point("/", folder)) return;
-  state_->server.set_tcp_nodelay(true);
-  state_->port = state_->server.bind_to_any_port("127.0.0.1");
-  if (state_->port <= 0) return;
-  state_->thread = std::thread([this] { state_->server.listen_after_bind(); });
-  // Stopped before it listens, the server would never stop; wait until it does.
-  while (!state_->server.is_running())
-    std::this_thread::yield();
+  // The server lives in a module of the build (see DemoSiteServer.cpp), found where the build
+  // put it, as the sample site is.
+  state_->module = dlopen(PELLUCOR_DEMO_MODULE, RTLD_NOW | RTLD_LOCAL);
+  if (state_->module == nullptr) return;
+  using Start = void* (*)(const char*, int*);
+  const auto start = reinterpret_cast<Start>(dlsym(state_->module, "pellucor_demo_site_start"));
+  state_->stop =
+      reinterpret_cast<void (*)(void*)>(dlsym(state_->module, "pellucor_demo_site_stop"));
+  if (start == nullptr || state_->stop == nullptr) return;
+  state_->server = start(folder.c_str(), &state_->port);
 }
 
 DemoServer::~DemoServer() {
-  if (state_->thread.joinable()) {
-    state_->server.stop();
-    state_->thread.join();
-  }
+  if (state_->server != nullptr) state_->stop(state_->server);
+  // The module stays loaded: its runtime may still hold thread-local state of the stopped
+  // server's thread, and the process ends soon after a demo.
 }
 
 bool DemoServer::ok() const {
-  return state_->port > 0 && state_->thread.joinable();
+  return state_->server != nullptr;
 }
 
 std::string DemoServer::Url(const std::string& path) const {

@@ -1,6 +1,7 @@
 #include "httpclient/HttpClient.h"
 
-#include <curl/curl.h>
+#include "httpclient/CurlLibrary.h"
+
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,11 +16,6 @@ namespace pellucor {
 namespace {
 
 constexpr long kPollMilliseconds = 20;
-
-void GlobalInit() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   if (text.size() < prefix.size()) return false;
@@ -190,48 +186,50 @@ struct HttpClient::Transfer {
   }
 };
 
-HttpClient::HttpClient(HttpClientOptions options) : options_(std::move(options)) {
-  GlobalInit();
-  easy_ = curl_easy_init();
-  multi_ = curl_multi_init();
+HttpClient::HttpClient(HttpClientOptions options)
+    : options_(std::move(options)), curl_(LoadCurlLibrary()) {
+  if (curl_ == nullptr) return;
+  easy_ = curl_->easy_init();
+  multi_ = curl_->multi_init();
 }
 
 HttpClient::~HttpClient() {
-  curl_easy_cleanup(static_cast<CURL*>(easy_));
-  curl_multi_cleanup(static_cast<CURLM*>(multi_));
+  if (curl_ == nullptr) return;
+  if (easy_ != nullptr) curl_->easy_cleanup(static_cast<CURL*>(easy_));
+  if (multi_ != nullptr) curl_->multi_cleanup(static_cast<CURLM*>(multi_));
 }
 
 // Sets up the easy handle for the transfer; returns the header list to free afterwards.
 void* HttpClient::Configure(void* handle, const std::string& escapedUrl, Transfer& transfer) {
   CURL* easy = static_cast<CURL*>(handle);
   const HttpLimits& limits = options_.limits;
-  curl_easy_setopt(easy, CURLOPT_URL, escapedUrl.c_str());
-  curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(easy, CURLOPT_USERAGENT, options_.userAgent.c_str());
-  curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS,
-                   static_cast<long>(limits.connectTimeout.count()));
-  curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, transfer.followRedirects ? 1L : 0L);
-  curl_easy_setopt(easy, CURLOPT_MAXREDIRS, static_cast<long>(limits.maxRedirects));
-  curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(transfer.limit));
+  curl_->easy_setopt(easy, CURLOPT_URL, escapedUrl.c_str());
+  curl_->easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_->easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  curl_->easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+  curl_->easy_setopt(easy, CURLOPT_USERAGENT, options_.userAgent.c_str());
+  curl_->easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS,
+                     static_cast<long>(limits.connectTimeout.count()));
+  curl_->easy_setopt(easy, CURLOPT_FOLLOWLOCATION, transfer.followRedirects ? 1L : 0L);
+  curl_->easy_setopt(easy, CURLOPT_MAXREDIRS, static_cast<long>(limits.maxRedirects));
+  curl_->easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(transfer.limit));
   if (options_.reuse == ConnectionReuse::NewConnectionEachTime) {
-    curl_easy_setopt(easy, CURLOPT_FRESH_CONNECT, 1L);
-    curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
+    curl_->easy_setopt(easy, CURLOPT_FRESH_CONNECT, 1L);
+    curl_->easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
   }
-  if (!options_.caFile.empty()) curl_easy_setopt(easy, CURLOPT_CAINFO, options_.caFile.c_str());
-  if (transfer.method == Transfer::Method::Head) curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+  if (!options_.caFile.empty()) curl_->easy_setopt(easy, CURLOPT_CAINFO, options_.caFile.c_str());
+  if (transfer.method == Transfer::Method::Head) curl_->easy_setopt(easy, CURLOPT_NOBODY, 1L);
   curl_slist* headers = nullptr;
   if (transfer.requestHeaders != nullptr) {
     for (const std::string& header : *transfer.requestHeaders)
-      headers = curl_slist_append(headers, header.c_str());
-    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
+      headers = curl_->slist_append(headers, header.c_str());
+    curl_->easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
   }
-  curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Transfer::OnBody);
-  curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);
-  curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Transfer::OnHeader);
-  curl_easy_setopt(easy, CURLOPT_HEADERDATA, &transfer);
-  curl_easy_setopt(easy, CURLOPT_PRIVATE, &transfer);
+  curl_->easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Transfer::OnBody);
+  curl_->easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);
+  curl_->easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Transfer::OnHeader);
+  curl_->easy_setopt(easy, CURLOPT_HEADERDATA, &transfer);
+  curl_->easy_setopt(easy, CURLOPT_PRIVATE, &transfer);
   transfer.lastByte = std::chrono::steady_clock::now();
   transfer.windowStart = transfer.lastByte;
   transfer.windowBytes = 0;
@@ -244,17 +242,17 @@ void HttpClient::Finish(void* handle, Transfer& transfer, int curlResult, Ending
   const auto result = static_cast<CURLcode>(curlResult);
   HttpResponse& response = transfer.response;
   long status = 0;
-  curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
+  curl_->easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
   response.status = status;
   char* effective = nullptr;
   long redirects = 0;
-  if (curl_easy_getinfo(easy, CURLINFO_REDIRECT_COUNT, &redirects) == CURLE_OK)
+  if (curl_->easy_getinfo(easy, CURLINFO_REDIRECT_COUNT, &redirects) == CURLE_OK)
     response.redirects = static_cast<int>(redirects);
-  if (curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective)
+  if (curl_->easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective)
     response.effectiveUrl = effective;
   if (!response.contentLength) {
     curl_off_t length = -1;
-    if (curl_easy_getinfo(easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) == CURLE_OK &&
+    if (curl_->easy_getinfo(easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) == CURLE_OK &&
         length >= 0)
       response.contentLength = static_cast<std::uint64_t>(length);
   }
@@ -278,7 +276,7 @@ void HttpClient::Finish(void* handle, Transfer& transfer, int curlResult, Ending
     response.failureText = "the file could not be written";
   } else {
     response.failure = FailureOf(result);
-    if (result != CURLE_OK) response.failureText = curl_easy_strerror(result);
+    if (result != CURLE_OK) response.failureText = curl_->easy_strerror(result);
   }
 }
 
@@ -292,25 +290,25 @@ HttpResponse HttpClient::Perform(std::string_view url, Transfer& transfer) {
   }
   // Resetting keeps the connections the multi handle holds, so the next request to the same
   // host goes over the same connection.
-  curl_easy_reset(easy);
+  curl_->easy_reset(easy);
   const std::string escaped = EscapeUrlForRequest(url);
   curl_slist* headers = static_cast<curl_slist*>(Configure(easy, escaped, transfer));
 
   // The multi interface lets the transfer wait in short polls, so the host's events can run
   // in between. The time limits are kept here rather than by curl's low-speed check, which
   // averages over a window of several seconds and so reacts late to a silent server.
-  curl_multi_add_handle(multi, easy);
+  curl_->multi_add_handle(multi, easy);
   Ending ending = Ending::Done;
   CURLcode result = CURLE_OK;
   for (;;) {
     int running = 0;
-    if (curl_multi_perform(multi, &running) != CURLM_OK) {
+    if (curl_->multi_perform(multi, &running) != CURLM_OK) {
       result = CURLE_FAILED_INIT;
       break;
     }
     if (running == 0) {
       int queued = 0;
-      while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+      while (CURLMsg* message = curl_->multi_info_read(multi, &queued)) {
         if (message->msg == CURLMSG_DONE && message->easy_handle == easy)
           result = message->data.result;
       }
@@ -323,14 +321,14 @@ HttpResponse HttpClient::Perform(std::string_view url, Transfer& transfer) {
       ending = limit;
       break;
     }
-    curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+    curl_->multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
     if (options_.idle && options_.idle() == TransferControl::Abort) {
       ending = Ending::Aborted;
       break;
     }
   }
-  curl_multi_remove_handle(multi, easy);
-  curl_slist_free_all(headers);
+  curl_->multi_remove_handle(multi, easy);
+  curl_->slist_free_all(headers);
   Finish(easy, transfer, result, ending);
   // Moved out rather than copied: the body may be the size of a whole page.
   return std::move(transfer.response);
@@ -340,9 +338,20 @@ void HttpClient::GetEach(std::span<const std::string> urls, const BatchLimits& l
                          const std::function<void(std::size_t, HttpResponse&&)>& done,
                          const std::function<TransferControl()>& whileWaiting) {
   CURLM* multi = static_cast<CURLM*>(multi_);
-  if (multi == nullptr || urls.empty()) return;
-  curl_multi_setopt(multi, CURLMOPT_MAX_TOTAL_CONNECTIONS, static_cast<long>(limits.maxTotal));
-  curl_multi_setopt(multi, CURLMOPT_MAX_HOST_CONNECTIONS, static_cast<long>(limits.maxPerHost));
+  if (multi == nullptr) {
+    // Every URL still gets its answer, so that no caller waits for one or takes silence as
+    // nothing to fetch.
+    for (std::size_t index = 0; index < urls.size(); ++index) {
+      HttpResponse response;
+      response.failure = HttpFailure::Transfer;
+      response.failureText = "the network library could not start";
+      done(index, std::move(response));
+    }
+    return;
+  }
+  if (urls.empty()) return;
+  curl_->multi_setopt(multi, CURLMOPT_MAX_TOTAL_CONNECTIONS, static_cast<long>(limits.maxTotal));
+  curl_->multi_setopt(multi, CURLMOPT_MAX_HOST_CONNECTIONS, static_cast<long>(limits.maxPerHost));
   struct Job {
     std::size_t index;
     Transfer transfer;
@@ -369,7 +378,7 @@ void HttpClient::GetEach(std::span<const std::string> urls, const BatchLimits& l
       job->transfer.memory = &job->transfer.response.body;
       job->transfer.limit = options_.limits.maxBodyInMemory;
       job->escaped = EscapeUrlForRequest(urls[next]);
-      job->easy = curl_easy_init();
+      job->easy = curl_->easy_init();
       ++next;
       if (job->easy == nullptr) {
         job->transfer.response.failure = HttpFailure::Transfer;
@@ -377,7 +386,7 @@ void HttpClient::GetEach(std::span<const std::string> urls, const BatchLimits& l
         continue;
       }
       Configure(job->easy, job->escaped, job->transfer);
-      curl_multi_add_handle(multi, job->easy);
+      curl_->multi_add_handle(multi, job->easy);
       ++perHost[host];
       job->host = std::move(host);
       running.push_back(std::move(job));
@@ -387,18 +396,18 @@ void HttpClient::GetEach(std::span<const std::string> urls, const BatchLimits& l
     std::unique_ptr<Job> job = std::move(running[at]);
     running.erase(running.begin() + static_cast<std::ptrdiff_t>(at));
     --perHost[job->host];
-    curl_multi_remove_handle(multi, job->easy);
+    curl_->multi_remove_handle(multi, job->easy);
     Finish(job->easy, job->transfer, result, ending);
-    curl_easy_cleanup(job->easy);
+    curl_->easy_cleanup(job->easy);
     if (!job->transfer.response.ok()) job->transfer.response.body.clear();
     done(job->index, std::move(job->transfer.response));
   };
   start();
   while (!running.empty()) {
     int stillRunning = 0;
-    curl_multi_perform(multi, &stillRunning);
+    curl_->multi_perform(multi, &stillRunning);
     int queued = 0;
-    while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+    while (CURLMsg* message = curl_->multi_info_read(multi, &queued)) {
       if (message->msg != CURLMSG_DONE) continue;
       for (std::size_t at = 0; at < running.size(); ++at) {
         if (running[at]->easy == message->easy_handle) {
@@ -413,7 +422,7 @@ void HttpClient::GetEach(std::span<const std::string> urls, const BatchLimits& l
     }
     start();
     if (running.empty()) break;
-    curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+    curl_->multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
     const bool stop = (options_.idle && options_.idle() == TransferControl::Abort) ||
                       (whileWaiting && whileWaiting() == TransferControl::Abort);
     if (stop) {
@@ -484,7 +493,7 @@ HttpResponse HttpClient::Head(std::string_view url, const RedirectCallback& onRe
     HttpResponse response = Perform(current, transfer);
     if (!response.ok() || response.status < 300 || response.status >= 400) return response;
     char* location = nullptr;
-    curl_easy_getinfo(static_cast<CURL*>(easy_), CURLINFO_REDIRECT_URL, &location);
+    curl_->easy_getinfo(static_cast<CURL*>(easy_), CURLINFO_REDIRECT_URL, &location);
     if (location == nullptr) return response;
     std::string target = location;
     if (hop >= options_.limits.maxRedirects) {

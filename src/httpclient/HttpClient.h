@@ -14,6 +14,8 @@
 // redirect. Limits turn every misbehaving server into an ordinary failure, never a hang.
 namespace pellucor {
 
+struct CurlLibrary;
+
 struct HttpLimits {
   std::chrono::milliseconds connectTimeout{15'000};
   /// A transfer that receives no byte for this long is aborted.
@@ -127,8 +129,9 @@ class HttpClient {
   void Finish(void* easy, Transfer& transfer, int curlResult, Ending ending);
 
   HttpClientOptions options_;
-  void* easy_;   // CURL*
-  void* multi_;  // CURLM*
+  const CurlLibrary* curl_;  // nullptr when libcurl could not be loaded
+  void* easy_ = nullptr;     // CURL*
+  void* multi_ = nullptr;    // CURLM*
 };
 
 /// The URL with bytes that may not stand in a request line (controls, blanks, bytes 0x80 and
