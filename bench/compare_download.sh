@@ -7,7 +7,8 @@
 #                     product's picture fetched;
 #   links 2.8         some 20,000 links, one image at the end;
 #   text 48           48 MiB of text with almost no references (peak memory shown as a multiple
-#                     of the page's size).
+#                     of the page's size);
+#   images 0.22       some 6,000 images, each a file of its own.
 # PAGES overrides the list ("kind:MiB ..."). A run that has not finished after TOOL_TIMEOUT
 # seconds (default 120) is stopped and its line says so.
 set -euo pipefail
@@ -38,7 +39,7 @@ run() {
 
 median() { printf '%s\n' "$@" | sort -g | sed -n "$((($# + 1) / 2))p"; }
 
-for page in ${PAGES:-shop:1 shop:2 links:2.8 text:48}; do
+for page in ${PAGES:-shop:1 shop:2 links:2.8 text:48 images:0.22}; do
   kind=${page%%:*} size=${page##*:}
   rm -rf "$work/site" "$work/port"
   "$build/bench/make_big_page" "$work/site" "$size" "$kind"

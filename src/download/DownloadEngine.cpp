@@ -304,6 +304,13 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
     tab.LabelDownloadedFile = Message(messages::kPageNotSaved) + tab.BtnEditWBLocalFilename;
     return -1;
   }
+  // The server's error page was saved as it came (as a browser shows it), but it is not the
+  // page the user asked for: the label says so rather than that the download is done.
+  if (run.PageStatus >= 400) {
+    tab.LabelDownloadedFile = Message(messages::kPageAnsweredError) + "HTTP " +
+                              std::to_string(run.PageStatus) + "  " + std::string(url);
+    return 0;
+  }
   tab.LabelDownloadedFile = Message(messages::kDownloadDone);
   return 0;
 }

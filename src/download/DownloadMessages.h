@@ -38,6 +38,9 @@ inline constexpr std::string_view kNotSaved = "●【 保存できませんで�
 // The page of a run could not be written; its path and the reason follow.
 inline constexpr std::string_view kPageNotSaved = "●【 ページを保存できませんでした 】 ";
 inline constexpr std::string_view kDownloadDone = "【 ダウンロード完了 】";
+// The page was saved as the server sent it, but the server answered an error status: "HTTP",
+// the status and the page's address follow.
+inline constexpr std::string_view kPageAnsweredError = "●【 ページはエラーを返しました 】 ";
 inline constexpr std::string_view kBaseFoundOpen = "＜ｂａｓｅ　ｈｒｅｆ＝”【 ";
 inline constexpr std::string_view kBaseFoundClose = " 】 ” ・・＞が見つかりました";
 inline constexpr std::string_view kWindowCaptionOpen = "HRAVEXA[ ";

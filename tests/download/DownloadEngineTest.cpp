@@ -69,6 +69,16 @@ TEST_F(DownloadRun, PagesInEveryEncodingAreSavedAsShiftJis) {
   }
 }
 
+// The server's error page is saved as it came, and the label tells the status and the address
+// instead of a finished download.
+TEST_F(DownloadRun, APageThatAnswersAnErrorStatusIsSavedAndTheLabelSaysSo) {
+  server_.NotFound("/gone.html", Page("Shift_JIS", "", "<p>not here</p>"));
+  ASSERT_EQ(DownloadUrl(server_.Url("/gone.html")), 0);
+  EXPECT_NE(Saved("gone.html").find("<p>not here</p>"), std::string::npos);
+  EXPECT_EQ(engine_.tab.LabelDownloadedFile,
+            Sjis("●【 ページはエラーを返しました 】 HTTP 404  ") + server_.Url("/gone.html"));
+}
+
 TEST_F(DownloadRun, SavedPageCommentStandsOnTheLineBeforeHead) {
   server_.Serve("/p.html",
                 "<!DOCTYPE html>\n<HTML>\n<HEAD><TITLE>t</TITLE></HEAD><BODY>x</BODY></HTML>");
