@@ -62,7 +62,13 @@ bool DownloadEngine::CreateRunFolder(std::string_view path) {
   if (!IsRunPath(path)) return false;
   const std::optional<std::string> folder = SjisToUtf8Exact(RunFolder());
   const std::optional<std::string> target = SjisToUtf8Exact(FolderOfPath(path));
-  return folder && target && CreateFoldersInside(*folder, *target);
+  if (!folder || !target) return false;
+  // Thousands of images share a few folders: opening each folder of the path again for every
+  // one of them was a good part of the system time of such a run.
+  if (foldersMadeThisRun_.contains(*target)) return true;
+  if (!CreateFoldersInside(*folder, *target)) return false;
+  foldersMadeThisRun_.insert(*target);
+  return true;
 }
 
 void DownloadEngine::NoteLimit(LimitPane pane, std::string line) {
@@ -181,6 +187,7 @@ int DownloadEngine::DLDownloadAll(std::string_view url) {
   limitNotes_.clear();
   pageNotSaved_ = false;
   writtenThisRun_.clear();
+  foldersMadeThisRun_.clear();
   struct ClearAtEnd {
     RunFetcher& fetcher;
     ~ClearAtEnd() { fetcher.Clear(); }

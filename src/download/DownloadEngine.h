@@ -183,7 +183,8 @@ class DownloadEngine {
   /// The run's save folder, as the tab holds it (trimmed).
   [[nodiscard]] std::string RunFolder() const;
   /// Creates the folder of the path and its missing parents inside the save folder, through no
-  /// link (CreateFoldersInside); false when it cannot or the path lies outside.
+  /// link (CreateFoldersInside); false when it cannot or the path lies outside. A folder made
+  /// once in a run is not made again (a write into it still goes through no link).
   bool CreateRunFolder(std::string_view path);
 
   [[nodiscard]] DownloadHost& host() { return host_; }
@@ -208,6 +209,7 @@ class DownloadEngine {
   std::vector<std::pair<LimitPane, std::string>> limitNotes_;
   bool pageNotSaved_ = false;
   std::set<std::string, std::less<>> writtenThisRun_;
+  std::set<std::string, std::less<>> foldersMadeThisRun_;  // system names
 };
 
 }  // namespace pellucor

@@ -42,25 +42,30 @@ bool DownloadUrlToFile(HttpClient& client, std::string_view url, std::string_vie
 namespace {
 
 // Steps after the bytes of a resource are in its file: a page sent instead of the resource is
-// deleted, and an image gets the extension its bytes show.
-bool KeepResourceFile(const std::string& name, std::string_view path, FileExtension extension) {
-  const LoadedTextFile stored = ReadTextFile(path);
-  if (stored.status != FileReadStatus::Read) return false;
-  if (stored.text.find("<html") != std::string::npos ||
-      stored.text.find("<HTML") != std::string::npos) {
+// deleted, and an image gets the extension its bytes show. `bytes` are those of the file.
+bool KeepResourceBytes(const std::string& name, std::string_view bytes, FileExtension extension) {
+  if (bytes.find("<html") != std::string_view::npos ||
+      bytes.find("<HTML") != std::string_view::npos) {
     ::unlink(name.c_str());
     return false;
   }
   if (extension == FileExtension::FromImageBytes) {
     std::string renamed;
-    if (stored.text.find("GIF") != std::string::npos) {
+    if (bytes.find("GIF") != std::string_view::npos) {
       renamed = WithExtension(name, ".gif");
-    } else if (stored.text.find("JFIF") != std::string::npos) {
+    } else if (bytes.find("JFIF") != std::string_view::npos) {
       renamed = WithExtension(name, ".jpg");
     }
     if (!renamed.empty() && renamed != name) std::rename(name.c_str(), renamed.c_str());
   }
   return true;
+}
+
+// The same for a file written by the client, read back from the disk.
+bool KeepResourceFile(const std::string& name, std::string_view path, FileExtension extension) {
+  const LoadedTextFile stored = ReadTextFile(path);
+  if (stored.status != FileReadStatus::Read) return false;
+  return KeepResourceBytes(name, stored.text, extension);
 }
 
 }  // namespace
@@ -128,7 +133,9 @@ StoredResource StoreResource(const HttpResponse& response, std::string_view url,
   if (!name || !response.ok() || response.status >= 400) return {};
   FileReplaceResult written = WriteBytes(*name, response.body, insideFolder);
   if (!written) return {false, std::move(written.reason)};
-  return {KeepResourceFile(*name, path, extension), {}};
+  // The bytes just written are still here: reading the file back cost an open and a read per
+  // resource, thousands of them on a page of many images.
+  return {KeepResourceBytes(*name, response.body, extension), {}};
 }
 
 }  // namespace pellucor
