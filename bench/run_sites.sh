@@ -38,7 +38,7 @@ run() {  # tool latency
     "$note"
 }
 
-for latency in 0 20; do
+for latency in ${LATENCIES:-0 20}; do
   echo "latency $latency ms per request:"
-  for tool in pellucor wget httrack; do run "$tool" "$latency"; done
+  for tool in ${TOOLS:-pellucor wget httrack}; do run "$tool" "$latency"; done
 done
