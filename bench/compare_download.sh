@@ -18,12 +18,15 @@ work=$(mktemp -d)
 server=
 trap '[ -n "$server" ] && kill $server 2>/dev/null; rm -rf "$work"' EXIT
 
-# Runs tool $1 on the served site; prints "seconds peak-KiB", or "failed".
+# Runs tool $1 on the served site; prints "seconds peak-KiB", or "failed". The number of files
+# each saved is in $work/files.$1.
 run() {
   local tool=$1 url=$2 command
   rm -rf "$work/out" && mkdir -p "$work/out"
   case $tool in
-    pellucor) command=("$build/src/cli/pellucor-cli" download --no-check "$url" "$work/out") ;;
+    # Without the run's usual limit of 5,000 requests, so that both fetch every image.
+    pellucor) command=("$build/src/cli/pellucor-cli" download --no-check --max-files 1000000 "$url"
+      "$work/out") ;;
     wget) command=(wget -q -p -k -E -nH -P "$work/out" "$url") ;;
   esac
   local start end
@@ -34,6 +37,7 @@ run() {
     return
   fi
   end=$(date +%s%N)
+  find "$work/out" -type f | wc -l > "$work/files.$tool"
   echo "$(echo "($end - $start) / 1000000000" | bc -l) $(tail -n 1 "$work/memory")"
 }
 
@@ -71,8 +75,9 @@ for page in ${PAGES:-shop:1 shop:2 links:2.8 text:48 images:0.22}; do
       continue
     fi
     # shellcheck disable=SC2086
-    printf '  %-9s median %7.2f s  peak %8d KiB (%.1fx the page)\n' "$tool" \
-      "$(median ${times[$tool]})" "${peaks[$tool]}" "$(echo "${peaks[$tool]} * 1024 / $bytes" | bc -l)"
+    printf '  %-9s median %7.2f s  peak %8d KiB (%.1fx the page)  %6d files\n' "$tool" \
+      "$(median ${times[$tool]})" "${peaks[$tool]}" \
+      "$(echo "${peaks[$tool]} * 1024 / $bytes" | bc -l)" "$(cat "$work/files.$tool")"
   done
   if [[ ${times[pellucor]} != *failed* && ${times[wget]} != *failed* ]]; then
     # shellcheck disable=SC2086
