@@ -18,6 +18,7 @@
 #include "download/AllFrames.h"
 #include "download/DownloadEngine.h"
 #include "download/PageResourceStages.h"
+#include "download/RunFetcher.h"
 #include "text/CodePage932.h"
 #include "text/TextFile.h"
 #include "text/TextTrim.h"
@@ -369,6 +370,11 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
   PageResourceStages stages;
   DownloadEngine engine({dialogs, clipboard, pump, launcher, downloadBrowser, resultBrowser, http},
                         stages);
+  downloadBrowser.SetPageSource([&engine](std::string_view url) -> std::optional<std::string> {
+    RunFetcher& fetcher = engine.fetcher();
+    if (!fetcher.Fetched(url) || !fetcher.FailureOf(url).empty()) return std::nullopt;
+    return fetcher.ReadUrlText(url);
+  });
   engine.tab = std::move(request.tab);
   if (request.limits.filesPerRun) engine.fetchSettings.filesPerRun = *request.limits.filesPerRun;
   if (request.limits.bytesPerRun) engine.fetchSettings.bytesPerRun = *request.limits.bytesPerRun;

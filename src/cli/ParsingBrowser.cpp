@@ -17,9 +17,15 @@ void ParsingBrowser::Navigate(std::string_view urlOrPath) {
   location_ = std::string(urlOrPath);
   images_.clear();
   if (!IsWebUrl(urlOrPath)) return;
-  const HttpResponse response = http_.Get(urlOrPath);
-  if (!response.ok() || response.body.size() > kLongestParsedPage) return;
-  const PageReferences found = FindPageReferences(SavedTextAsUtf8(response.body));
+  // The run has the page already: a second request would fetch a page of megabytes again.
+  std::optional<std::string> page = pageSource_ ? pageSource_(urlOrPath) : std::nullopt;
+  if (!page) {
+    HttpResponse response = http_.Get(urlOrPath);
+    if (!response.ok()) return;
+    page = std::move(response.body);
+  }
+  if (page->size() > kLongestParsedPage) return;
+  const PageReferences found = FindPageReferences(SavedTextAsUtf8(*page));
   std::string base(urlOrPath);
   if (found.baseHref) base = CombineUrl(base, Utf8ToSjis(*found.baseHref).text);
   for (const PageReference& reference : found.references) {

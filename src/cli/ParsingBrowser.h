@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +20,14 @@ namespace pellucor::cli {
 /// fifteen times a page's size, more than a whole run of the page needs.
 class ParsingBrowser : public Browser {
  public:
+  /// The text of a page the run has fetched already (as a browser's cache would give it), or
+  /// nullopt to request it.
+  using PageSource = std::function<std::optional<std::string>(std::string_view url)>;
+
   explicit ParsingBrowser(HttpClient& http) : http_(http) {}
+
+  /// Where pages come from before a request of the browser's own is made.
+  void SetPageSource(PageSource source) { pageSource_ = std::move(source); }
 
   void Navigate(std::string_view urlOrPath) override;
   void GoBack() override {}
@@ -29,6 +38,7 @@ class ParsingBrowser : public Browser {
 
  private:
   HttpClient& http_;
+  PageSource pageSource_;
   std::string location_ = "about:blank";
   std::vector<std::string> images_;  // Shift_JIS, as the engine's texts
 };
