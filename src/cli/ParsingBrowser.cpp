@@ -1,6 +1,6 @@
 #include "cli/ParsingBrowser.h"
 
-#include "check/PageReferences.h"
+#include "check/PageImages.h"
 #include "check/SavedFiles.h"
 #include "text/CodePage932.h"
 #include "web/CombineUrl.h"
@@ -25,12 +25,12 @@ void ParsingBrowser::Navigate(std::string_view urlOrPath) {
     page = std::move(response.body);
   }
   if (page->size() > kLongestParsedPage) return;
-  const PageReferences found = FindPageReferences(SavedTextAsUtf8(*page));
+  const PageImages found = FindPageImages(SavedTextAsUtf8(*page));
   std::string base(urlOrPath);
   if (found.baseHref) base = CombineUrl(base, Utf8ToSjis(*found.baseHref).text);
-  for (const PageReference& reference : found.references) {
-    if (reference.kind != PageReferenceKind::Image || reference.text.empty()) continue;
-    std::string address = CombineUrl(base, Utf8ToSjis(reference.text).text);
+  for (const std::string& image : found.images) {
+    if (image.empty()) continue;
+    std::string address = CombineUrl(base, Utf8ToSjis(image).text);
     if (IsWebUrl(address)) images_.push_back(std::move(address));
   }
 }
