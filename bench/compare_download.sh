@@ -9,7 +9,8 @@
 #   text 48           48 MiB of text with almost no references (peak memory shown as a multiple
 #                     of the page's size);
 #   images 0.22       some 6,000 images, each a file of its own.
-# PAGES overrides the list ("kind:MiB ..."). A run that has not finished after TOOL_TIMEOUT
+# PAGES overrides the list ("kind:MiB ..."); LATENCY (ms, default 0) delays every answer
+# (LATENCY=20 PAGES=images:0.036: some 1,000 images at 20 ms per request). A run that has not finished after TOOL_TIMEOUT
 # seconds (default 120) is stopped and its line says so.
 set -euo pipefail
 build=${1:?usage: compare_download.sh RELEASE-BUILD-FOLDER}
@@ -47,7 +48,7 @@ for page in ${PAGES:-shop:1 shop:2 links:2.8 text:48 images:0.22}; do
   kind=${page%%:*} size=${page##*:}
   rm -rf "$work/site" "$work/port"
   "$build/bench/make_big_page" "$work/site" "$size" "$kind"
-  "$build/bench/site_server" "$work/site" 0 "$work/port" > /dev/null &
+  "$build/bench/site_server" "$work/site" "${LATENCY:-0}" "$work/port" > /dev/null &
   server=$!
   while [ ! -s "$work/port" ]; do sleep 0.05; done
   url="http://127.0.0.1:$(cat "$work/port")/index.html"
