@@ -10,8 +10,8 @@
 #                     of the page's size);
 #   images 0.22       some 6,000 images, each a file of its own.
 # PAGES overrides the list ("kind:MiB ..."); LATENCY (ms, default 0) delays every answer
-# (LATENCY=20 PAGES=images:0.036: some 1,000 images at 20 ms per request). A run that has not finished after TOOL_TIMEOUT
-# seconds (default 120) is stopped and its line says so.
+# (LATENCY=20 PAGES=images:0.036: some 1,000 images at 20 ms per request). A run that has not
+# finished after TOOL_TIMEOUT seconds (default 120) is stopped and its line says so.
 set -euo pipefail
 build=${1:?usage: compare_download.sh RELEASE-BUILD-FOLDER}
 runs=${RUNS:-3}
