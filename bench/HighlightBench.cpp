@@ -77,8 +77,9 @@ int main(int argc, char** argv) {
     }
     std::sort(times.begin(), times.end());
     std::sort(loadTimes.begin(), loadTimes.end());
-    std::printf("words %s: median %.0f ms (goal: at most 500 ms); loading the page: median %.0f ms\n",
-                name, times[times.size() / 2], loadTimes[loadTimes.size() / 2]);
+    std::printf(
+        "words %s: median %.0f ms (goal: at most 500 ms); loading the page: median %.0f ms\n", name,
+        times[times.size() / 2], loadTimes[loadTimes.size() / 2]);
   }
   return 0;
 }
