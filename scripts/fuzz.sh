@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and the sanitizers, and runs each on its seed corpus
-# (fuzz/corpus/TARGET) for FUZZ_SECONDS seconds (default 75, some eleven minutes for all nine). New
-# inputs go to build/fuzz/corpus; a crash leaves its input as build/fuzz/crash-*.
+# (fuzz/corpus/TARGET) for FUZZ_SECONDS seconds (default 75, some eleven minutes for all nine).
+# New inputs go to build/fuzz/corpus; a crash leaves its input as build/fuzz/crash-*.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-75}
