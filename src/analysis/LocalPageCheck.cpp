@@ -40,11 +40,15 @@ LocalPageCheck::LocalPageCheck(LocalPageHost host, LocalPageTab& tab)
 
 std::optional<std::string> LocalPageCheck::AskForFile(std::string_view filter,
                                                       std::string_view current) {
-  const std::string trimmed(TrimControlChars(current));
-  return host_.dialogs.ChooseOpenFile({{},
-                                       SjisFromUtf8Literal(filter),
-                                       trimmed.empty() ? std::string() : FolderOfPath(trimmed),
-                                       trimmed.empty() ? std::string() : FileNameOfPath(trimmed)});
+  return host_.dialogs.ChooseOpenFile(DialogAtField(filter, current));
+}
+
+std::optional<std::string> LocalPageCheck::FieldOrChosenTextFile(std::string_view field) {
+  std::string path(TrimControlChars(field));
+  if (!path.empty()) return path;
+  std::optional<std::string> chosen = AskForFile(file_filters::kTextFile, "");
+  if (!chosen || chosen->empty()) return std::nullopt;
+  return chosen;
 }
 
 std::optional<std::string> LocalPageCheck::ByPathRule(std::string& field) {
@@ -61,12 +65,7 @@ std::optional<std::string> LocalPageCheck::ByPathRule(std::string& field) {
 }
 
 std::optional<std::string> LocalPageCheck::Load(std::string_view path) {
-  ViewFile file = ReadViewFile(path);
-  if (file.status == ViewFileStatus::Read) return std::move(file.text);
-  tab_.LabelLocalBrowserStatusBar = file.message;
-  if (file.status == ViewFileStatus::TooLarge || file.status == ViewFileStatus::Binary)
-    host_.dialogs.ShowMessage(file.message, MessageKind::Warning);
-  return std::nullopt;
+  return LoadViewFile(path, tab_.LabelLocalBrowserStatusBar, host_.dialogs);
 }
 
 void LocalPageCheck::sbConfirmLocaHTMLGoClick() {
@@ -157,26 +156,18 @@ void LocalPageCheck::sbSaveLocaHTMLFileClick() {
   std::string text = host_.views.htmlSource.Text();
   if (!tab_.CheckBoxLocalDontChnageCharset) text = ReplaceCharsetName(text, code);
   if (tab_.CheckBoxLOcalCreanupHTML) text = FormatHTMLSource(text);
-  const SaveResult result = SaveTextFile(ConvertSaveCharset(text, code), *chosen);
-  if (result.outcome != SaveOutcome::Written) {
-    host_.dialogs.ShowMessage(
-        SjisFromUtf8Literal(messages::kFileNotSaved) + *chosen + "  (" + result.reason + ")",
-        MessageKind::Error);
-  }
+  (void)SaveViewText(ConvertSaveCharset(text, code), *chosen, host_.dialogs);
 }
 
 void LocalPageCheck::ShowOriginalHtml(std::string_view path) {
   TextView& view = host_.views.originalHtml;
   view.SetText("");
-  if (FileExists(path)) {
-    if (const std::optional<std::string> text = Load(path)) {
-      view.SetText(ConvertHtmlToSjis(
-                       *text, static_cast<CharsetCode>(tab_.RadioGroupLocalFileOriginalCharset))
-                       .text);
-      ColorizeHtmlViewEx(view, host_.pause);
-    }
-  } else {
-    tab_.LabelLocalBrowserStatusBar = ReadViewFile(path).message;
+  // A missing file is told in the status label, as any file that cannot be shown.
+  if (const std::optional<std::string> text = Load(path)) {
+    view.SetText(
+        ConvertHtmlToSjis(*text, static_cast<CharsetCode>(tab_.RadioGroupLocalFileOriginalCharset))
+            .text);
+    ColorizeHtmlViewEx(view, host_.pause);
   }
   tab_.LeftTabShown = "PGMainTab03LocalLeftTab06OrigHTML";
 }
@@ -214,13 +205,10 @@ void LocalPageCheck::sbConfirmLocaCSSJSListOpenFileClick() {
 }
 
 void LocalPageCheck::sbConfirmLocaCSSJSListOpenFileGoClick() {
-  std::string path(TrimControlChars(host_.fields.BtnEditLocalFileCSSJSList));
-  if (path.empty()) {
-    const std::optional<std::string> chosen = AskForFile(file_filters::kTextFile, "");
-    if (!chosen || chosen->empty()) return;
-    path = *chosen;
-  }
-  LoadFileLists(path);
+  const std::optional<std::string> path =
+      FieldOrChosenTextFile(host_.fields.BtnEditLocalFileCSSJSList);
+  if (!path) return;
+  LoadFileLists(*path);
 }
 
 void LocalPageCheck::LoadMergedFile(std::string_view path) {
@@ -251,13 +239,10 @@ void LocalPageCheck::sbLocalCSSJSTotalFileClick() {
 void LocalPageCheck::sbLocalCSSJSGoClick() {
   if (host_.dialogs.AskYesNo(SjisFromUtf8Literal(messages::kMergedFileQuestion)) != Answer::Yes)
     return;
-  std::string path(TrimControlChars(host_.fields.BtnEditLocalFileTotalCSSJS));
-  if (path.empty()) {
-    const std::optional<std::string> chosen = AskForFile(file_filters::kTextFile, "");
-    if (!chosen || chosen->empty()) return;
-    path = *chosen;
-  }
-  LoadMergedFile(path);
+  const std::optional<std::string> path =
+      FieldOrChosenTextFile(host_.fields.BtnEditLocalFileTotalCSSJS);
+  if (!path) return;
+  LoadMergedFile(*path);
 }
 
 void LocalPageCheck::LoadImageList(std::string_view path) {
@@ -279,13 +264,10 @@ void LocalPageCheck::sbConfirmLocalFileImageListOpenFileClick() {
 }
 
 void LocalPageCheck::sbConfirmLocalFileImageListOpenFileGoClick() {
-  std::string path(TrimControlChars(host_.fields.BtnEditLocalFileImageList));
-  if (path.empty()) {
-    const std::optional<std::string> chosen = AskForFile(file_filters::kTextFile, "");
-    if (!chosen || chosen->empty()) return;
-    path = *chosen;
-  }
-  LoadImageList(path);
+  const std::optional<std::string> path =
+      FieldOrChosenTextFile(host_.fields.BtnEditLocalFileImageList);
+  if (!path) return;
+  LoadImageList(*path);
   host_.views.imageList.SetMargins(40, 30);
 }
 
@@ -307,12 +289,7 @@ void LocalPageCheck::sclPGMainTab03LocalLeftTab05OuterHTMLSaveClick() {
   const std::optional<std::string> chosen =
       host_.dialogs.ChooseSaveFile({{}, SjisFromUtf8Literal(file_filters::kHtmlSave), {}, {}});
   if (!chosen || chosen->empty()) return;
-  const SaveResult result = SaveTextFile(host_.views.outerHtmlLeft.Text(), *chosen);
-  if (result.outcome != SaveOutcome::Written) {
-    host_.dialogs.ShowMessage(
-        SjisFromUtf8Literal(messages::kFileNotSaved) + *chosen + "  (" + result.reason + ")",
-        MessageKind::Error);
-  }
+  (void)SaveViewText(host_.views.outerHtmlLeft.Text(), *chosen, host_.dialogs);
 }
 
 void LocalPageCheck::ClearLocalALL() {

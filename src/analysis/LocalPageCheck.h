@@ -123,6 +123,9 @@ class LocalPageCheck {
   void LoadImageList(std::string_view path);
   void ShowOuterHtml(TextView& view);
   std::optional<std::string> AskForFile(std::string_view filter, std::string_view current);
+  /// The trimmed path in the field, or a text file chosen when it is blank; nullopt when the
+  /// choice is cancelled.
+  std::optional<std::string> FieldOrChosenTextFile(std::string_view field);
 
   LocalPageHost host_;
   LocalPageTab& tab_;

@@ -31,14 +31,6 @@ std::string_view OpenFilter(SingleFilePane pane) {
   return file_filters::kTextFile;
 }
 
-FileDialogRequest StartingAt(std::string_view filter, std::string_view field) {
-  const std::string path(TrimControlChars(field));
-  return {{},
-          SjisFromUtf8Literal(filter),
-          path.empty() ? std::string() : FolderOfPath(path),
-          path.empty() ? std::string() : FileNameOfPath(path)};
-}
-
 }  // namespace
 
 SingleFilePanes::SingleFilePanes(LocalPageHost host, LocalPageTab& tab)
@@ -58,18 +50,15 @@ SingleFilePanes::Place SingleFilePanes::PlaceOf(SingleFilePane pane) {
 
 void SingleFilePanes::Load(SingleFilePane pane, std::string_view path, bool writeField) {
   const Place place = PlaceOf(pane);
-  const ViewFile file = ReadViewFile(path);
-  if (file.status == ViewFileStatus::Read) {
+  if (const std::optional<std::string> text =
+          LoadViewFile(path, tab_.LabelLocalBrowserStatusBar, host_.dialogs)) {
     place.view.SetText(
-        ConvertHtmlToSjis(file.text, static_cast<CharsetCode>(tab_.RadioGroupLocalFileLoadCharset))
+        ConvertHtmlToSjis(*text, static_cast<CharsetCode>(tab_.RadioGroupLocalFileLoadCharset))
             .text);
     place.view.SetMargins(40, 30);
     if (writeField) place.field = std::string(path);
   } else {
     place.view.SetText("");
-    tab_.LabelLocalBrowserStatusBar = file.message;
-    if (file.status == ViewFileStatus::TooLarge || file.status == ViewFileStatus::Binary)
-      host_.dialogs.ShowMessage(file.message, MessageKind::Warning);
   }
   if (pane == SingleFilePane::StyleSheet && !tab_.CheckBoxDontCheckBoxLocalIndivCSSColor)
     host_.colorLists.sbLocalCSSIndivSearchColorListClick();
@@ -77,7 +66,7 @@ void SingleFilePanes::Load(SingleFilePane pane, std::string_view path, bool writ
 
 void SingleFilePanes::OpenFile(SingleFilePane pane) {
   const std::optional<std::string> chosen =
-      host_.dialogs.ChooseOpenFile(StartingAt(OpenFilter(pane), PlaceOf(pane).field));
+      host_.dialogs.ChooseOpenFile(DialogAtField(OpenFilter(pane), PlaceOf(pane).field));
   if (!chosen || chosen->empty()) return;
   Load(pane, *chosen, true);
 }
@@ -87,7 +76,7 @@ void SingleFilePanes::OpenFileGo(SingleFilePane pane) {
   std::string path(TrimControlChars(place.field));
   if (path.empty()) {
     const std::optional<std::string> chosen =
-        host_.dialogs.ChooseOpenFile(StartingAt(OpenFilter(pane), ""));
+        host_.dialogs.ChooseOpenFile(DialogAtField(OpenFilter(pane), ""));
     if (!chosen || chosen->empty()) return;
     place.field = *chosen;
     path = *chosen;
@@ -101,19 +90,12 @@ void SingleFilePanes::Save(SingleFilePane pane) {
   const std::string_view filter =
       pane == SingleFilePane::StyleSheet ? messages::kCssSaveFilter : messages::kJsSaveFilter;
   const std::optional<std::string> chosen =
-      host_.dialogs.ChooseSaveFile(StartingAt(filter, place.field));
+      host_.dialogs.ChooseSaveFile(DialogAtField(filter, place.field));
   if (!chosen || chosen->empty()) return;
   place.field = *chosen;
-  const SaveResult result = SaveTextFile(
-      ConvertSaveCharset(place.view.Text(),
-                         static_cast<CharsetCode>(tab_.RadioGroupLocalFileSaveCharset)),
-      *chosen);
-  if (result.outcome != SaveOutcome::Written) {
-    host_.dialogs.ShowMessage(
-        SjisFromUtf8Literal(messages::kFileNotSaved) + *chosen + "  (" + result.reason + ")",
-        MessageKind::Error);
-    return;
-  }
+  const std::string text = ConvertSaveCharset(
+      place.view.Text(), static_cast<CharsetCode>(tab_.RadioGroupLocalFileSaveCharset));
+  if (!SaveViewText(text, *chosen, host_.dialogs)) return;
   host_.dialogs.ShowMessage(SjisFromUtf8Literal(messages::kFileSavedOpen) + *chosen +
                                 SjisFromUtf8Literal(messages::kFileSavedClose),
                             MessageKind::Information);

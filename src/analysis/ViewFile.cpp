@@ -3,8 +3,11 @@
 #include <filesystem>
 #include <optional>
 
+#include "analysis/AnalysisMessages.h"
 #include "text/CodePage932.h"
 #include "text/TextFile.h"
+#include "text/TextTrim.h"
+#include "web/PageFiles.h"
 
 namespace pellucor {
 
@@ -27,6 +30,33 @@ ViewFile ReadViewFile(std::string_view path) {
   if (loaded.text.find('\0') != std::string::npos)
     return failed(ViewFileStatus::Binary, " ： テキスト・ファイルではありません");
   return {std::move(loaded.text), ViewFileStatus::Read, {}};
+}
+
+std::optional<std::string> LoadViewFile(std::string_view path, std::string& status,
+                                        Dialogs& dialogs) {
+  ViewFile file = ReadViewFile(path);
+  if (file.status == ViewFileStatus::Read) return std::move(file.text);
+  status = file.message;
+  if (file.status == ViewFileStatus::TooLarge || file.status == ViewFileStatus::Binary)
+    dialogs.ShowMessage(file.message, MessageKind::Warning);
+  return std::nullopt;
+}
+
+FileDialogRequest DialogAtField(std::string_view filter, std::string_view field) {
+  const std::string path(TrimControlChars(field));
+  return {{},
+          SjisFromUtf8Literal(filter),
+          path.empty() ? std::string() : FolderOfPath(path),
+          path.empty() ? std::string() : FileNameOfPath(path)};
+}
+
+bool SaveViewText(std::string_view text, const std::string& path, Dialogs& dialogs) {
+  const SaveResult result = SaveTextFile(text, path);
+  if (result.outcome == SaveOutcome::Written) return true;
+  dialogs.ShowMessage(
+      SjisFromUtf8Literal(analysis_messages::kFileNotSaved) + path + "  (" + result.reason + ")",
+      MessageKind::Error);
+  return false;
 }
 
 }  // namespace pellucor
