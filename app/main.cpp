@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
   if (QApplication::arguments().contains("--demo")) {
     demo = std::make_unique<pellucor::DemoServer>(PELLUCOR_DEMO_SITE);
     if (!demo->ok()) {
-      std::fprintf(stderr, "cannot serve the sample site from %s\n", PELLUCOR_DEMO_SITE);
+      std::fprintf(stderr, "cannot serve the sample site from %s: %s\n", PELLUCOR_DEMO_SITE,
+                   demo->failure().c_str());
       return 2;
     }
     const QString folder = QDir::current().absoluteFilePath("pellucor-demo") + "/";

@@ -345,7 +345,8 @@ int RunDownloadRequest(DownloadRequest request, std::ostream& out, std::ostream&
   if (request.demo) {
     demoServer = std::make_unique<DemoServer>(request.demoSite);
     if (!demoServer->ok()) {
-      error << "cannot serve the sample site from " << request.demoSite << "\n";
+      error << "cannot serve the sample site from " << request.demoSite << ": "
+            << demoServer->failure() << "\n";
       return kBadInput;
     }
     request.url = demoServer->Url("/index.html");

@@ -16,6 +16,9 @@ class DemoServer {
   DemoServer& operator=(const DemoServer&) = delete;
 
   [[nodiscard]] bool ok() const;
+  /// Why the server is not running, for the user: the server module that could not be loaded,
+  /// or the folder and port; empty when ok().
+  [[nodiscard]] const std::string& failure() const;
   /// "http://127.0.0.1:PORT" followed by `path`.
   [[nodiscard]] std::string Url(const std::string& path) const;
 
